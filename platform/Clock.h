@@ -1,0 +1,30 @@
+#pragma once
+// The one clock of the program. Tests replace it, so dates, file names and time-outs that
+// depend on the time can be fixed.
+
+#include <QDateTime>
+#include <cstdint>
+
+// The current local date and time.
+QDateTime Now();
+// Milliseconds from an arbitrary start, never going back.
+std::uint64_t GetTickCount();
+
+// While it lives, Now() and GetTickCount() follow this clock instead of the system's.
+class TTestClock {
+public:
+    explicit TTestClock(const QDateTime& start);
+    ~TTestClock();
+    TTestClock(const TTestClock&) = delete;
+    TTestClock& operator=(const TTestClock&) = delete;
+
+    void Set(const QDateTime& now);
+    void Advance(std::int64_t milliseconds);
+    QDateTime Current() const { return now_; }
+    std::uint64_t Ticks() const { return ticks_; }
+
+private:
+    QDateTime now_;
+    std::uint64_t ticks_ = 0;
+    TTestClock* previous_;
+};

@@ -1,0 +1,80 @@
+#include "platform/DataFolders.h"
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+
+#include <cstdio>
+
+std::string DayDir;
+std::string DaySmkDir;
+std::string LogDir;
+std::string XyzDir;
+std::string SvpDir;
+std::string TodayFolderName;
+std::string CoordinatesFilePath;
+QString LastMessage;
+std::string MapEllipsoidString;
+std::string MapTMParameterString;
+std::string SurveyLogHeader;
+
+namespace {
+
+std::string TwoDigits(int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+std::string DateName(const QDate& date) {
+    return std::to_string(date.year()) + "-" + TwoDigits(date.month()) + "-" +
+           TwoDigits(date.day());
+}
+
+bool folderFailureShown = false;
+
+}  // namespace
+
+void InitDayFolderGlobals() {
+    const std::string date = GetDateFolderName();
+    TodayFolderName = date;
+    DayDir = SmkRoot() + date + "/";
+    DaySmkDir = DayDir + "SMK/";
+    LogDir = DayDir + "LOG/";
+    XyzDir = DayDir + "XYZ/";
+    SvpDir = DayDir + "SVP/";
+    CoordinatesFilePath = LogDir + date + " Coordinates.csv";
+}
+
+std::string GetSettingsFilePath() {
+    const std::string orvalt = ApplicationDataRoot() + "/Orvalt";
+    const std::string qby = orvalt + "/QBY/";
+    if (!DirectoryExists(orvalt)) CreateDir(orvalt);
+    if (!DirectoryExists(qby)) CreateDir(qby);
+    return qby + "Quellbay.ini";
+}
+
+std::string GetDateFolderName() { return DateName(Now().date()); }
+
+std::string TimeStampHHMM() {
+    const QTime time = Now().time();
+    return TwoDigits(time.hour()) + TwoDigits(time.minute());
+}
+
+void CreateDataFolders() {
+    const std::string root = SmkRoot();
+    const std::string day = root + GetDateFolderName();
+    for (const std::string& folder :
+         {root, day, day + "/SMK", day + "/LOG", day + "/SVP"}) {
+        if (!DirectoryExists(folder)) CreateDir(folder);
+    }
+    if (DirectoryExists(day + "/LOG")) {
+        folderFailureShown = false;
+        return;
+    }
+    if (folderFailureShown) return;
+    folderFailureShown = true;
+    ShowMessage(QString::fromStdString(
+        "Cannot create log folder " + day +
+        "/LOG/. Check if you are authorized create folder at this address."));
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The settings file, read and written with the rules of the Windows profile functions.
+//
+// Section and key names compare ASCII case-insensitively, without surrounding blanks; values
+// are trimmed and lose one pair of surrounding quotes. A missing key gives the caller's default;
+// booleans are written "1"/"0" and read as integers; numbers are read locale-free with ".".
+// Nothing is cached: every read sees the file as it is now and every write reaches the file at
+// once, through a temporary file renamed over it, so two objects on one file see each other's
+// writes and a write cut short leaves the previous file whole. Files are written in UTF-8 with
+// CR LF; a file that is not valid UTF-8 is read as Windows-1254.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TIniFile {
+public:
+    explicit TIniFile(std::string fileName);
+
+    const std::string& FileName() const { return fileName_; }
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback) const;
+    // Decimal, "$1F" or "0x1F"; a value that is not an integer gives the fallback.
+    int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+    double ReadFloat(std::string_view section, std::string_view key, double fallback) const;
+
+    // Each returns false when the file could not be written; the old file then stays whole.
+    bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+    bool WriteInteger(std::string_view section, std::string_view key, int value);
+    bool WriteBool(std::string_view section, std::string_view key, bool value);
+    bool WriteFloat(std::string_view section, std::string_view key, double value);
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    // Key names of a section, in file order.
+    std::vector<std::string> ReadSection(std::string_view section) const;
+    std::vector<std::string> ReadSections() const;
+    bool EraseSection(std::string_view section);
+    bool DeleteKey(std::string_view section, std::string_view key);
+
+private:
+    std::vector<std::string> LoadLines() const;
+    bool StoreLines(const std::vector<std::string>& lines);
+
+    std::string fileName_;
+};

@@ -1,0 +1,61 @@
+#include "platform/Paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+std::string WithoutTrailingSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+std::string HomeFolder() {
+    std::string home = Environment("HOME");
+    return home.empty() ? std::filesystem::temp_directory_path().string() : home;
+}
+
+}  // namespace
+
+std::string ApplicationDataRoot() {
+    for (const char* name : {"ProgramData", "XDG_CONFIG_HOME"}) {
+        std::string root = WithoutTrailingSlash(Environment(name));
+        if (!root.empty() && root != "/") return root;
+    }
+    return WithoutTrailingSlash(HomeFolder()) + "/.config";
+}
+
+std::string SmkRoot() {
+    std::string root = Environment("QUELLBAY_SMK_ROOT");
+    if (root.empty()) root = WithoutTrailingSlash(HomeFolder()) + "/SMK";
+    return WithoutTrailingSlash(root) + "/";
+}
+
+std::string ProgramFolder() {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return "./";
+    return WithoutTrailingSlash(executable.parent_path().string()) + "/";
+}
+
+bool DirectoryExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+bool CreateDir(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directory(path, error);
+    return !error && DirectoryExists(path);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}

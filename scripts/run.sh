@@ -1,0 +1,8 @@
+#!/bin/sh
+# Sets up, builds (optimised) and starts the program. Arguments go to the program.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQBY_TESTS=OFF >/dev/null
+cmake --build build/release --target quellbay
+exec build/release/bin/quellbay "$@"

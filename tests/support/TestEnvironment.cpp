@@ -1,0 +1,36 @@
+#include "tests/support/TestEnvironment.h"
+
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+const std::string& TestTempFolder() {
+    static std::unique_ptr<QTemporaryDir> folder = std::make_unique<QTemporaryDir>();
+    static const std::string path = folder->path().toStdString() + "/";
+    return path;
+}
+
+void UseFreshRoots() {
+    static int generation = 0;
+    const std::string base = TestTempFolder() + "roots" + std::to_string(generation++) + "/";
+    std::filesystem::create_directories(base + "ProgramData");
+    ::setenv("ProgramData", (base + "ProgramData").c_str(), 1);
+    ::setenv("QUELLBAY_SMK_ROOT", (base + "SMK/").c_str(), 1);
+}
+
+std::string RealDataFolder() {
+    const std::string folder = QBY_REALDATA_DIR;
+    std::error_code error;
+    return std::filesystem::is_directory(folder, error) ? folder + "/" : std::string();
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return {};
+    std::stringstream buffer;
+    buffer << file.rdbuf();
+    return buffer.str();
+}
