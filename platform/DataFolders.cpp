@@ -1,10 +1,10 @@
 #include "platform/DataFolders.h"
 
 #include "platform/Clock.h"
+#include "platform/DateTimeText.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 
-#include <cstdio>
 
 std::string DayDir;
 std::string DaySmkDir;
@@ -19,17 +19,6 @@ std::string MapTMParameterString;
 std::string SurveyLogHeader;
 
 namespace {
-
-std::string TwoDigits(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
-
-std::string DateName(const QDate& date) {
-    return std::to_string(date.year()) + "-" + TwoDigits(date.month()) + "-" +
-           TwoDigits(date.day());
-}
 
 bool folderFailureShown = false;
 
@@ -54,12 +43,9 @@ std::string GetSettingsFilePath() {
     return qby + "Quellbay.ini";
 }
 
-std::string GetDateFolderName() { return DateName(Now().date()); }
+std::string GetDateFolderName() { return DateToStr(Now().date()); }
 
-std::string TimeStampHHMM() {
-    const QTime time = Now().time();
-    return TwoDigits(time.hour()) + TwoDigits(time.minute());
-}
+std::string TimeStampHHMM() { return TimeToStr(Now().time()).substr(0, 4); }
 
 void CreateDataFolders() {
     const std::string root = SmkRoot();
