@@ -3,7 +3,13 @@
 #include <cstdio>
 
 namespace {
+
 TDialogPresenter* currentPresenter = nullptr;
+
+void ToStandardError(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
 }  // namespace
 
 TDialogPresenter* SetDialogPresenter(TDialogPresenter* presenter) {
@@ -13,9 +19,32 @@ TDialogPresenter* SetDialogPresenter(TDialogPresenter* presenter) {
 }
 
 void ShowMessage(const QString& text) {
-    if (currentPresenter) {
-        currentPresenter->ShowMessage(text);
-        return;
+    if (!currentPresenter) return ToStandardError(text);
+    currentPresenter->ShowMessage(text);
+}
+
+TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+    if (!currentPresenter) {
+        ToStandardError(text);
+        if (buttons & mbCancel) return TModalResult::Cancel;
+        return (buttons & mbNo) ? TModalResult::No : TModalResult::OK;
     }
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    return currentPresenter->MessageDlg(text, type, buttons);
+}
+
+bool InputQuery(const QString& caption, const QString& prompt, QString& value) {
+    return currentPresenter && currentPresenter->InputQuery(caption, prompt, value);
+}
+
+QString OpenFileName(const TFileDialogRequest& request) {
+    return currentPresenter ? currentPresenter->OpenFileName(request) : QString();
+}
+
+QString SaveFileName(const TFileDialogRequest& request) {
+    return currentPresenter ? currentPresenter->SaveFileName(request) : QString();
+}
+
+void ShowException(const QString& text) {
+    if (!currentPresenter) return ToStandardError(text);
+    currentPresenter->ShowException(text);
 }

@@ -1,17 +1,49 @@
 #pragma once
-// Message boxes and questions go through one replaceable presenter: the program installs one
-// that shows real dialogs, tests install one that answers, so nothing modal blocks a test.
-// Without a presenter the text goes to standard error and every question gets its default.
+// Message boxes, questions and file dialogs go through one replaceable presenter: the program
+// installs one that shows real dialogs, tests install one that answers, so nothing modal blocks
+// a test. Without a presenter texts go to standard error and every question gets its default
+// (Cancel, No, or an empty file name).
 
 #include <QString>
+#include <QStringList>
+
+enum class TMsgDlgType { Warning, Error, Information, Confirmation };
+
+// Buttons of a question, combined with "|".
+enum TMsgDlgButton : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+using TMsgDlgButtons = unsigned;
+
+enum class TModalResult { None, OK, Cancel, Yes, No };
+
+struct TFileDialogRequest {
+    QString title;
+    QString filter;       // Qt filter text, e.g. "KML/KMZ Files (*.kml *.kmz)"
+    QString folder;       // initial folder; empty for the current one
+    QString fileName;     // proposed name (save dialogs)
+    bool confirmOverwrite = false;
+};
 
 class TDialogPresenter {
 public:
     virtual ~TDialogPresenter() = default;
     virtual void ShowMessage(const QString& text) = 0;
+    virtual TModalResult MessageDlg(const QString& text, TMsgDlgType type,
+                                    TMsgDlgButtons buttons) = 0;
+    // Returns false when the user cancels; value holds the proposal and receives the answer.
+    virtual bool InputQuery(const QString& caption, const QString& prompt, QString& value) = 0;
+    // Returns the chosen file, or an empty text when the user cancels.
+    virtual QString OpenFileName(const TFileDialogRequest& request) = 0;
+    virtual QString SaveFileName(const TFileDialogRequest& request) = 0;
+    // An error that escaped a handler: shown, and the program goes on.
+    virtual void ShowException(const QString& text) = 0;
 };
 
 // Installs the presenter (nullptr for none); returns the previous one. Not owned.
 TDialogPresenter* SetDialogPresenter(TDialogPresenter* presenter);
 
 void ShowMessage(const QString& text);
+TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
+bool InputQuery(const QString& caption, const QString& prompt, QString& value);
+QString OpenFileName(const TFileDialogRequest& request);
+QString SaveFileName(const TFileDialogRequest& request);
+void ShowException(const QString& text);

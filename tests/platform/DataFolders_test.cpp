@@ -1,8 +1,8 @@
 #include "platform/DataFolders.h"
 
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,6 @@ namespace {
 QDateTime At(int year, int month, int day, int hour = 12, int minute = 0) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute));
 }
-
-class TRecordingPresenter : public TDialogPresenter {
-public:
-    void ShowMessage(const QString& text) override { messages.push_back(text); }
-    std::vector<QString> messages;
-};
 
 TEST(DataFolders, DayNameAndTime) {
     TTestClock clock(At(2024, 3, 7, 9, 5));
@@ -72,13 +66,11 @@ TEST(DataFolders, CreateDataFoldersBuildsOneDayTree) {
 
 TEST(DataFolders, UncreatableTreeIsReportedOnce) {
     ::setenv("QUELLBAY_SMK_ROOT", "/proc/no-such-root/SMK/", 1);
-    TRecordingPresenter presenter;
-    TDialogPresenter* previous = SetDialogPresenter(&presenter);
+    TScriptedDialogs dialogs;
     CreateDataFolders();
     CreateDataFolders();
-    SetDialogPresenter(previous);
-    ASSERT_EQ(presenter.messages.size(), 1u);
-    EXPECT_TRUE(presenter.messages[0].startsWith("Cannot create log folder "));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Cannot create log folder "));
 }
 
 }  // namespace
