@@ -2,14 +2,9 @@
 
 #include "platform/CodePage.h"
 #include "platform/NumberFormat.h"
+#include "platform/TextFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace {
 
@@ -99,56 +94,19 @@ std::optional<std::string> FindValue(const std::vector<std::string>& lines,
     return std::string(Unquoted(KeyLine(lines[*index])->value));
 }
 
-bool WriteAll(int descriptor, const std::string& bytes) {
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (n < 0) return false;
-        written += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::vector<std::string> TIniFile::LoadLines() const {
-    std::ifstream file(fileName_, std::ios::binary);
-    if (!file) return {};
-    std::stringstream buffer;
-    buffer << file.rdbuf();
-    std::string bytes = buffer.str();
+    std::string bytes;
+    if (!ReadFileBytes(fileName_, bytes)) return {};
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
-    const std::string text = SystemTextToUtf8(bytes);
-    std::vector<std::string> lines;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const auto lineEnd = rest.find('\n');
-        std::string_view line = rest.substr(0, lineEnd);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        if (lineEnd == std::string_view::npos) break;
-        rest.remove_prefix(lineEnd + 1);
-    }
-    return lines;
+    return SplitLines(SystemTextToUtf8(bytes));
 }
 
 bool TIniFile::StoreLines(const std::vector<std::string>& lines) {
-    static std::atomic<unsigned> counter{0};
-    std::string bytes;
-    for (const auto& line : lines) bytes += line + "\r\n";
-    const std::string temporary =
-        fileName_ + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (descriptor < 0) return false;
-    const bool written = WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), fileName_.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(fileName_, JoinCrLf(lines));
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
