@@ -1,0 +1,8 @@
+#include "tools/USoundVelocity.h"
+
+TfSVP* fSVP = nullptr;
+
+TfSVP::TfSVP(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("fSVP");
+    setWindowTitle("Sound Velocity");
+}

@@ -1,0 +1,8 @@
+#include "tools/unavset.h"
+
+TNavset* Navset = nullptr;
+
+TNavset::TNavset(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("Navset");
+    setWindowTitle("Navigation Settings");
+}
