@@ -74,8 +74,7 @@ std::string Helmert7(std::string_view direction, std::string_view text) {
     const THelmert helmert(n[3], n[4], n[5], n[6], n[7], n[8], n[9]);
     if (!helmert.IsValid()) return ErrorCodeString(0);
     const TCartesian point{n[0], n[1], n[2]};
-    const TCartesian result =
-        direction == "WGS" ? helmert.Forward(point) : helmert.Backward(point);
+    const TCartesian result = direction == "WGS" ? helmert.Forward(point) : helmert.Backward(point);
     return IsFinite(result) ? CartesianText(result) : ErrorCodeString(0);
 }
 

@@ -9,8 +9,7 @@ TDatumTransformation::TDatumTransformation(std::span<const double, kParameterCou
       fromWgs84_(p[11], p[12], p[13], p[14], p[15], p[16], p[17]) {}
 
 bool TDatumTransformation::IsValid() const {
-    return source_.IsValid() && toWgs84_.IsValid() && target_.IsValid() &&
-           fromWgs84_.IsValid();
+    return source_.IsValid() && toWgs84_.IsValid() && target_.IsValid() && fromWgs84_.IsValid();
 }
 
 bool TDatumTransformation::ToCartesian(double latitudeDeg, double longitudeDeg, double heightM,

@@ -9,8 +9,8 @@ constexpr int kMaxRounds = 50;
 
 }  // namespace
 
-TCartesian GeodeticToCartesian(const TEllipsoid& ellipsoid, double latitudeRad,
-                               double longitudeRad, double heightM) {
+TCartesian GeodeticToCartesian(const TEllipsoid& ellipsoid, double latitudeRad, double longitudeRad,
+                               double heightM) {
     const double sinLat = std::sin(latitudeRad);
     const double cosLat = std::cos(latitudeRad);
     const double n = ellipsoid.A() / std::sqrt(1 - ellipsoid.E2() * sinLat * sinLat);

@@ -18,8 +18,8 @@ struct TGeodetic {
 
 // Closed form: with N = a / sqrt(1 - e² sin²phi), X = (N + h) cos phi cos lambda,
 // Y = (N + h) cos phi sin lambda, Z = (N (1 - e²) + h) sin phi. The ellipsoid must be valid.
-TCartesian GeodeticToCartesian(const TEllipsoid& ellipsoid, double latitudeRad,
-                               double longitudeRad, double heightM);
+TCartesian GeodeticToCartesian(const TEllipsoid& ellipsoid, double latitudeRad, double longitudeRad,
+                               double heightM);
 
 // Fixed-point iteration on the latitude, tan phi = (Z / p) / (1 - e² N / (N + h)) with
 // p = sqrt(X² + Y²), started at phi = 0, h = 0 and stopped when phi moves by at most 1e-12 rad;

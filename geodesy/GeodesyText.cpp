@@ -16,7 +16,7 @@ constexpr int kFixedPrecision = 18;
 constexpr int kDoubleDigits = 17;
 
 constexpr std::array<double, kMaxDecimals + 1> kPowersOfTen = {
-    1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
     1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 
 size_t SkipDigits(std::string_view text, size_t at) {
@@ -115,10 +115,9 @@ void AppendGeneral(std::string& out, double value) {
         return;
     }
     std::array<char, 32> buffer{};
-    const auto end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                      std::chars_format::general, 15)
-            .ptr;
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::general, 15)
+                         .ptr;
     const std::string_view text(buffer.data(), end - buffer.data());
     const size_t e = text.find('e');
     if (e == std::string_view::npos) {
@@ -158,8 +157,8 @@ void AppendFixed(std::string& out, double value, int decimals) {
     // Below this bound integer and decimal digits stay within 18, where the text is exact.
     const double exactBound = decimals <= 16 ? kPowersOfTen[16 - decimals] : 1.0 / 100;
     const double magnitude = std::fabs(value);
-    const std::string text = magnitude < exactBound ? ExactFixed(magnitude, decimals)
-                                                    : WideFixed(magnitude, decimals);
+    const std::string text =
+        magnitude < exactBound ? ExactFixed(magnitude, decimals) : WideFixed(magnitude, decimals);
     const bool zero = text.find_first_not_of("0.") == std::string::npos;
     if (value < 0 && !zero) out += '-';
     out += text;

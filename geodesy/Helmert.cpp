@@ -29,8 +29,7 @@ THelmert::THelmert(double ppm, double rxArcSec, double ryArcSec, double rzArcSec
     r_[2][1] = -sx * cy;
     r_[2][2] = cx * cy;
     valid_ = scale_ > 0 && std::isfinite(scale_) && std::isfinite(rx) && std::isfinite(ry) &&
-             std::isfinite(rz) && std::isfinite(txM) && std::isfinite(tyM) &&
-             std::isfinite(tzM);
+             std::isfinite(rz) && std::isfinite(txM) && std::isfinite(tyM) && std::isfinite(tzM);
 }
 
 TCartesian THelmert::Forward(const TCartesian& p) const {

@@ -2,6 +2,8 @@
 
 #include "geodesy/Angles.h"
 
+#include <tuple>
+
 namespace {
 
 TLambertConformalConic& OneParallel() {
@@ -39,13 +41,9 @@ double Lcc1SPSetParameters(double a, double f, double originLatitude, double cen
 void Lcc1SPGetParameters(double& a, double& f, double& originLatitude, double& centralMeridian,
                          double& falseEasting, double& falseNorthing, double& scaleFactor) {
     const TLccOneParallel& p = OneParallel().Parameters();
-    a = p.a;
-    f = p.f;
-    originLatitude = p.originLatitude;
-    centralMeridian = p.centralMeridian;
-    falseEasting = p.falseEasting;
-    falseNorthing = p.falseNorthing;
-    scaleFactor = p.scaleFactor;
+    std::tie(a, f, originLatitude, centralMeridian, falseEasting, falseNorthing, scaleFactor) =
+        std::tie(p.a, p.f, p.originLatitude, p.centralMeridian, p.falseEasting, p.falseNorthing,
+                 p.scaleFactor);
 }
 
 int Lcc1SPForward(double latitude, double longitude, double& easting, double& northing) {
@@ -57,8 +55,8 @@ int Lcc1SPInverse(double easting, double northing, double& latitude, double& lon
 }
 
 double Lcc2SPSetParameters(double a, double f, double originLatitude, double centralMeridian,
-                           double standardParallel1, double standardParallel2,
-                           double falseEasting, double falseNorthing) {
+                           double standardParallel1, double standardParallel2, double falseEasting,
+                           double falseNorthing) {
     TLccTwoParallels set{a,
                          f,
                          originLatitude,
@@ -76,17 +74,13 @@ double Lcc2SPSetParameters(double a, double f, double originLatitude, double cen
 }
 
 void Lcc2SPGetParameters(double& a, double& f, double& originLatitude, double& centralMeridian,
-                         double& standardParallel1, double& standardParallel2,
-                         double& falseEasting, double& falseNorthing) {
+                         double& standardParallel1, double& standardParallel2, double& falseEasting,
+                         double& falseNorthing) {
     const TLccTwoParallels& p = TwoParallels().input;
-    a = p.a;
-    f = p.f;
-    originLatitude = p.originLatitude;
-    centralMeridian = p.centralMeridian;
-    standardParallel1 = p.standardParallel1;
-    standardParallel2 = p.standardParallel2;
-    falseEasting = p.falseEasting;
-    falseNorthing = p.falseNorthing;
+    std::tie(a, f, originLatitude, centralMeridian, standardParallel1, standardParallel2,
+             falseEasting, falseNorthing) =
+        std::tie(p.a, p.f, p.originLatitude, p.centralMeridian, p.standardParallel1,
+                 p.standardParallel2, p.falseEasting, p.falseNorthing);
 }
 
 int Lcc2SPForward(double latitude, double longitude, double& easting, double& northing) {

@@ -20,12 +20,12 @@ int Lcc1SPInverse(double easting, double northing, double& latitude, double& lon
 // Validates and stores the two-parallel set, derives its equivalent one-parallel set and makes
 // that the one-parallel state; returns n. A rejected set stores nothing and returns 0.
 double Lcc2SPSetParameters(double a, double f, double originLatitude, double centralMeridian,
-                           double standardParallel1, double standardParallel2,
-                           double falseEasting, double falseNorthing);
+                           double standardParallel1, double standardParallel2, double falseEasting,
+                           double falseNorthing);
 // The stored input parameters, the false northing as passed (not the shifted one).
 void Lcc2SPGetParameters(double& a, double& f, double& originLatitude, double& centralMeridian,
-                         double& standardParallel1, double& standardParallel2,
-                         double& falseEasting, double& falseNorthing);
+                         double& standardParallel1, double& standardParallel2, double& falseEasting,
+                         double& falseNorthing);
 // Each first makes the stored two-parallel set's equivalent the one-parallel state again, so
 // one-parallel calls in between do not disturb them.
 int Lcc2SPForward(double latitude, double longitude, double& easting, double& northing);

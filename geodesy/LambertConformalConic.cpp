@@ -135,16 +135,17 @@ bool EquivalentOneParallel(const TLccTwoParallels& set, TLccOneParallel& out) {
     const double m1 = ParallelM(e, phi1);
     const double t1 = ParallelT(e, phi1);
     const bool secant = std::fabs(phi1 - phi2) > kTangentTolerance;
-    const double n =
-        secant ? std::log(m1 / ParallelM(e, phi2)) / std::log(t1 / ParallelT(e, phi2)) : std::sin(phi1);
+    const double n = secant ? std::log(m1 / ParallelM(e, phi2)) / std::log(t1 / ParallelT(e, phi2))
+                            : std::sin(phi1);
     if (!(std::fabs(n) >= kMinConeConstant)) return false;
     const double phiC = secant ? std::asin(n) : phi1;
     const double tC = ParallelT(e, phiC);
     const double kC = secant ? std::pow(tC / t1, n) * m1 / ParallelM(e, phiC) : 1.0;
     const double F = m1 / (n * std::pow(t1, n));
-    const double shift = set.a * F * (std::pow(ParallelT(e, set.originLatitude), n) - std::pow(tC, n));
-    TLccOneParallel equivalent{set.a, set.f, phiC, set.centralMeridian, set.falseEasting,
-                               set.falseNorthing + shift, kC};
+    const double shift =
+        set.a * F * (std::pow(ParallelT(e, set.originLatitude), n) - std::pow(tC, n));
+    TLccOneParallel equivalent{
+        set.a, set.f, phiC, set.centralMeridian, set.falseEasting, set.falseNorthing + shift, kC};
     if (!TLambertConformalConic(equivalent).IsValid()) return false;
     out = equivalent;
     return true;

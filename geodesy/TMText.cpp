@@ -16,7 +16,7 @@ constexpr int kAngleDecimals = 8;  // as TransformDatum writes latitude and long
 // The value derived from the texts seen last, rebuilt only when one of them changes.
 template <class T, size_t Keys>
 class TLastParsed {
-public:
+  public:
     template <class Parse>
     const T* Get(const std::array<std::string_view, Keys>& texts, Parse parse) {
         bool same = filled_;
@@ -29,7 +29,7 @@ public:
         return value_ ? &*value_ : nullptr;
     }
 
-private:
+  private:
     std::array<std::string, Keys> texts_;
     std::optional<T> value_;
     bool filled_ = false;
@@ -68,30 +68,29 @@ const TDatumTransformation* Datum(std::string_view datumParameters) {
     });
 }
 
-std::string PairText(double first, double second) {
-    std::string text;
-    GeodesyText::AppendGeneral(text, first);
-    text += ' ';
-    GeodesyText::AppendGeneral(text, second);
-    return text;
-}
-
-bool ReadPair(std::string_view text, double& first, double& second) {
+// Reads two numbers, lets `convert` turn them into two others in place and writes those; the
+// failure result when reading or converting fails.
+template <class Convert>
+std::string ConvertPair(std::string_view text, Convert convert) {
     std::array<double, 2> pair{};
-    if (!GeodesyText::ReadNumbers(text, pair)) return false;
-    first = pair[0];
-    second = pair[1];
-    return true;
+    if (!GeodesyText::ReadNumbers(text, pair) || !convert(pair[0], pair[1])) {
+        return ErrorCodeString(0);
+    }
+    std::string out;
+    out.reserve(48);  // two numbers of up to 22 characters: one allocation
+    GeodesyText::AppendGeneral(out, pair[0]);
+    out += ' ';
+    GeodesyText::AppendGeneral(out, pair[1]);
+    return out;
 }
 
 // The datum transformation at height 0, as TransformDatum writes latitude and longitude.
 bool TransformLatLon(const TDatumTransformation& datum, double& latitude, double& longitude) {
     TGeodetic geodetic;
     if (!datum.ToGeodetic(latitude, longitude, 0, geodetic)) return false;
-    latitude = GeodesyText::RoundToDecimals(Angles::RadToDeg(geodetic.LatitudeRad),
-                                            kAngleDecimals);
-    longitude = GeodesyText::RoundToDecimals(Angles::RadToDeg(geodetic.LongitudeRad),
-                                             kAngleDecimals);
+    latitude = GeodesyText::RoundToDecimals(Angles::RadToDeg(geodetic.LatitudeRad), kAngleDecimals);
+    longitude =
+        GeodesyText::RoundToDecimals(Angles::RadToDeg(geodetic.LongitudeRad), kAngleDecimals);
     return true;
 }
 
@@ -99,62 +98,48 @@ bool TransformLatLon(const TDatumTransformation& datum, double& latitude, double
 
 std::string TMForward(std::string_view latLon, std::string_view tmParameters,
                       std::string_view ellipsoids) {
-    double latitude = 0, longitude = 0, easting = 0, northing = 0;
-    const TTransverseMercator* projection =
-        Projection(tmParameters, ellipsoids, TEllipsoidPair::Second);
-    if (!projection || !ReadPair(latLon, latitude, longitude) ||
-        !projection->Forward(latitude, longitude, easting, northing)) {
-        return ErrorCodeString(0);
-    }
-    return PairText(easting, northing);
+    const auto* projection = Projection(tmParameters, ellipsoids, TEllipsoidPair::Second);
+    return ConvertPair(latLon, [&](double& latitude, double& longitude) {
+        return projection && projection->Forward(latitude, longitude, latitude, longitude);
+    });
 }
 
 std::string TMInverse(std::string_view eastingNorthing, std::string_view tmParameters,
                       std::string_view ellipsoids) {
-    double easting = 0, northing = 0, latitude = 0, longitude = 0;
-    const TTransverseMercator* projection =
-        Projection(tmParameters, ellipsoids, TEllipsoidPair::First);
-    if (!projection || !ReadPair(eastingNorthing, easting, northing) ||
-        !projection->Inverse(easting, northing, latitude, longitude)) {
-        return ErrorCodeString(0);
-    }
-    return PairText(latitude, longitude);
+    const auto* projection = Projection(tmParameters, ellipsoids, TEllipsoidPair::First);
+    return ConvertPair(eastingNorthing, [&](double& easting, double& northing) {
+        return projection && projection->Inverse(easting, northing, easting, northing);
+    });
 }
 
 std::string GeodeticToGrid(std::string_view latLon, std::string_view datumParameters,
                            std::string_view tmParameters, std::string_view ellipsoids) {
-    double latitude = 0, longitude = 0, easting = 0, northing = 0;
-    const TDatumTransformation* datum = Datum(datumParameters);
-    const TTransverseMercator* projection =
-        Projection(tmParameters, ellipsoids, TEllipsoidPair::Second);
-    if (!datum || !projection || !ReadPair(latLon, latitude, longitude) ||
-        !TransformLatLon(*datum, latitude, longitude) ||
-        !projection->Forward(latitude, longitude, easting, northing)) {
-        return ErrorCodeString(0);
-    }
-    return PairText(easting, northing);
+    const auto* datum = Datum(datumParameters);
+    const auto* projection = Projection(tmParameters, ellipsoids, TEllipsoidPair::Second);
+    return ConvertPair(latLon, [&](double& latitude, double& longitude) {
+        return datum && projection && TransformLatLon(*datum, latitude, longitude) &&
+               projection->Forward(latitude, longitude, latitude, longitude);
+    });
 }
 
 std::string GridToGeodetic(std::string_view eastingNorthing, std::string_view datumParameters,
                            std::string_view tmParameters, std::string_view ellipsoids) {
-    double easting = 0, northing = 0, latitude = 0, longitude = 0;
-    const TDatumTransformation* datum = Datum(datumParameters);
-    const TTransverseMercator* projection =
-        Projection(tmParameters, ellipsoids, TEllipsoidPair::First);
-    if (!datum || !projection || !ReadPair(eastingNorthing, easting, northing) ||
-        !projection->Inverse(easting, northing, latitude, longitude) ||
-        !TransformLatLon(*datum, latitude, longitude)) {
-        return ErrorCodeString(0);
-    }
-    return PairText(latitude, longitude);
+    const auto* datum = Datum(datumParameters);
+    const auto* projection = Projection(tmParameters, ellipsoids, TEllipsoidPair::First);
+    return ConvertPair(eastingNorthing, [&](double& easting, double& northing) {
+        return datum && projection && projection->Inverse(easting, northing, easting, northing) &&
+               TransformLatLon(*datum, easting, northing);
+    });
 }
 
-double TMPointFactor(std::string_view kind, double a, double f, double lat, double lon,
-                     double cm, double /*rl*/, double k0, double /*fe*/, double /*fn*/) {
+double TMPointFactor(std::string_view kind, double a, double f, double lat, double lon, double cm,
+                     double /*rl*/, double k0, double /*fe*/, double /*fn*/) {
     const bool convergence = kind == "GrdConv";
     if (!convergence && kind != "PtScFac") return 0;
     const TTransverseMercator projection(TEllipsoid(a, f), cm, 0, k0, 0, 0);
-    if (!projection.IsValid() || !(std::fabs(lat) <= Angles::kQuarterTurnDeg) || !std::isfinite(lon)) return 0;
+    if (!projection.IsValid() || !(std::fabs(lat) <= Angles::kQuarterTurnDeg) ||
+        !std::isfinite(lon))
+        return 0;
     const double factor = convergence ? projection.GridConvergenceDeg(lat, lon)
                                       : projection.PointScaleFactor(lat, lon);
     return std::isfinite(factor) ? factor : 0;

@@ -42,5 +42,5 @@ std::string GridToGeodetic(std::string_view eastingNorthing, std::string_view da
 // a in metres, f the flattening, lat, lon and cm in degrees, k0 the central scale factor;
 // rl, fe and fn are not used. 0 as well for an unusable ellipsoid, k0 <= 0 or a latitude beyond
 // +-90 degrees.
-double TMPointFactor(std::string_view kind, double a, double f, double lat, double lon,
-                     double cm, double rl, double k0, double fe, double fn);
+double TMPointFactor(std::string_view kind, double a, double f, double lat, double lon, double cm,
+                     double rl, double k0, double fe, double fn);

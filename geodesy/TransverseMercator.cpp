@@ -66,15 +66,14 @@ bool TTransverseMercator::Forward(double latitudeDeg, double longitudeDeg, doubl
     const double cc = ep2_ * c * c;
     const double A = Angles::DegToRad(Angles::WrapDeg(longitudeDeg - centralMeridianDeg_)) * c;
     const double A2 = A * A, A3 = A2 * A, A4 = A3 * A, A5 = A4 * A, A6 = A5 * A;
-    eastingM = falseEasting_ +
-               k0_ * nu *
-                   (A + (1 - tt + cc) * A3 / 6 +
-                    (5 - 18 * tt + tt * tt + 72 * cc - 58 * ep2_) * A5 / 120);
-    northingM = falseNorthing_ +
-                k0_ * (MeridianDistance(phi, s, c) - m0_ +
-                       nu * t *
-                           (A2 / 2 + (5 - tt + 9 * cc + 4 * cc * cc) * A4 / 24 +
-                            (61 - 58 * tt + tt * tt + 600 * cc - 330 * ep2_) * A6 / 720));
+    eastingM = falseEasting_ + k0_ * nu *
+                                   (A + (1 - tt + cc) * A3 / 6 +
+                                    (5 - 18 * tt + tt * tt + 72 * cc - 58 * ep2_) * A5 / 120);
+    northingM =
+        falseNorthing_ + k0_ * (MeridianDistance(phi, s, c) - m0_ +
+                                nu * t *
+                                    (A2 / 2 + (5 - tt + 9 * cc + 4 * cc * cc) * A4 / 24 +
+                                     (61 - 58 * tt + tt * tt + 600 * cc - 330 * ep2_) * A6 / 720));
     return std::isfinite(eastingM) && std::isfinite(northingM);
 }
 
@@ -101,17 +100,18 @@ bool TTransverseMercator::Inverse(double eastingM, double northingM, double& lat
     const double D = (eastingM - falseEasting_) / (nu1 * k0_);
     const double D2 = D * D, D3 = D2 * D, D4 = D3 * D, D5 = D4 * D, D6 = D5 * D;
     const double phi =
-        phi1 - (nu1 * t1 / rho1) *
-                   (D2 / 2 - (5 + 3 * tt1 + 10 * cc1 - 4 * cc1 * cc1 - 9 * ep2_) * D4 / 24 +
-                    (61 + 90 * tt1 + 298 * cc1 + 45 * tt1 * tt1 - 252 * ep2_ - 3 * cc1 * cc1) *
-                        D6 / 720);
-    const double dLambda = (D - (1 + 2 * tt1 + cc1) * D3 / 6 +
-                            (5 - 2 * cc1 + 28 * tt1 - 3 * cc1 * cc1 + 8 * ep2_ + 24 * tt1 * tt1) *
-                                D5 / 120) /
-                           c1;
+        phi1 -
+        (nu1 * t1 / rho1) *
+            (D2 / 2 - (5 + 3 * tt1 + 10 * cc1 - 4 * cc1 * cc1 - 9 * ep2_) * D4 / 24 +
+             (61 + 90 * tt1 + 298 * cc1 + 45 * tt1 * tt1 - 252 * ep2_ - 3 * cc1 * cc1) * D6 / 720);
+    const double dLambda =
+        (D - (1 + 2 * tt1 + cc1) * D3 / 6 +
+         (5 - 2 * cc1 + 28 * tt1 - 3 * cc1 * cc1 + 8 * ep2_ + 24 * tt1 * tt1) * D5 / 120) /
+        c1;
     latitudeDeg = Angles::RadToDeg(phi);
     longitudeDeg = Angles::RadToDeg(Angles::DegToRad(centralMeridianDeg_) + dLambda);
-    if (std::fabs(longitudeDeg) > Angles::kHalfTurnDeg) longitudeDeg = Angles::WrapDeg(longitudeDeg);
+    if (std::fabs(longitudeDeg) > Angles::kHalfTurnDeg)
+        longitudeDeg = Angles::WrapDeg(longitudeDeg);
     return std::fabs(latitudeDeg) <= Angles::kQuarterTurnDeg && std::isfinite(longitudeDeg);
 }
 
@@ -123,8 +123,8 @@ struct TRedfearnTerms {
     double omega, s, c, t2, psi;
 };
 
-TRedfearnTerms RedfearnTerms(const TEllipsoid& ellipsoid, double latitudeDeg,
-                             double longitudeDeg, double centralMeridianDeg) {
+TRedfearnTerms RedfearnTerms(const TEllipsoid& ellipsoid, double latitudeDeg, double longitudeDeg,
+                             double centralMeridianDeg) {
     const double phi = Angles::DegToRad(latitudeDeg);
     const double s = std::sin(phi);
     const double c = std::cos(phi);

@@ -44,7 +44,8 @@ const std::vector<TPoint>& Points() {
         std::vector<TPoint> out;
         for (int i = 0; i < 4096; ++i) {
             TPoint p{lat(engine), lon(engine), {}};
-            p.text = GeodesyText::FormatGeneral(p.latDeg) + " " + GeodesyText::FormatGeneral(p.lonDeg);
+            p.text =
+                GeodesyText::FormatGeneral(p.latDeg) + " " + GeodesyText::FormatGeneral(p.lonDeg);
             out.push_back(p);
         }
         return out;
@@ -71,7 +72,8 @@ void NumericTMForward(benchmark::State& state) {
 
 void TextTMForward(benchmark::State& state) {
     for (auto _ : state) {
-        for (const TPoint& p : Points()) benchmark::DoNotOptimize(TMForward(p.text, kZone, kEllipsoids));
+        for (const TPoint& p : Points())
+            benchmark::DoNotOptimize(TMForward(p.text, kZone, kEllipsoids));
     }
     state.SetItemsProcessed(state.iterations() * Points().size());
 }
@@ -112,7 +114,7 @@ BENCHMARK(ProjPipeline);
 
 // Keeps each benchmark's time per point for the summary.
 class TSummaryReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             const auto items = run.counters.find("items_per_second");
@@ -159,7 +161,8 @@ void PrintSummary(const std::map<std::string, double>& ns) {
                 {"ProjPipeline", pipeline}};
     for (const auto& row : rows) {
         const double mine = at(row.name);
-        std::printf("%-20s %12.1f %14.2f %16.0f\n", row.name, mine, row.reference / mine, 1e9 / mine);
+        std::printf("%-20s %12.1f %14.2f %16.0f\n", row.name, mine, row.reference / mine,
+                    1e9 / mine);
     }
     std::printf("(TM rows against ProjExactTmerc, GeodeticToGrid against ProjPipeline)\n");
     std::printf("numeric TM forward vs PROJ exact tmerc: worst %.3f mm\n",

@@ -35,8 +35,8 @@ TEST(TransformDatum, BadTextsAndParametersGiveZero) {
         {"nan", "41 nan 0", kWgs84Identity},
         {"infinite height", "41 29 inf", kWgs84Identity},
         {"latitude beyond the pole", "91 29 0", kWgs84Identity},
-        {"flattening typed as its inverse",
-         "41 29 0", kWgs84 + " " + kZeroSet + " 6378388 297 " + kZeroSet},
+        {"flattening typed as its inverse", "41 29 0",
+         kWgs84 + " " + kZeroSet + " 6378388 297 " + kZeroSet},
         {"semi-major axis 0", "41 29 0", "0 0.0033 " + kZeroSet + " " + kWgs84 + " " + kZeroSet},
         {"scale of zero", "41 29 0", kWgs84 + " -1000000 0 0 0 0 0 0 " + kWgs84 + " " + kZeroSet},
         {"zero scale backwards", "41 29 0",
@@ -79,8 +79,9 @@ TEST(Helmert7, AgreesWithProjForwardAndBackward) {
         TProjPeer proj(definition);
         ASSERT_TRUE(proj.IsValid());
         char text[400];
-        std::snprintf(text, sizeof text, "%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g",
-                      x, y, z, ppm, rx, ry, rz, tx, ty, tz);
+        std::snprintf(text, sizeof text,
+                      "%.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g", x, y, z, ppm,
+                      rx, ry, rz, tx, ty, tz);
         SCOPED_TRACE(text);
         const PJ_COORD forward = proj.Forward(x, y, z);
         const PJ_COORD backward = proj.Inverse(x, y, z);

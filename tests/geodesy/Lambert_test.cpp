@@ -95,7 +95,8 @@ TEST(Lambert, TwoParallelsAgreeWithProj) {
 TEST(Lambert, RejectedOneParallelSetReturnsZeroAndKeepsTheStoredOne) {
     ASSERT_NE(Lcc1SPSetParameters(kA, kF, 39 * kDeg, 35 * kDeg, 500000, 0, 0.9996), 0);
     double before[7];
-    Lcc1SPGetParameters(before[0], before[1], before[2], before[3], before[4], before[5], before[6]);
+    Lcc1SPGetParameters(before[0], before[1], before[2], before[3], before[4], before[5],
+                        before[6]);
     struct {
         const char* legend;
         double a, f, lat0, lon0, k0;
@@ -121,7 +122,8 @@ TEST(Lambert, RejectedOneParallelSetReturnsZeroAndKeepsTheStoredOne) {
         for (int i = 0; i < 7; ++i) EXPECT_EQ(after[i], before[i]);
     }
     Lcc1SPSetParameters(kA, kF, 0.7, 4, 0, 0, 1);
-    Lcc1SPGetParameters(before[0], before[1], before[2], before[3], before[4], before[5], before[6]);
+    Lcc1SPGetParameters(before[0], before[1], before[2], before[3], before[4], before[5],
+                        before[6]);
     EXPECT_DOUBLE_EQ(before[3], 4 - 2 * M_PI) << "a central meridian above pi is kept below it";
 }
 

@@ -5,8 +5,8 @@
 TProjPeer::TProjPeer(const std::string& definition)
     : context_(proj_context_create()), operation_(proj_create(context_, definition.c_str())) {
     if (!operation_) {
-        ADD_FAILURE() << "PROJ rejects \"" << definition
-                      << "\": " << proj_context_errno_string(context_, proj_context_errno(context_));
+        ADD_FAILURE() << "PROJ rejects \"" << definition << "\": "
+                      << proj_context_errno_string(context_, proj_context_errno(context_));
     }
 }
 
@@ -27,5 +27,6 @@ PJ_COORD TProjPeer::Inverse(double x, double y, double z) const {
 
 PJ_FACTORS TProjPeer::Factors(double latitudeDeg, double longitudeDeg) const {
     if (!operation_) return PJ_FACTORS{};
-    return proj_factors(operation_, proj_coord(proj_torad(longitudeDeg), proj_torad(latitudeDeg), 0, 0));
+    return proj_factors(operation_,
+                        proj_coord(proj_torad(longitudeDeg), proj_torad(latitudeDeg), 0, 0));
 }

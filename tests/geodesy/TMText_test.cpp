@@ -38,7 +38,8 @@ TEST(TMForward, OriginAndPublishedExample) {
     EXPECT_NEAR(en[0], 127106.5, 0.05);
     EXPECT_NEAR(en[1], 4484124.4, 0.05);
     const std::string clarkeFirst = "6378206.4 0.0033900753039288 " + kWgs84;
-    const auto back = Numbers(TMInverse(TMForward("40.5 -73.5", zone, clarke), zone, clarkeFirst), 2);
+    const auto back =
+        Numbers(TMInverse(TMForward("40.5 -73.5", zone, clarke), zone, clarkeFirst), 2);
     ASSERT_EQ(back.size(), 2u);
     EXPECT_NEAR(back[0], 40.5, 1e-8);
     EXPECT_NEAR(back[1], -73.5, 1e-8);
@@ -54,8 +55,10 @@ TEST(TMForward, CentralMeridianNearTheAntimeridian) {
     EXPECT_NEAR(en[0], 500000 + 341000, 1000);
     EXPECT_EQ(TMForward("40 -179", "177 0 0.9996 500000 0", kForwardEllipsoids),
               TMForward("40 181", "177 0 0.9996 500000 0", kForwardEllipsoids));
-    const auto back = Numbers(TMInverse(TMForward("40 -179", "177 0 0.9996 500000 0", kForwardEllipsoids),
-                                        "177 0 0.9996 500000 0", kInverseEllipsoids), 2);
+    const auto back =
+        Numbers(TMInverse(TMForward("40 -179", "177 0 0.9996 500000 0", kForwardEllipsoids),
+                          "177 0 0.9996 500000 0", kInverseEllipsoids),
+                2);
     ASSERT_EQ(back.size(), 2u);
     EXPECT_NEAR(back[0], 40, 1e-7);
     EXPECT_NEAR(back[1], -179, 1e-7) << "within [-180, 180]";
@@ -88,11 +91,13 @@ TEST(TMText, BadTextsAndParametersGiveZero) {
     EXPECT_EQ(TMInverse("500000 4e6", kZone30, "6378388 297 " + kWgs84), "0");
     EXPECT_EQ(TMInverse("500000 3e7", kZone30, kInverseEllipsoids), "0") << "beyond the pole";
     EXPECT_EQ(GridToGeodetic("500000 4e6", kEd50ToWgs84, "30 0 1 500000", kInverseEllipsoids), "0");
-    EXPECT_EQ(GeodeticToGrid("41 29", kWgs84ToEd50.substr(0, 60), kZone30, kForwardEllipsoids), "0");
+    EXPECT_EQ(GeodeticToGrid("41 29", kWgs84ToEd50.substr(0, 60), kZone30, kForwardEllipsoids),
+              "0");
 }
 
 TEST(GeodeticToGrid, WithoutDatumShiftIsTMForwardOfTheRoundedInput) {
-    const std::string identity = kInternational + " " + kZeroSet + " " + kInternational + " " + kZeroSet;
+    const std::string identity =
+        kInternational + " " + kZeroSet + " " + kInternational + " " + kZeroSet;
     const std::string ellipsoids = kInternational + " " + kInternational;
     EXPECT_EQ(GeodeticToGrid("41.123456789012 29.987654321098", identity, kZone30, ellipsoids),
               TMForward("41.12345679 29.98765432", kZone30, ellipsoids));
@@ -105,14 +110,16 @@ TEST(GeodeticToGrid, AgreesWithProjPipeline) {
     TRandomPoints random(41);
     for (int i = 0; i < 1000; ++i) {
         const double lat = random.Uniform(36, 42), lon = random.Uniform(28.5, 31.5);
-        const std::string latLon = GeodesyText::FormatGeneral(lat) + " " + GeodesyText::FormatGeneral(lon);
+        const std::string latLon =
+            GeodesyText::FormatGeneral(lat) + " " + GeodesyText::FormatGeneral(lon);
         SCOPED_TRACE(latLon);
         const std::string grid = GeodeticToGrid(latLon, kWgs84ToEd50, kZone30, kForwardEllipsoids);
         const auto en = Numbers(grid, 2);
         ASSERT_EQ(en.size(), 2u);
         const PJ_COORD peer = pipeline.Forward(proj_torad(lon), proj_torad(lat));
         EXPECT_LT(std::hypot(en[0] - peer.xy.x, en[1] - peer.xy.y), 0.002);
-        const auto back = Numbers(GridToGeodetic(grid, kEd50ToWgs84, kZone30, kInverseEllipsoids), 2);
+        const auto back =
+            Numbers(GridToGeodetic(grid, kEd50ToWgs84, kZone30, kInverseEllipsoids), 2);
         ASSERT_EQ(back.size(), 2u);
         EXPECT_NEAR(back[0], lat, 2e-8);
         EXPECT_NEAR(back[1], lon, 2e-8);
@@ -124,7 +131,8 @@ TEST(TMPointFactor, KindsAndFailures) {
     EXPECT_EQ(TMPointFactor("GrdConv", a, f, 40, 30, 30, 0, 1, 500000, 0), 0);
     EXPECT_EQ(TMPointFactor("GrdConv", a, f, 0, 31, 30, 0, 1, 500000, 0), 0);
     EXPECT_EQ(TMPointFactor("PtScFac", a, f, 40, 30, 30, 0, 0.9996, 500000, 0), 0.9996);
-    EXPECT_NEAR(TMPointFactor("GrdConv", a, f, 40, 31, 30, 0, 1, 500000, 0), -std::sin(40 * M_PI / 180), 1e-3);
+    EXPECT_NEAR(TMPointFactor("GrdConv", a, f, 40, 31, 30, 0, 1, 500000, 0),
+                -std::sin(40 * M_PI / 180), 1e-3);
     EXPECT_EQ(TMPointFactor("grdconv", a, f, 40, 31, 30, 0, 1, 500000, 0), 0);
     EXPECT_EQ(TMPointFactor("Other", a, f, 40, 31, 30, 0, 1, 500000, 0), 0);
     EXPECT_EQ(TMPointFactor("PtScFac", a, 297, 40, 31, 30, 0, 1, 500000, 0), 0);
@@ -136,13 +144,15 @@ TEST(TMPointFactor, KindsAndFailures) {
 
 // Turkish and German locales use "," as decimal separator; no text may change.
 TEST(TMText, SameTextsUnderTurkishAndGermanLocales) {
-    const std::string grid = GeodeticToGrid("41.0123 29.0456", kWgs84ToEd50, kZone30, kForwardEllipsoids);
+    const std::string grid =
+        GeodeticToGrid("41.0123 29.0456", kWgs84ToEd50, kZone30, kForwardEllipsoids);
     const std::string geodetic = TransformDatum("BLH", "41.0123 29.0456 35.5", kWgs84ToEd50);
     const std::string back = GridToGeodetic(grid, kEd50ToWgs84, kZone30, kInverseEllipsoids);
     for (const char* name : {"tr_TR.UTF-8", "de_DE.UTF-8"}) {
         SCOPED_TRACE(name);
         ASSERT_NE(std::setlocale(LC_ALL, name), nullptr) << "the set-up script generates it";
-        EXPECT_EQ(GeodeticToGrid("41.0123 29.0456", kWgs84ToEd50, kZone30, kForwardEllipsoids), grid);
+        EXPECT_EQ(GeodeticToGrid("41.0123 29.0456", kWgs84ToEd50, kZone30, kForwardEllipsoids),
+                  grid);
         EXPECT_EQ(TransformDatum("BLH", "41.0123 29.0456 35.5", kWgs84ToEd50), geodetic);
         EXPECT_EQ(GridToGeodetic(grid, kEd50ToWgs84, kZone30, kInverseEllipsoids), back);
         EXPECT_EQ(TMForward("41,0123 29", kZone30, kForwardEllipsoids), "0");

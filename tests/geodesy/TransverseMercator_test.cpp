@@ -54,8 +54,8 @@ TAgreement AgreementWithProj(const TZone& zone, double maxOffsetDeg, unsigned se
         const PJ_COORD peer = proj.Forward(proj_torad(lon), proj_torad(lat));
         worst.forwardM = std::max(worst.forwardM, std::hypot(e - peer.xy.x, n - peer.xy.y));
         EXPECT_TRUE(tm.Inverse(peer.xy.x, peer.xy.y, backLat, backLon));
-        worst.inverseDeg = std::max(
-            {worst.inverseDeg, std::fabs(backLat - lat), std::fabs(std::remainder(backLon - lon, 360))});
+        worst.inverseDeg = std::max({worst.inverseDeg, std::fabs(backLat - lat),
+                                     std::fabs(std::remainder(backLon - lon, 360))});
     }
     return worst;
 }
