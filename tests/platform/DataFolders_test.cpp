@@ -15,7 +15,7 @@ QDateTime At(int year, int month, int day, int hour = 12, int minute = 0) {
 }
 
 class TRecordingPresenter : public TDialogPresenter {
-public:
+  public:
     void ShowMessage(const QString& text) override { messages.push_back(text); }
     std::vector<QString> messages;
 };
