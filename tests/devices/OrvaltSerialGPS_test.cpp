@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTest>
 
 #include <fstream>
 
@@ -35,13 +34,6 @@ class OrvaltSerialGPSTest : public ::testing::Test {
         terminal_.Send(bytes);
         ASSERT_TRUE(TPseudoTerminal::WaitQueued(gps_.Handle(), static_cast<int>(bytes.size())));
         gps_.PollTimerTick();
-    }
-
-    // Runs the event loop, so the component's own timers tick.
-    static void RunEventLoop(int milliseconds) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < milliseconds) QCoreApplication::processEvents();
     }
 
     TPseudoTerminal terminal_;
@@ -175,7 +167,7 @@ TEST_F(OrvaltSerialGPSTest, DeviceHangingUpLeavesThePortQuiet) {
     Deliver("$GPHDT,1.0,T\r\n$GPHD");
     terminal_.HangUp();
     for (int tick = 0; tick < 100; ++tick) gps_.PollTimerTick();
-    RunEventLoop(50);
+    QTest::qWait(50);
     EXPECT_EQ(events_.Lines.size(), 1u);
     EXPECT_TRUE(gps_.Connected()) << "the owner decides when to close";
     gps_.Close();
@@ -187,13 +179,13 @@ TEST_F(OrvaltSerialGPSTest, IdleIsReportedOncePerSilentPeriod) {
     gps_.IdleInterval = 40;
     OpenPort();
     terminal_.Send("$GPHDT,1.0,T\r\n");
-    RunEventLoop(300);
+    QTest::qWait(300);
     EXPECT_EQ(events_.Lines.size(), 1u);
     EXPECT_EQ(events_.Idles, 1);
-    RunEventLoop(200);
+    QTest::qWait(200);
     EXPECT_EQ(events_.Idles, 1) << "one report for one silence";
     terminal_.Send("$GPHDT,2.0,T\r\n");
-    RunEventLoop(300);
+    QTest::qWait(300);
     EXPECT_EQ(events_.Idles, 2) << "new bytes re-arm the report";
 }
 
