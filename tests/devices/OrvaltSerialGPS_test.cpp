@@ -36,6 +36,15 @@ class OrvaltSerialGPSTest : public ::testing::Test {
         gps_.PollTimerTick();
     }
 
+    // Lets the component's own timers run until `done` holds; false after timeoutMs.
+    static bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000) {
+        for (int waited = 0; !done(); waited += 5) {
+            if (waited >= timeoutMs) return false;
+            QTest::qWait(5);
+        }
+        return true;
+    }
+
     TPseudoTerminal terminal_;
     TOrvaltSerialGPS gps_;
     TSerialGPSRecorder events_{gps_};
@@ -179,14 +188,12 @@ TEST_F(OrvaltSerialGPSTest, IdleIsReportedOncePerSilentPeriod) {
     gps_.IdleInterval = 40;
     OpenPort();
     terminal_.Send("$GPHDT,1.0,T\r\n");
-    QTest::qWait(300);
-    EXPECT_EQ(events_.Lines.size(), 1u);
-    EXPECT_EQ(events_.Idles, 1);
+    ASSERT_TRUE(WaitFor([&] { return events_.Lines.size() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return events_.Idles == 1; }));
     QTest::qWait(200);
     EXPECT_EQ(events_.Idles, 1) << "one report for one silence";
     terminal_.Send("$GPHDT,2.0,T\r\n");
-    QTest::qWait(300);
-    EXPECT_EQ(events_.Idles, 2) << "new bytes re-arm the report";
+    EXPECT_TRUE(WaitFor([&] { return events_.Idles == 2; })) << "new bytes re-arm the report";
 }
 
 TEST_F(OrvaltSerialGPSTest, DataInEveryIdlePeriodNeverReportsIdle) {
