@@ -9,7 +9,7 @@
 namespace {
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         static int serial = 0;
         path_ = TestTempFolder() + "settings" + std::to_string(serial++) + ".ini";
@@ -67,7 +67,8 @@ TEST_F(IniFileTest, ReadsWithTheWindowsRules) {
     EXPECT_DOUBLE_EQ(ini.ReadFloat(s, "Comma", -1), -1);
     EXPECT_DOUBLE_EQ(ini.ReadFloat(s, "NotANumber", -1), -1);
     EXPECT_EQ(ini.ReadSection(s).size(), 12u);
-    EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"GPS1 COMUNICATION SETTINGS", "other"}));
+    EXPECT_EQ(ini.ReadSections(),
+              (std::vector<std::string>{"GPS1 COMUNICATION SETTINGS", "other"}));
 }
 
 TEST_F(IniFileTest, WritesThroughAndTwoObjectsSeeEachOther) {
@@ -109,8 +110,13 @@ TEST_F(IniFileTest, FailedWriteReportsFailure) {
 }
 
 TEST_F(IniFileTest, Windows1254FileReadsAsUtf8) {
-    WriteRaw("[SETTINGS]\r\nVessel=\xDE" "ahin \xDD" "zmir\r\n");  // "Şahin İzmir"
-    EXPECT_EQ(TIniFile(path_).ReadString("SETTINGS", "Vessel", ""), "\xC5\x9E" "ahin \xC4\xB0zmir");
+    WriteRaw(
+        "[SETTINGS]\r\nVessel=\xDE"
+        "ahin \xDD"
+        "zmir\r\n");  // "Şahin İzmir"
+    EXPECT_EQ(TIniFile(path_).ReadString("SETTINGS", "Vessel", ""),
+              "\xC5\x9E"
+              "ahin \xC4\xB0zmir");
 }
 
 }  // namespace

@@ -75,13 +75,12 @@ TEST(TryStrToFloat, AcceptsWholeDecimalNumbersOnly) {
         bool ok;
         double value;
     } cases[] = {
-        {"12.5", true, 12.5},   {" 12.5 ", true, 12.5}, {"+3", true, 3},
-        {"-0.25", true, -0.25}, {"5.", true, 5},        {".5", true, 0.5},
-        {"1e3", true, 1000},    {"1.5E-2", true, 0.015}, {"12,5", false, 0},
-        {"", false, 0},         {"  ", false, 0},       {"nan", false, 0},
-        {"inf", false, 0},      {"INF", false, 0},      {"1e999", false, 0},
-        {"0x10", false, 0},     {"12.5abc", false, 0},  {"1e", false, 0},
-        {".", false, 0},        {"--1", false, 0},      {"1 2", false, 0},
+        {"12.5", true, 12.5},  {" 12.5 ", true, 12.5}, {"+3", true, 3},     {"-0.25", true, -0.25},
+        {"5.", true, 5},       {".5", true, 0.5},      {"1e3", true, 1000}, {"1.5E-2", true, 0.015},
+        {"12,5", false, 0},    {"", false, 0},         {"  ", false, 0},    {"nan", false, 0},
+        {"inf", false, 0},     {"INF", false, 0},      {"1e999", false, 0}, {"0x10", false, 0},
+        {"12.5abc", false, 0}, {"1e", false, 0},       {".", false, 0},     {"--1", false, 0},
+        {"1 2", false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -98,11 +97,20 @@ TEST(TryStrToInt, DecimalAndHexadecimal) {
         bool ok;
         int value;
     } cases[] = {
-        {"42", true, 42},           {" -7 ", true, -7},          {"$1F", true, 31},
-        {"0x1F", true, 31},         {"0X1f", true, 31},          {"-$10", true, -16},
-        {"2147483647", true, 2147483647}, {"2147483648", false, 0}, {"1.5", false, 0},
-        {"", false, 0},             {"abc", false, 0},           {"$", false, 0},
-        {"0x-1", false, 0},         {"12abc", false, 0},
+        {"42", true, 42},
+        {" -7 ", true, -7},
+        {"$1F", true, 31},
+        {"0x1F", true, 31},
+        {"0X1f", true, 31},
+        {"-$10", true, -16},
+        {"2147483647", true, 2147483647},
+        {"2147483648", false, 0},
+        {"1.5", false, 0},
+        {"", false, 0},
+        {"abc", false, 0},
+        {"$", false, 0},
+        {"0x-1", false, 0},
+        {"12abc", false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
