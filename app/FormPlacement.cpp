@@ -50,11 +50,10 @@ void SaveFormPlacement(QWidget* form) {
 void RestoreFormPlacement(QWidget* form, bool restoreSize) {
     const TIniFile ini(GetSettingsFilePath());
     const std::string section = form->objectName().toStdString();
-    const TStoredPlacement stored{ini.ReadInteger(section, "WindowState", kNormal),
-                                  ini.ReadInteger(section, "Left", 0),
-                                  ini.ReadInteger(section, "Top", 0),
-                                  ini.ReadInteger(section, "Width", form->width()),
-                                  ini.ReadInteger(section, "Height", form->height())};
+    const TStoredPlacement stored{
+        ini.ReadInteger(section, "WindowState", kNormal), ini.ReadInteger(section, "Left", 0),
+        ini.ReadInteger(section, "Top", 0), ini.ReadInteger(section, "Width", form->width()),
+        ini.ReadInteger(section, "Height", form->height())};
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     const TPlacement placement = ResolvePlacement(stored, form->width(), form->height(),
                                                   screen.width(), screen.height(), restoreSize);

@@ -44,8 +44,8 @@ std::string TTranslator::LanguageFilePath(const std::string& code) const {
 void TTranslator::ScanLanguages() {
     languages_.clear();
     const QDir dir(QString::fromStdString(folder_));
-    const auto files = dir.entryInfoList({"*.json"}, QDir::Files | QDir::Hidden | QDir::System,
-                                         QDir::Unsorted);
+    const auto files =
+        dir.entryInfoList({"*.json"}, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     for (const auto& file : files) languages_.push_back(file.completeBaseName().toStdString());
     for (const char* code : {"en", "tr"}) {
         if (std::find(languages_.begin(), languages_.end(), code) == languages_.end()) {

@@ -9,20 +9,28 @@ namespace {
 
 QMessageBox::Icon IconOf(TMsgDlgType type) {
     switch (type) {
-        case TMsgDlgType::Warning: return QMessageBox::Warning;
-        case TMsgDlgType::Error: return QMessageBox::Critical;
-        case TMsgDlgType::Information: return QMessageBox::Information;
-        case TMsgDlgType::Confirmation: return QMessageBox::Question;
+        case TMsgDlgType::Warning:
+            return QMessageBox::Warning;
+        case TMsgDlgType::Error:
+            return QMessageBox::Critical;
+        case TMsgDlgType::Information:
+            return QMessageBox::Information;
+        case TMsgDlgType::Confirmation:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
 
 QString TitleOf(TMsgDlgType type) {
     switch (type) {
-        case TMsgDlgType::Warning: return "Warning";
-        case TMsgDlgType::Error: return "Error";
-        case TMsgDlgType::Information: return "Information";
-        case TMsgDlgType::Confirmation: return "Confirm";
+        case TMsgDlgType::Warning:
+            return "Warning";
+        case TMsgDlgType::Error:
+            return "Error";
+        case TMsgDlgType::Information:
+            return "Information";
+        case TMsgDlgType::Confirmation:
+            return "Confirm";
     }
     return QString();
 }
@@ -58,8 +66,8 @@ TModalResult TWidgetDialogs::MessageDlg(const QString& text, TMsgDlgType type,
 
 bool TWidgetDialogs::InputQuery(const QString& caption, const QString& prompt, QString& value) {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(ActiveWindow(), caption, prompt,
-                                                 QLineEdit::Normal, value, &accepted);
+    const QString answer =
+        QInputDialog::getText(ActiveWindow(), caption, prompt, QLineEdit::Normal, value, &accepted);
     if (accepted) value = answer;
     return accepted;
 }

@@ -6,8 +6,7 @@
 class TWidgetDialogs : public TDialogPresenter {
 public:
     void ShowMessage(const QString& text) override;
-    TModalResult MessageDlg(const QString& text, TMsgDlgType type,
-                            TMsgDlgButtons buttons) override;
+    TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString OpenFileName(const TFileDialogRequest& request) override;
     QString SaveFileName(const TFileDialogRequest& request) override;

@@ -24,7 +24,7 @@
 #include <vector>
 
 class TOrvaltSerialGPS {
-  public:
+public:
     TOrvaltSerialGPS();
     // Stops the timers and unbinds every event before closing, so no owner handler runs
     // during teardown.
@@ -118,7 +118,7 @@ class TOrvaltSerialGPS {
     // "COM" followed by the decimal number.
     static std::string PortName(int port);
 
-  private:
+private:
     TSerialSettings LineSettings() const;
     void LogLine(const std::string& line);
     void CloseLog();

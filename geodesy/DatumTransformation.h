@@ -14,7 +14,7 @@
 #include <span>
 
 class TDatumTransformation {
-  public:
+public:
     static constexpr size_t kParameterCount = 18;
 
     // The 18 numbers in text order: a1, f1, ppm1, rx1, ry1, rz1 (arc-seconds), tx1, ty1, tz1 (m),
@@ -31,7 +31,7 @@ class TDatumTransformation {
     // The same point as geodetic coordinates on ellipsoid 2.
     bool ToGeodetic(double latitudeDeg, double longitudeDeg, double heightM, TGeodetic& out) const;
 
-  private:
+private:
     TEllipsoid source_;
     THelmert toWgs84_;
     TEllipsoid target_;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 class TEllipsoid {
-  public:
+public:
     // a: semi-major axis in metres; f: the flattening itself (0.0033528106647474 for WGS 84),
     // not its inverse. Usable when a > 0 and 0 <= f < 1: a flattening typed as its inverse
     // (298.257) or a NaN makes the ellipsoid unusable instead of producing NaN downstream.
@@ -19,7 +19,7 @@ class TEllipsoid {
     // Squared first eccentricity e² = f (2 - f).
     double E2() const { return e2_; }
 
-  private:
+private:
     double a_;
     double f_;
     double e2_;

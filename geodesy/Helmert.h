@@ -12,7 +12,7 @@
 #include "geodesy/Geocentric.h"
 
 class THelmert {
-  public:
+public:
     // ppm: scale change in parts per million; rx, ry, rz: rotations in arc-seconds;
     // tx, ty, tz: translations in metres. Usable when all are finite and the scale s > 0.
     THelmert(double ppm, double rxArcSec, double ryArcSec, double rzArcSec, double txM, double tyM,
@@ -22,7 +22,7 @@ class THelmert {
     TCartesian Forward(const TCartesian& point) const;
     TCartesian Backward(const TCartesian& point) const;
 
-  private:
+private:
     double r_[3][3] = {};
     double scale_ = 1;
     TCartesian shift_;

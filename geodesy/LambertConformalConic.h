@@ -38,7 +38,7 @@ struct TLccTwoParallels {
 };
 
 class TLambertConformalConic {
-  public:
+public:
     // Usable when the central meridian lies within [-pi, 2pi] (one above pi is kept as
     // lambda0 - 2pi), the origin latitude within 89°59'59" of the equator and not so near it
     // that the cone flattens into a cylinder (|n| < 1e-4), a > 0, 1/f within [250, 350],
@@ -55,7 +55,7 @@ class TLambertConformalConic {
     // Returns the error bits; the longitude comes back within [-pi, pi].
     int Inverse(double easting, double northing, double& latitude, double& longitude) const;
 
-  private:
+private:
     TLccOneParallel parameters_;
     bool valid_ = false;
     double e_ = 0;

@@ -16,7 +16,7 @@ constexpr int kAngleDecimals = 8;  // as TransformDatum writes latitude and long
 // The value derived from the texts seen last, rebuilt only when one of them changes.
 template <class T, size_t Keys>
 class TLastParsed {
-  public:
+public:
     template <class Parse>
     const T* Get(const std::array<std::string_view, Keys>& texts, Parse parse) {
         bool same = filled_;
@@ -29,7 +29,7 @@ class TLastParsed {
         return value_ ? &*value_ : nullptr;
     }
 
-  private:
+private:
     std::array<std::string, Keys> texts_;
     std::optional<T> value_;
     bool filled_ = false;

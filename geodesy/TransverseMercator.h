@@ -13,7 +13,7 @@
 #include "geodesy/Ellipsoid.h"
 
 class TTransverseMercator {
-  public:
+public:
     // Central meridian and reference latitude (latitude of origin) in degrees, scale factor k0
     // on the central meridian, false easting and northing in metres. Usable when the ellipsoid
     // is, k0 > 0, |reference latitude| <= 90 and all are finite.
@@ -39,7 +39,7 @@ class TTransverseMercator {
     // Point scale factor, k0 on the central meridian.
     double PointScaleFactor(double latitudeDeg, double longitudeDeg) const;
 
-  private:
+private:
     double MeridianDistance(double latitudeRad, double sinLat, double cosLat) const;
 
     TEllipsoid ellipsoid_;

@@ -8,10 +8,9 @@ namespace {
 // Unicode code points of bytes 0x80 to 0x9F in Windows-1254; 0 marks the five unassigned
 // bytes, which are kept as the C1 control of the same value.
 constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0,      0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0,      0x0178};
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0,      0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0,      0x0178};
 
 // Bytes 0xD0, 0xDD, 0xDE, 0xF0, 0xFD and 0xFE differ from Latin-1: the Turkish letters.
 char16_t Cp1254CodePoint(std::uint8_t byte) {
@@ -20,13 +19,20 @@ char16_t Cp1254CodePoint(std::uint8_t byte) {
         return mapped ? mapped : byte;
     }
     switch (byte) {
-        case 0xD0: return 0x011E;  // G with breve
-        case 0xDD: return 0x0130;  // I with dot above
-        case 0xDE: return 0x015E;  // S with cedilla
-        case 0xF0: return 0x011F;  // g with breve
-        case 0xFD: return 0x0131;  // dotless i
-        case 0xFE: return 0x015F;  // s with cedilla
-        default: return byte;
+        case 0xD0:
+            return 0x011E;  // G with breve
+        case 0xDD:
+            return 0x0130;  // I with dot above
+        case 0xDE:
+            return 0x015E;  // S with cedilla
+        case 0xF0:
+            return 0x011F;  // g with breve
+        case 0xFD:
+            return 0x0131;  // dotless i
+        case 0xFE:
+            return 0x015F;  // s with cedilla
+        default:
+            return byte;
     }
 }
 

@@ -5,7 +5,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 
-
 std::string DayDir;
 std::string DaySmkDir;
 std::string LogDir;
@@ -50,8 +49,7 @@ std::string TimeStampHHMM() { return TimeToStr(Now().time()).substr(0, 4); }
 void CreateDataFolders() {
     const std::string root = SmkRoot();
     const std::string day = root + GetDateFolderName();
-    for (const std::string& folder :
-         {root, day, day + "/SMK", day + "/LOG", day + "/SVP"}) {
+    for (const std::string& folder : {root, day, day + "/SMK", day + "/LOG", day + "/SVP"}) {
         if (!DirectoryExists(folder)) CreateDir(folder);
     }
     if (DirectoryExists(day + "/LOG")) {

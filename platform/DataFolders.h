@@ -18,10 +18,10 @@ extern std::string SvpDir;
 extern std::string TodayFolderName;
 extern std::string CoordinatesFilePath;  // LogDir + date + " Coordinates.csv"
 
-extern QString LastMessage;               // the latest status message
-extern std::string MapEllipsoidString;    // the map's geodesy parameter texts
+extern QString LastMessage;             // the latest status message
+extern std::string MapEllipsoidString;  // the map's geodesy parameter texts
 extern std::string MapTMParameterString;
-extern std::string SurveyLogHeader;       // header line of the survey log
+extern std::string SurveyLogHeader;  // header line of the survey log
 
 // Computes the day-folder globals from the current date. Called once at program start,
 // before any settings are read.

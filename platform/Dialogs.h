@@ -17,9 +17,9 @@ enum class TModalResult { None, OK, Cancel, Yes, No };
 
 struct TFileDialogRequest {
     QString title;
-    QString filter;       // Qt filter text, e.g. "KML/KMZ Files (*.kml *.kmz)"
-    QString folder;       // initial folder; empty for the current one
-    QString fileName;     // proposed name (save dialogs)
+    QString filter;    // Qt filter text, e.g. "KML/KMZ Files (*.kml *.kmz)"
+    QString folder;    // initial folder; empty for the current one
+    QString fileName;  // proposed name (save dialogs)
     bool confirmOverwrite = false;
 };
 

@@ -123,13 +123,11 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fal
     return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-double TIniFile::ReadFloat(std::string_view section, std::string_view key,
-                           double fallback) const {
+double TIniFile::ReadFloat(std::string_view section, std::string_view key, double fallback) const {
     return StrToFloatDef(ReadString(section, key, ""), fallback);
 }
 
-bool TIniFile::WriteString(std::string_view section, std::string_view key,
-                           std::string_view value) {
+bool TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     std::vector<std::string> lines = LoadLines();
     // A line break cannot be stored in a value: it would start a line of its own.
     std::string flatValue(value);

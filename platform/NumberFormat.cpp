@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kGeneralPrecision = 15;
-constexpr int kMaxDoubleDigits = 17;  // more significant digits than a double holds
+constexpr int kMaxDoubleDigits = 17;        // more significant digits than a double holds
 constexpr int kSmallestFixedExponent = -5;  // 0.00001 is the smallest value written fixed
 
 // Significant decimal digits of |value| rounded to `count` digits, and the decimal exponent of

@@ -21,7 +21,7 @@ enum class TSerialOpenResult {
 };
 
 class TSerialDevice {
-  public:
+public:
     TSerialDevice();
     ~TSerialDevice();
     TSerialDevice(const TSerialDevice&) = delete;
@@ -47,7 +47,7 @@ class TSerialDevice {
     // The sink of the port as it is open now; it stays valid, and closed, after Close.
     std::shared_ptr<TSerialPortSink> Sink() const { return sink_; }
 
-  private:
+private:
     TSerialOpenResult Fail(TSerialOpenResult result, const std::string& path, int fd);
 
     int fd_ = -1;

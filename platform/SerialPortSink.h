@@ -12,7 +12,7 @@
 #include <string_view>
 
 class TSerialPortSink {
-  public:
+public:
     // Takes ownership of the descriptor; -1 gives a sink that is closed from the start.
     explicit TSerialPortSink(int fd);
     ~TSerialPortSink();
@@ -28,7 +28,7 @@ class TSerialPortSink {
     // Waits for a write in progress, then closes the descriptor.
     void Close();
 
-  private:
+private:
     mutable std::mutex mutex_;
     int fd_;
 };

@@ -25,7 +25,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     static std::atomic<unsigned> counter{0};
     const std::string temporary =
         path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descriptor < 0) return false;
     const bool written = WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
     const bool closed = ::close(descriptor) == 0;

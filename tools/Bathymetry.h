@@ -1,5 +1,6 @@
 #pragma once
-// The window "Offsets Essential for Post Processing / Recovery"; its controls come with the work that builds it.
+// The window "Offsets Essential for Post Processing / Recovery"; its controls come with the work
+// that builds it.
 
 #include <QWidget>
 

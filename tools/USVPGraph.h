@@ -1,5 +1,6 @@
 #pragma once
-// The window "SVP Profile Graph - Drag Points or Lasso Select"; its controls come with the work that builds it.
+// The window "SVP Profile Graph - Drag Points or Lasso Select"; its controls come with the work
+// that builds it.
 
 #include <QWidget>
 

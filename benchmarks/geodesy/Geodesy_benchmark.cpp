@@ -114,7 +114,7 @@ BENCHMARK(ProjPipeline);
 
 // Keeps each benchmark's time per point for the summary.
 class TSummaryReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             const auto items = run.counters.find("items_per_second");

@@ -16,7 +16,10 @@ TEST(FormPlacement, ResolveKeepsTheCornerOnTheScreen) {
         bool restoreSize;
         TPlacement expected;
     } cases[] = {
-        {"nothing stored: corner, current size", {0, 0, 0, 300, 200}, true, {false, 0, 0, 300, 200}},
+        {"nothing stored: corner, current size",
+         {0, 0, 0, 300, 200},
+         true,
+         {false, 0, 0, 300, 200}},
         {"normal window", {0, 100, 50, 640, 480}, true, {false, 100, 50, 640, 480}},
         {"position only keeps the size", {0, 100, 50, 640, 480}, false, {false, 100, 50, 300, 200}},
         {"dragged off the left edge", {0, -8, 40, 640, 480}, true, {false, 0, 40, 640, 480}},
@@ -24,7 +27,10 @@ TEST(FormPlacement, ResolveKeepsTheCornerOnTheScreen) {
         {"at the screen width", {0, 1920, 40, 640, 480}, true, {false, 0, 40, 640, 480}},
         {"top tested on its own", {0, 100, 1080, 640, 480}, true, {false, 100, 0, 640, 480}},
         {"minimised restores normal", {1, 100, 50, 640, 480}, true, {false, 100, 50, 640, 480}},
-        {"maximised ignores the bounds", {2, -5000, 9000, 1, 1}, true, {true, -5000, 9000, 300, 200}},
+        {"maximised ignores the bounds",
+         {2, -5000, 9000, 1, 1},
+         true,
+         {true, -5000, 9000, 300, 200}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);

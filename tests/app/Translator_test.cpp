@@ -21,9 +21,10 @@ protected:
     }
     std::string Missing() { return ReadFileBytes(folder_ + "missing.log"); }
     void WriteTurkish() {
-        WriteFile("tr.json",
-                  "\xEF\xBB\xBF{\r\n  \"Reload\": \"Yenile\",\r\n  \"Start\": \"Ba\xC5\x9Flat\",\r\n"
-                  "  \"Count\": 3,\r\n  \"Empty\": \"\"\r\n}");
+        WriteFile(
+            "tr.json",
+            "\xEF\xBB\xBF{\r\n  \"Reload\": \"Yenile\",\r\n  \"Start\": \"Ba\xC5\x9Flat\",\r\n"
+            "  \"Count\": 3,\r\n  \"Empty\": \"\"\r\n}");
     }
 
     std::string folder_;
@@ -87,7 +88,8 @@ TEST_F(TranslatorTest, LanguageListAndLookups) {
     EXPECT_EQ(translator.Lookup("de", "Reload"), "Neu laden");
     EXPECT_EQ(translator.Lookup("en", "Reload"), "Reload");
     EXPECT_EQ(translator.Lookup("de", "Start"), "Start");
-    EXPECT_EQ(translator.GetKeys(), (std::vector<std::string>{"Count", "Empty", "Reload", "Start"}));
+    EXPECT_EQ(translator.GetKeys(),
+              (std::vector<std::string>{"Count", "Empty", "Reload", "Start"}));
 }
 
 TEST_F(TranslatorTest, SavedFileHasTheFixedLayout) {

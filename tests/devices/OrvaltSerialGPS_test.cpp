@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kGGA = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
 
 class OrvaltSerialGPSTest : public ::testing::Test {
-  protected:
+protected:
     static constexpr int kPort = 3;
 
     void SetUp() override {

@@ -8,7 +8,7 @@
 #include <string>
 
 class TProjPeer {
-  public:
+public:
     // A PROJ string operation; geodetic coordinates in radians, as proj_trans takes them there.
     explicit TProjPeer(const std::string& definition);
     ~TProjPeer();
@@ -21,19 +21,19 @@ class TProjPeer {
     // Grid factors of a projection at a point given in degrees.
     PJ_FACTORS Factors(double latitudeDeg, double longitudeDeg) const;
 
-  private:
+private:
     PJ_CONTEXT* context_;
     PJ* operation_;
 };
 
 // Seeded random points: every run checks the same ones, and a failure can be replayed.
 class TRandomPoints {
-  public:
+public:
     explicit TRandomPoints(unsigned seed) : engine_(seed) {}
     double Uniform(double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(engine_);
     }
 
-  private:
+private:
     std::mt19937_64 engine_;
 };

@@ -19,7 +19,7 @@ QDateTime At(int day, int hour, int minute, int second, int msec) {
 
 // A day whose LOG folder exists, as the program's start-up creates it.
 class TGeodeticLogTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         InitDayFolderGlobals();
         std::filesystem::create_directories(LogDir);

@@ -9,7 +9,7 @@
 namespace {
 
 class IniFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         static int serial = 0;
         path_ = TestTempFolder() + "settings" + std::to_string(serial++) + ".ini";

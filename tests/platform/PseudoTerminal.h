@@ -6,7 +6,7 @@
 #include <string_view>
 
 class TPseudoTerminal {
-  public:
+public:
     TPseudoTerminal();
     ~TPseudoTerminal();
     TPseudoTerminal(const TPseudoTerminal&) = delete;
@@ -28,7 +28,7 @@ class TPseudoTerminal {
     // Bytes waiting on `fd`, -1 when it cannot tell.
     static int Queued(int fd);
 
-  private:
+private:
     int master_ = -1;
     int slave_ = -1;  // held open so the terminal lives between the port's openings
     std::string slavePath_;

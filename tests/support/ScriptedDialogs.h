@@ -13,14 +13,13 @@ public:
     ~TScriptedDialogs() override;
 
     void ShowMessage(const QString& text) override;
-    TModalResult MessageDlg(const QString& text, TMsgDlgType type,
-                            TMsgDlgButtons buttons) override;
+    TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString OpenFileName(const TFileDialogRequest& request) override;
     QString SaveFileName(const TFileDialogRequest& request) override;
     void ShowException(const QString& text) override;
 
-    std::vector<QString> messages;     // ShowMessage and MessageDlg texts, in order
+    std::vector<QString> messages;  // ShowMessage and MessageDlg texts, in order
     std::vector<QString> exceptions;
     std::deque<TModalResult> answers;  // for MessageDlg
     std::deque<QString> inputs;        // for InputQuery; empty queue cancels
