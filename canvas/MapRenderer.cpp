@@ -29,19 +29,32 @@ struct TFrame {
         return id >= 0 && id < static_cast<int>(VisibleLayers.size()) && VisibleLayers[id];
     }
 
+    bool MayBeInView(const TCullBox& box) const {
+        return box.MayOverlap(Model.ViewLeft, Model.ViewRight, Model.ViewBottom, Model.ViewTop);
+    }
+
     bool InView(const TQShape& shape) const {
-        return shape.Visible && LayerVisible(shape.LayerId) && shape.MaxX >= Model.ViewLeft &&
-               shape.MinX <= Model.ViewRight && shape.MaxY >= Model.ViewBottom &&
-               shape.MinY <= Model.ViewTop;
+        return shape.MaxX >= Model.ViewLeft && shape.MinX <= Model.ViewRight &&
+               shape.MaxY >= Model.ViewBottom && shape.MinY <= Model.ViewTop && shape.Visible &&
+               LayerVisible(shape.LayerId);
     }
 
     void Draw(const TQShape& shape) {
-        shape.DrawInColor(Surface, Mapper, Model.ContrastColor(shape.Color));
+        // Shapes come in runs of one colour; the rule is worked out once per run.
+        if (shape.Color != LastColor) {
+            LastColor = shape.Color;
+            LastContrast = Model.ContrastColor(shape.Color);
+        }
+        shape.DrawInColor(Surface, Mapper, LastContrast);
         ++Drawn;
     }
 
     int PixelX(double x) const { return SaturatedTrunc((x - Model.ViewLeft) / PixelSize); }
     int PixelY(double y) const { return SaturatedTrunc((Model.ViewTop - y) / PixelSize); }
+
+    // The last colour drawn and what the contrast rule made of it.
+    TColor LastColor = -1;
+    TColor LastContrast = 0;
 };
 
 std::vector<bool> VisibleLayerSet(const TShapeStore& store) {
@@ -72,38 +85,43 @@ bool BelowHalfPixel(const TFrame& frame, const TQShape& shape) {
     return shape.MaxX - shape.MinX < half && shape.MaxY - shape.MinY < half;
 }
 
-// Rectangles and lines are always drawn: a thin long line has a box that is thin too.
-void DrawNonTexts(TFrame& frame) {
+// Rectangles and lines are always drawn: a thin long line has a box that is thin too. Texts
+// in view are set aside for the second pass, which draws them on top.
+void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
     TPixel lastPoint{-9999, -9999};
-    for (const auto& shape : frame.Model.Shapes()) {
+    const auto& shapes = frame.Model.Shapes();
+    const auto& boxes = frame.Model.CullBoxes();
+    for (size_t i = 0; i < shapes.size(); ++i) {
         if (frame.Drawn >= kMaxDrawnShapes) return;
-        if (!frame.InView(*shape)) continue;
-        const int type = shape->ShapeType;
-        if (type == stText) continue;
-        if (type == stPoint && MergesWithLastPoint(frame, *shape, lastPoint)) continue;
-        if (type != stRectangle && type != stLine && type != stPoint &&
-            BelowHalfPixel(frame, *shape))
+        if (!frame.MayBeInView(boxes[i])) continue;
+        const TQShape& shape = *shapes[i];
+        if (!frame.InView(shape)) continue;
+        const int type = shape.ShapeType;
+        if (type == stText) {
+            if (const auto* text = dynamic_cast<const TQText*>(&shape)) texts.push_back(text);
             continue;
-        frame.Draw(*shape);
+        }
+        if (type == stPoint && MergesWithLastPoint(frame, shape, lastPoint)) continue;
+        if (type != stRectangle && type != stLine && type != stPoint &&
+            BelowHalfPixel(frame, shape))
+            continue;
+        frame.Draw(shape);
     }
 }
 
 // Only the first text in each 60-pixel cell is drawn, so dense labels stay readable.
-void DrawTexts(TFrame& frame) {
+void DrawTexts(TFrame& frame, const std::vector<const TQText*>& texts) {
     const int columns = frame.Width / kTextCellPixels + 2;
     const int rows = frame.Height / kTextCellPixels + 2;
     std::vector<bool> taken(static_cast<size_t>(columns) * rows, false);
-    for (const auto& shape : frame.Model.Shapes()) {
+    for (const TQText* text : texts) {
         if (frame.Drawn >= kMaxDrawnShapes) return;
-        if (shape->ShapeType != stText || !frame.InView(*shape)) continue;
-        const auto* text = dynamic_cast<const TQText*>(shape.get());
-        if (!text) continue;
         const int column = std::clamp(frame.PixelX(text->X) / kTextCellPixels, 0, columns - 1);
         const int row = std::clamp(frame.PixelY(text->Y) / kTextCellPixels, 0, rows - 1);
         const size_t cell = static_cast<size_t>(row) * columns + column;
         if (taken[cell]) continue;
         taken[cell] = true;
-        frame.Draw(*shape);
+        frame.Draw(*text);
     }
 }
 
@@ -121,8 +139,9 @@ int DrawShapes(const TCanvasModel& model, TDrawSurface& surface) {
                  height,
                  viewWidth / width,
                  VisibleLayerSet(model)};
-    DrawNonTexts(frame);
-    DrawTexts(frame);
+    std::vector<const TQText*> texts;
+    DrawNonTexts(frame, texts);
+    DrawTexts(frame, texts);
     return frame.Drawn;
 }
 

@@ -23,20 +23,20 @@ class TPixelMapper {
                  int height)
         : left_(viewLeft),
           top_(viewTop),
-          spanX_(viewRight - viewLeft),
-          spanY_(viewTop - viewBottom),
+          scaleX_(width / (viewRight - viewLeft)),
+          scaleY_(height / (viewTop - viewBottom)),
           width_(width),
           height_(height) {}
 
-    int X(double x) const { return SaturatedTrunc((x - left_) * width_ / spanX_); }
-    int Y(double y) const { return SaturatedTrunc((top_ - y) * height_ / spanY_); }
+    int X(double x) const { return SaturatedTrunc((x - left_) * scaleX_); }
+    int Y(double y) const { return SaturatedTrunc((top_ - y) * scaleY_); }
     // Pixels per world unit.
-    double ScaleX() const { return width_ / spanX_; }
-    double ScaleY() const { return height_ / spanY_; }
+    double ScaleX() const { return scaleX_; }
+    double ScaleY() const { return scaleY_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
   private:
-    double left_, top_, spanX_, spanY_;
+    double left_, top_, scaleX_, scaleY_;
     int width_, height_;
 };

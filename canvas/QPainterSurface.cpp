@@ -41,14 +41,6 @@ QRect OutlineBox(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left - 1, bottom - top - 1);
 }
 
-QPolygon ToPolygon(std::span<const TPixel> points) {
-    QPolygon polygon(static_cast<int>(points.size()));
-    for (size_t i = 0; i < points.size(); ++i) {
-        polygon.setPoint(static_cast<int>(i), points[i].X, points[i].Y);
-    }
-    return polygon;
-}
-
 }  // namespace
 
 QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
@@ -78,13 +70,13 @@ void TQPainterSurface::SetPen(TColor color, int width) {
     if (color == penColor_ && width == penWidth_) return;
     penColor_ = color;
     penWidth_ = width;
-    applied_ = TPainterState::None;
+    penCurrent_ = false;
 }
 
 void TQPainterSurface::SetPenStyle(TPenStyle style) {
     if (style == penStyle_) return;
     penStyle_ = style;
-    applied_ = TPainterState::None;
+    penCurrent_ = false;
 }
 
 void TQPainterSurface::SetPenMode(TPenMode mode) {
@@ -98,7 +90,7 @@ void TQPainterSurface::SetBrush(TColor color, int style) {
     if (color == brushColor_ && style == brushStyle_) return;
     brushColor_ = color;
     brushStyle_ = style;
-    applied_ = TPainterState::None;
+    brushCurrent_ = false;
 }
 
 void TQPainterSurface::SetBrushStyle(int style) { SetBrush(brushColor_, style); }
@@ -112,36 +104,52 @@ void TQPainterSurface::SetFont(const QString& name, int sizePoints, bool bold, b
     if (font == font_) return;
     font_ = font;
     metrics_.reset();
-    if (applied_ == TPainterState::Text) applied_ = TPainterState::None;
+    textToolsCurrent_ = false;
 }
 
 void TQPainterSurface::SetFontColor(TColor color) {
     if (color == fontColor_) return;
     fontColor_ = color;
-    if (applied_ == TPainterState::Text) applied_ = TPainterState::None;
+    textToolsCurrent_ = false;
 }
 
 void TQPainterSurface::SetFontOrientation(int orientationTenths) {
     orientationTenths_ = orientationTenths;
 }
 
-void TQPainterSurface::UseShapeTools() {
-    if (applied_ == TPainterState::Shape) return;
+void TQPainterSurface::UsePen() {
+    if (penCurrent_) return;
     QPen pen(ToQColor(penColor_));
     pen.setWidth(penWidth_ > 1 ? penWidth_ : 0);
     if (penStyle_ == TPenStyle::Clear) pen.setStyle(Qt::NoPen);
     // The classic dotted pen: three pixels on, three off.
     if (penStyle_ == TPenStyle::Dot) pen.setDashPattern({3, 3});
     painter_.setPen(pen);
+    penCurrent_ = true;
+    textToolsCurrent_ = false;
+}
+
+void TQPainterSurface::UsePenAndBrush() {
+    UsePen();
+    if (brushCurrent_) return;
     painter_.setBrush(QBrush(ToQColor(brushColor_), ToQtBrushStyle(brushStyle_)));
-    applied_ = TPainterState::Shape;
+    brushCurrent_ = true;
 }
 
 void TQPainterSurface::UseTextTools() {
-    if (applied_ == TPainterState::Text) return;
+    if (textToolsCurrent_) return;
     painter_.setPen(ToQColor(fontColor_));
     painter_.setFont(font_);
-    applied_ = TPainterState::Text;
+    textToolsCurrent_ = true;
+    penCurrent_ = false;
+}
+
+QPolygon& TQPainterSurface::ToPolygon(std::span<const TPixel> points) {
+    polygon_.resize(static_cast<int>(points.size()));
+    for (size_t i = 0; i < points.size(); ++i) {
+        polygon_.setPoint(static_cast<int>(i), points[i].X, points[i].Y);
+    }
+    return polygon_;
 }
 
 const QFontMetrics& TQPainterSurface::Metrics() {
@@ -161,34 +169,34 @@ void TQPainterSurface::FillRect(int left, int top, int right, int bottom) {
 }
 
 void TQPainterSurface::Rectangle(int left, int top, int right, int bottom) {
-    UseShapeTools();
+    UsePenAndBrush();
     painter_.drawRect(OutlineBox(left, top, right, bottom));
 }
 
 void TQPainterSurface::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
                                  int cornerHeight) {
-    UseShapeTools();
+    UsePenAndBrush();
     painter_.drawRoundedRect(OutlineBox(left, top, right, bottom), cornerWidth / 2.0,
                              cornerHeight / 2.0, Qt::AbsoluteSize);
 }
 
 void TQPainterSurface::Ellipse(int left, int top, int right, int bottom) {
-    UseShapeTools();
+    UsePenAndBrush();
     painter_.drawEllipse(OutlineBox(left, top, right, bottom));
 }
 
 void TQPainterSurface::Line(int x1, int y1, int x2, int y2) {
-    UseShapeTools();
+    UsePen();
     painter_.drawLine(x1, y1, x2, y2);
 }
 
 void TQPainterSurface::Polyline(std::span<const TPixel> points) {
-    UseShapeTools();
+    UsePen();
     painter_.drawPolyline(ToPolygon(points));
 }
 
 void TQPainterSurface::Polygon(std::span<const TPixel> points) {
-    UseShapeTools();
+    UsePenAndBrush();
     painter_.drawPolygon(ToPolygon(points), Qt::OddEvenFill);
 }
 
@@ -199,7 +207,7 @@ void TQPainterSurface::PolyBezier(std::span<const TPixel> points) {
         path.cubicTo(points[i].X, points[i].Y, points[i + 1].X, points[i + 1].Y, points[i + 2].X,
                      points[i + 2].Y);
     }
-    UseShapeTools();
+    UsePen();
     painter_.strokePath(path, painter_.pen());
 }
 

@@ -17,6 +17,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 #include <optional>
 
 class TQPainterSurface : public TDrawSurface {
@@ -48,13 +49,20 @@ class TQPainterSurface : public TDrawSurface {
     int TextHeight(const QString& text) override;
 
   private:
-    enum class TPainterState { None, Shape, Text };
-    void UseShapeTools();
+    // Hand the painter what the next primitive needs, when it changed since.
+    void UsePen();
+    void UsePenAndBrush();
     void UseTextTools();
     const QFontMetrics& Metrics();
+    // The points in a reused polygon.
+    QPolygon& ToPolygon(std::span<const TPixel> points);
 
     QPainter& painter_;
-    TPainterState applied_ = TPainterState::None;
+    // The painter's pen is the shape pen (not the text colour); its brush is the brush.
+    bool penCurrent_ = false;
+    bool brushCurrent_ = false;
+    bool textToolsCurrent_ = false;
+    QPolygon polygon_;
 
     TColor penColor_ = kBlack;
     int penWidth_ = 1;

@@ -53,9 +53,13 @@ class TQShape {
     // angleDeg counter-clockwise about (cx, cy).
     virtual void Rotate(double angleDeg, double cx, double cy);
 
+    // The fields a frame reads for every shape come first, in one cache line.
     int Id = 0;
     int LayerId;
     int ShapeType;
+    bool Selected = false;
+    bool Visible = true;
+    double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
     TColor Color = kBlack;
     int LineWidth = 1;
     int Aux1 = 0;
@@ -63,12 +67,9 @@ class TQShape {
     int Aux2 = 0xFFFFFF;
     int BrushStyle = bsClear;
     int Aux3 = 0;
-    bool Selected = false;
-    bool Visible = true;
     int Aux4 = 0;
     QString UserText1;
     QString UserText2;
-    double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
 
   protected:
     // drawColor is red for a selected shape, else the colour to draw with.

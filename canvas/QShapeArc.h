@@ -3,7 +3,7 @@
 
 #include "canvas/QShape.h"
 
-class TQArc : public TQShape {
+class TQArc final : public TQShape {
   public:
     TQArc(int layerId, double x1, double y1, double x2, double y2, double x3, double y3);
 

@@ -3,7 +3,7 @@
 
 #include "canvas/QShape.h"
 
-class TQCircle : public TQShape {
+class TQCircle final : public TQShape {
   public:
     TQCircle(int layerId, double cx, double cy, double r);
 

@@ -4,7 +4,7 @@
 
 #include "canvas/QCornerShape.h"
 
-class TQEllipse : public TQCornerShape {
+class TQEllipse final : public TQCornerShape {
   public:
     TQEllipse(int layerId, double x1, double y1, double x2, double y2)
         : TQCornerShape(layerId, stEllipse, x1, y1, x2, y2) {}

@@ -3,7 +3,7 @@
 
 #include "canvas/QCornerShape.h"
 
-class TQLine : public TQCornerShape {
+class TQLine final : public TQCornerShape {
   public:
     TQLine(int layerId, double x1, double y1, double x2, double y2)
         : TQCornerShape(layerId, stLine, x1, y1, x2, y2) {}

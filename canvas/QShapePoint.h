@@ -4,7 +4,7 @@
 
 #include "canvas/QShape.h"
 
-class TQPoint : public TQShape {
+class TQPoint final : public TQShape {
   public:
     TQPoint(int layerId, double x, double y);
 

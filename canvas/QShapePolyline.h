@@ -13,7 +13,7 @@ struct TVertex {
     float Y = 0;
 };
 
-class TQPolyline : public TQShape {
+class TQPolyline final : public TQShape {
   public:
     TQPolyline(int layerId, int shapeType, bool closed)
         : TQShape(layerId, shapeType), Closed(closed) {}

@@ -4,7 +4,7 @@
 
 #include "canvas/QCornerShape.h"
 
-class TQRectangle : public TQCornerShape {
+class TQRectangle final : public TQCornerShape {
   public:
     // ShapeType is Kind + 1.
     TQRectangle(int layerId, double x1, double y1, double x2, double y2, double value, int kind);

@@ -8,7 +8,7 @@
 enum TTextHAlign { taLeft = 0, taCenter = 1, taRight = 2 };
 enum TTextVAlign { taTop = 0, taMiddle = 1, taBottom = 2 };
 
-class TQText : public TQShape {
+class TQText final : public TQShape {
   public:
     // UserText2 starts as a copy of the text.
     TQText(int layerId, double x, double y, const QString& text, int fontIndex);

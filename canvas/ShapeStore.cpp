@@ -83,6 +83,7 @@ int TShapeStore::AddShape(std::unique_ptr<TQShape> shape) {
     const int id = nextShapeId_++;
     shape->Id = id;
     indexOfId_[id] = shapes_.size();
+    boxes_.push_back(CullBoxOf(*shape));
     shapes_.push_back(std::move(shape));
     Dirty = true;
     return id;
@@ -152,6 +153,7 @@ int TShapeStore::AddText(int layer, const QString& text, double x, double y, int
 void TShapeStore::DeleteLayerShapes(int layerId) {
     if (layerId == -1) {
         shapes_.clear();
+        boxes_.clear();
         indexOfId_.clear();
         SelectedIds.clear();
         nextShapeId_ = 1;
@@ -187,11 +189,13 @@ void TShapeStore::RemoveShapes(Predicate&& doomed) {
             std::erase(SelectedIds, id);
             firstRemoved = std::min(firstRemoved, i);
         } else {
+            boxes_[kept] = boxes_[i];
             shapes_[kept++] = std::move(shapes_[i]);
         }
     }
     if (firstRemoved == shapes_.size()) return;
     shapes_.resize(kept);
+    boxes_.resize(kept);
     ReindexFrom(firstRemoved);
     Dirty = true;
 }
@@ -207,4 +211,11 @@ TQShape* TShapeStore::FindShape(int id) {
 const TQShape* TShapeStore::FindShape(int id) const {
     const auto found = indexOfId_.find(id);
     return found == indexOfId_.end() ? nullptr : shapes_[found->second].get();
+}
+
+void TShapeStore::ShapeChanged(int id) {
+    const auto found = indexOfId_.find(id);
+    if (found == indexOfId_.end()) return;
+    boxes_[found->second] = CullBoxOf(*shapes_[found->second]);
+    Dirty = true;
 }

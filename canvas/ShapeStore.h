@@ -9,6 +9,7 @@
 // look up every shape they add, stay linear. Every change marks the drawing Dirty (the back
 // buffer is rebuilt at the next paint); Invalidate asks the widget for a deferred repaint.
 
+#include "canvas/CullBox.h"
 #include "canvas/QFontEntry.h"
 #include "canvas/QLayer.h"
 #include "canvas/QShape.h"
@@ -105,10 +106,15 @@ class TShapeStore {
     void DeleteLayerShapesByName(const QString& name);
     void DeleteShape(int id);
 
-    // Shapes by id
+    // Shapes by id. Whoever changes a shape's geometry through FindShape calls ShapeChanged
+    // afterwards, so the shape is drawn where it now lies.
     TQShape* FindShape(int id);
     const TQShape* FindShape(int id) const;
     const std::vector<std::unique_ptr<TQShape>>& Shapes() const { return shapes_; }
+    // The boxes of Shapes(), position by position.
+    const std::vector<TCullBox>& CullBoxes() const { return boxes_; }
+    // Takes in a change of the shape's geometry or bounds and marks the drawing Dirty.
+    void ShapeChanged(int id);
     int ShapeCount() const { return static_cast<int>(shapes_.size()); }
     int NextShapeId() const { return nextShapeId_; }
 
@@ -192,7 +198,7 @@ class TShapeStore {
     void Change(int id, F&& change) {
         if (Kind* shape = FindKind<Kind>(id)) {
             change(*shape);
-            Dirty = true;
+            ShapeChanged(id);
         }
     }
     // The shape of this id when it is of that kind.
@@ -212,6 +218,7 @@ class TShapeStore {
 
     std::vector<std::unique_ptr<TQLayer>> layers_;
     std::vector<std::unique_ptr<TQShape>> shapes_;
+    std::vector<TCullBox> boxes_;
     std::unordered_map<int, size_t> indexOfId_;
     int nextLayerId_ = 0;
     int nextShapeId_ = 1;

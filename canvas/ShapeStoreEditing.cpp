@@ -47,12 +47,14 @@ void TShapeStore::MoveToPosition(int id, bool toFront) {
     const auto found = indexOfId_.find(id);
     if (found == indexOfId_.end()) return;
     const size_t from = found->second;
-    auto begin = shapes_.begin() + static_cast<std::ptrdiff_t>(from);
+    const auto offset = static_cast<std::ptrdiff_t>(from);
     if (toFront) {
-        std::rotate(begin, begin + 1, shapes_.end());
+        std::rotate(shapes_.begin() + offset, shapes_.begin() + offset + 1, shapes_.end());
+        std::rotate(boxes_.begin() + offset, boxes_.begin() + offset + 1, boxes_.end());
         ReindexFrom(from);
     } else {
-        std::rotate(shapes_.begin(), begin, begin + 1);
+        std::rotate(shapes_.begin(), shapes_.begin() + offset, shapes_.begin() + offset + 1);
+        std::rotate(boxes_.begin(), boxes_.begin() + offset, boxes_.begin() + offset + 1);
         ReindexFrom(0);
     }
     Dirty = true;

@@ -1,6 +1,7 @@
 #include "canvas/MapRenderer.h"
 #include "canvas/MapOverlays.h"
 #include "canvas/QPainterSurface.h"
+#include "canvas/QShapePoint.h"
 #include "canvas/QShapeRectangle.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +73,9 @@ TEST_F(MapRendererTest, PointSizeCodes) {
         const int id = model.AddPoint(100.5, 49.5, 0);
         model.SetShapeLineWidth(id, c.size);
         const QImage image = Render();
-        if (c.pixels > 0) EXPECT_EQ(CountOf(image, kBlack), c.pixels);
+        if (c.pixels > 0) {
+            EXPECT_EQ(CountOf(image, kBlack), c.pixels);
+        }
         int left = image.width(), right = -1;
         for (int x = 0; x < image.width(); ++x) {
             for (int y = 0; y < image.height(); ++y) {
@@ -184,6 +187,35 @@ TEST_F(MapRendererTest, OneTextPerCellAndHiddenLayersSkipped) {
     QPainter painter(&image);
     TQPainterSurface surface(painter);
     EXPECT_EQ(DrawShapes(model, surface), 2);
+}
+
+// The renderer culls by the store's box array; every way of moving or reordering shapes must
+// keep it in step with the shapes.
+TEST_F(MapRendererTest, ShapesMovedIntoViewAreDrawn) {
+    const int far = AddLine(1000, 50, 1100, 50, kBlue);
+    const int other = AddLine(1000, 60, 1100, 60, kBlue);
+    AddLine(2000, 0, 2001, 0, kBlue);
+    model.BringToFront(far);
+    model.SendToBack(other);
+    model.DeleteShape(3);
+    model.MoveShape(far, -990, 0);
+    model.FindShape(other)->Move(-990, 0);
+    model.ShapeChanged(other);
+    const QImage image = Render();
+    EXPECT_EQ(ColorAt(image, 50, 50), kBlue);
+    EXPECT_EQ(ColorAt(image, 50, 40), kBlue);
+}
+
+TEST(CullBox, RoundsOutward) {
+    TQPoint point(0, 4000000.1, -0.1);
+    const TCullBox box = CullBoxOf(point);
+    EXPECT_LE(box.MinX, point.MinX);
+    EXPECT_GE(box.MaxX, point.MaxX);
+    EXPECT_LE(box.MinY, point.MinY);
+    EXPECT_GE(box.MaxY, point.MaxY);
+    point.MaxX = 1e300;
+    point.MinX = -1e300;
+    EXPECT_TRUE(CullBoxOf(point).MayOverlap(1e299, 2e299, -1, 1));
 }
 
 TEST_F(MapRendererTest, ScaleBarHalves) {
