@@ -185,7 +185,9 @@ class TCollectingReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            msPerFrame[run.benchmark_name()] =
+            // With repetitions, the median stands for the benchmark.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+            msPerFrame[run.run_name.str()] =
                 run.GetAdjustedRealTime() *
                 benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
                 benchmark::GetTimeUnitMultiplier(run.time_unit);
