@@ -8,7 +8,7 @@ qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins
 zlib1g-dev libzip-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 proj-bin libproj-dev
-fonts-dejavu-core xauth xvfb locales"
+fonts-dejavu-core fonts-liberation xauth xvfb locales"
 
 # The tests check that files come out the same under these locales.
 LOCALES="tr_TR.UTF-8 de_DE.UTF-8"

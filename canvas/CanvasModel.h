@@ -1,0 +1,71 @@
+#pragma once
+// Everything the map canvas shows, without any widget: the drawing (TShapeStore), the view
+// edges with the client size, and the display fields that the back buffer and the overlays
+// are painted from. TOrvaltCanvas adds the widget; tests and the renderer use this alone.
+
+#include "canvas/QShapePolyline.h"
+#include "canvas/ShapeStore.h"
+#include "canvas/ViewTransform.h"
+
+#include <memory>
+
+class TCanvasModel : public TShapeStore {
+  public:
+    // The view as a value, with the current client size.
+    TViewTransform View() const;
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    // The control changed size: the view grows to the new aspect ratio, never cropping.
+    void ResizeClient(int width, int height);
+
+    TPixel WorldToScreen(double x, double y) const { return View().WorldToScreen(x, y); }
+    int WorldXToPixel(double x) const { return View().WorldXToPixel(x); }
+    int WorldYToPixel(double y) const { return View().WorldYToPixel(y); }
+    TWorldPoint ScreenToWorld(int px, int py) const { return View().ScreenToWorld(px, py); }
+    double GetViewWidth() const { return ViewRight - ViewLeft; }
+    double GetViewHeight() const { return ViewTop - ViewBottom; }
+
+    // These four refuse non-finite values and a client without area, keeping the view; each
+    // returns whether the view was set. A change marks the drawing Dirty and asks for a
+    // repaint.
+    // Fits the view to the visible shapes (layer visibility aside); shapes with boxes beyond
+    // +-1e15, inverted or not finite are left out. No such shape: the default view.
+    bool ZoomExtents();
+    bool ZoomAt(double step, double x, double y);
+    bool Pan(double dx, double dy);
+    bool SetView(double left, double top, double right, double bottom);
+
+    // The colour a shape of this colour is drawn with on BackgroundColor, so it stays visible.
+    TColor ContrastColor(TColor color) const;
+    // Changes the background; nothing happens for the colour it already has.
+    void SetBackgroundColor(TColor color);
+
+    // World edges of the view.
+    double ViewLeft = 0, ViewRight = 1000, ViewTop = 1000, ViewBottom = 0;
+    TColor BackgroundColor = kWhite;
+
+    bool GridVisible = false;
+    // Chooses the spacing from the view; so do spacings that are not positive.
+    bool GridAutoSpacing = true;
+    double GridSpacingX = 100.0, GridSpacingY = 100.0;
+    TColor GridColor = 0xC0C0C0;
+    // 0 grid under the shapes, 1 over them, anything else no grid.
+    int GridOnTop = 0;
+
+    // Stored for the main window; the canvas never reads it.
+    bool FollowVessel = true;
+
+    // The active mouse tool, a drawing sequence under way, its last placed point (anchor), the
+    // cursor while drawing (rubber point) and the polyline under construction.
+    int DrawMode = 0;
+    bool ToolActive = false;
+    bool PointPending = false;
+    double AnchorX = 0, AnchorY = 0, RubberX = 0, RubberY = 0;
+    std::unique_ptr<TQPolyline> PendingShape;
+
+  private:
+    bool ApplyView(const TViewTransform& view);
+
+    int clientWidth_ = 400;
+    int clientHeight_ = 300;
+};

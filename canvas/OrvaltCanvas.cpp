@@ -1,0 +1,110 @@
+#include "canvas/OrvaltCanvas.h"
+
+#include "canvas/MapOverlays.h"
+#include "canvas/MapRenderer.h"
+#include "canvas/QPainterSurface.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int kDefaultWidth = 400;
+constexpr int kDefaultHeight = 300;
+constexpr double kWheelZoomStep = 0.1;
+
+int ShiftCode(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+    if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+    if (modifiers & Qt::AltModifier) shift |= ssAlt;
+    return shift;
+}
+
+// 0 for buttons the canvas does not use.
+int ButtonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return mbLeft;
+        case Qt::RightButton:
+            return mbRight;
+        case Qt::MiddleButton:
+            return mbMiddle;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+TOrvaltCanvas::TOrvaltCanvas(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    resize(kDefaultWidth, kDefaultHeight);
+}
+
+TOrvaltCanvas::~TOrvaltCanvas() = default;
+
+void TOrvaltCanvas::Invalidate() { update(); }
+
+void TOrvaltCanvas::UpdateBackBuffer() {
+    const QSize size(std::max(1, ClientWidth()), std::max(1, ClientHeight()));
+    if (!Dirty && backBuffer_.size() == size) return;
+    if (backBuffer_.size() != size) backBuffer_ = QImage(size, QImage::Format_RGB32);
+    QPainter painter(&backBuffer_);
+    TQPainterSurface surface(painter);
+    RenderBackBuffer(*this, surface);
+    Dirty = false;
+}
+
+void TOrvaltCanvas::paintEvent(QPaintEvent*) {
+    UpdateBackBuffer();
+    QPainter painter(this);
+    painter.drawImage(0, 0, backBuffer_);
+    TQPainterSurface surface(painter);
+    DrawOverlays(*this, surface);
+}
+
+void TOrvaltCanvas::resizeEvent(QResizeEvent*) { ResizeClient(width(), height()); }
+
+void TOrvaltCanvas::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    event->accept();
+    // A sideways scroll is not a turn of the wheel.
+    if (delta == 0) return;
+    const QPoint pixel = event->position().toPoint();
+    const TWorldPoint at = ScreenToWorld(pixel.x(), pixel.y());
+    ZoomAt(delta > 0 ? kWheelZoomStep : -kWheelZoomStep, at.X, at.Y);
+}
+
+void TOrvaltCanvas::mousePressEvent(QMouseEvent* event) {
+    const int button = ButtonCode(event->button());
+    const QPoint p = event->position().toPoint();
+    if (Input && button != 0) Input->MouseDown(button, ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void TOrvaltCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (Input) Input->MouseMove(ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void TOrvaltCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    const int button = ButtonCode(event->button());
+    const QPoint p = event->position().toPoint();
+    if (Input && button != 0) Input->MouseUp(button, ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+// The second press of a double click is a press like the first, then the owner hears of it.
+void TOrvaltCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+    if (OnDblClick) OnDblClick(this);
+}
+
+void TOrvaltCanvas::keyPressEvent(QKeyEvent* event) {
+    if (Input) Input->KeyDown(event->key(), ShiftCode(event->modifiers()));
+    QWidget::keyPressEvent(event);
+}

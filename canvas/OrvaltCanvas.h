@@ -1,0 +1,60 @@
+#pragma once
+// The map control: the widget around TCanvasModel. It keeps the back buffer (background,
+// grid and shapes), rebuilt only when the drawing is Dirty or the size changed, copies it to
+// the screen on every paint and draws the overlays over it. Repaints are deferred: any number
+// of changes within one event (one map tick) cost one rebuild at the next paint.
+//
+// The mouse wheel zooms about the cursor. Mouse buttons, moves and keys go to Input, the
+// active tools, in client pixels. The owner binds the five events; an unbound event is empty
+// and not called.
+
+#include "canvas/CanvasInput.h"
+#include "canvas/CanvasModel.h"
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class TOrvaltCanvas : public QWidget, public TCanvasModel {
+    Q_OBJECT
+
+  public:
+    explicit TOrvaltCanvas(QWidget* parent = nullptr);
+    ~TOrvaltCanvas() override;
+
+    // Schedules a repaint; several calls before it paints once.
+    void Invalidate() override;
+    // The back buffer as last painted (the client size, 32 bits per pixel).
+    const QImage& BackBuffer() const { return backBuffer_; }
+    // Rebuilds the back buffer now when it is Dirty or of the wrong size.
+    void UpdateBackBuffer();
+
+    std::function<void(TOrvaltCanvas* Sender, short ShapeType, int ShapeNumber)>
+        OnShapeNumberSelected;
+    std::function<void(TOrvaltCanvas* Sender, short Shift, double X, double Y, double Magnitude,
+                       double Angle)>
+        OnWorldMouseMove;
+    std::function<void(TOrvaltCanvas* Sender, short Button, short Shift, short Action, double X,
+                       double Y)>
+        OnWorldMouseDown;
+    std::function<void(TOrvaltCanvas* Sender, short ShapeType, double X, double Y)> OnDrawBegin;
+    std::function<void(TOrvaltCanvas* Sender, short ShapeType, double X, double Y)> OnDrawEnd;
+    std::function<void(TOrvaltCanvas* Sender)> OnDblClick;
+
+    // The tools fed by the mouse and the keys; none by default.
+    std::unique_ptr<TCanvasInput> Input;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QImage backBuffer_;
+};

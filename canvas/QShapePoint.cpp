@@ -1,0 +1,42 @@
+#include "canvas/QShapePoint.h"
+
+TQPoint::TQPoint(int layerId, double x, double y) : TQShape(layerId, stPoint), X(x), Y(y) {
+    UpdateBounds();
+}
+
+void TQPoint::DrawShape(TDrawSurface& surface, const TPixelMapper& view, TColor drawColor) const {
+    const int px = view.X(X);
+    const int py = view.Y(Y);
+    const int size = LineWidth;
+    if (size <= 0) {
+        surface.SetPixel(px, py, drawColor);
+    } else if (size == 1) {
+        surface.SetPixel(px, py, drawColor);
+        surface.SetPixel(px + 1, py, drawColor);
+        surface.SetPixel(px, py + 1, drawColor);
+        surface.SetPixel(px + 1, py + 1, drawColor);
+    } else if (size <= 3) {
+        const int h = (size + 1) / 2;
+        surface.SetBrush(drawColor, bsSolid);
+        surface.SetPenStyle(TPenStyle::Clear);
+        surface.FillRect(px - h, py - h, px + h + 1, py + h + 1);
+        surface.SetPenStyle(TPenStyle::Solid);
+    } else {
+        const int r = (size + 1) / 2;
+        surface.SetPen(drawColor, 1);
+        surface.SetBrush(drawColor, bsSolid);
+        surface.Ellipse(px - r, py - r, px + r, py + r);
+    }
+}
+
+bool TQPoint::HitTest(double x, double y, double tolerance) const {
+    return (x - X) * (x - X) + (y - Y) * (y - Y) <= tolerance * tolerance;
+}
+
+void TQPoint::UpdateBounds() { SetBoundsOfCorners(X - Radius, Y - Radius, X + Radius, Y + Radius); }
+
+void TQPoint::MapPoints(const TPointMap& map) {
+    const TWorldPoint p = map({X, Y});
+    X = p.X;
+    Y = p.Y;
+}

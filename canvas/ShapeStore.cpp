@@ -1,0 +1,221 @@
+#include "canvas/ShapeStore.h"
+
+#include "canvas/QShapeArc.h"
+#include "canvas/QShapeCircle.h"
+#include "canvas/QShapeEllipse.h"
+#include "canvas/QShapeLine.h"
+#include "canvas/QShapePoint.h"
+#include "canvas/QShapePolyline.h"
+#include "canvas/QShapeRectangle.h"
+#include "canvas/QShapeText.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kDefaultLayerName = "Default";
+
+}  // namespace
+
+TShapeStore::TShapeStore() {
+    AddLayer(kDefaultLayerName);
+    Fonts.push_back({"Arial", 10, false, false, 0});
+}
+
+TShapeStore::~TShapeStore() = default;
+
+void TShapeStore::Redraw() {
+    Dirty = true;
+    Invalidate();
+}
+
+int TShapeStore::AddLayer(const QString& name) {
+    int id = FindLayerByName(name);
+    if (id < 0) {
+        auto layer = std::make_unique<TQLayer>();
+        layer->Id = id = nextLayerId_++;
+        layer->Name = name;
+        layers_.push_back(std::move(layer));
+    }
+    CurrentLayer = id;
+    return id;
+}
+
+TQLayer* TShapeStore::FindLayer(int id) {
+    return const_cast<TQLayer*>(std::as_const(*this).FindLayer(id));
+}
+
+const TQLayer* TShapeStore::FindLayer(int id) const {
+    for (const auto& layer : layers_) {
+        if (layer->Id == id) return layer.get();
+    }
+    return nullptr;
+}
+
+int TShapeStore::FindLayerByName(const QString& name) const {
+    for (const auto& layer : layers_) {
+        if (layer->Name == name) return layer->Id;
+    }
+    return -1;
+}
+
+void TShapeStore::ReassignLayer(int fromLayer, int toLayer, int mode) {
+    if (mode == 1) {
+        for (auto& shape : shapes_) {
+            if (shape->LayerId == fromLayer) shape->LayerId = toLayer;
+        }
+    }
+    Dirty = true;
+}
+
+int TShapeStore::LayerOrDefault(int layer) {
+    return FindLayer(layer) ? layer : AddLayer(kDefaultLayerName);
+}
+
+int TShapeStore::AddWithLayerPen(std::unique_ptr<TQShape> shape) {
+    const TQLayer& layer = *FindLayer(shape->LayerId);
+    shape->Color = layer.Color;
+    shape->LineWidth = layer.LineWidth;
+    return AddShape(std::move(shape));
+}
+
+int TShapeStore::AddShape(std::unique_ptr<TQShape> shape) {
+    const int id = nextShapeId_++;
+    shape->Id = id;
+    indexOfId_[id] = shapes_.size();
+    boxes_.push_back(CullBoxOf(*shape));
+    shapes_.push_back(std::move(shape));
+    Dirty = true;
+    return id;
+}
+
+int TShapeStore::AddLine(double x1, double y1, double x2, double y2, int layer) {
+    return AddWithLayerPen(std::make_unique<TQLine>(LayerOrDefault(layer), x1, y1, x2, y2));
+}
+
+int TShapeStore::AddCircle(double cx, double cy, double r, int layer) {
+    auto circle = std::make_unique<TQCircle>(LayerOrDefault(layer), cx, cy, r);
+    const TQLayer& source = *FindLayer(circle->LayerId);
+    circle->FillColor = source.FillColor;
+    circle->BrushStyle = source.BrushStyle;
+    return AddWithLayerPen(std::move(circle));
+}
+
+int TShapeStore::AddRectangle(double x1, double y1, double x2, double y2, int layer) {
+    auto rectangle = std::make_unique<TQRectangle>(LayerOrDefault(layer), x1, y1, x2, y2, 0.0, 0);
+    const TQLayer& source = *FindLayer(rectangle->LayerId);
+    rectangle->FillColor = source.FillColor;
+    rectangle->BrushStyle = source.BrushStyle;
+    return AddWithLayerPen(std::move(rectangle));
+}
+
+int TShapeStore::AddPoint(double x, double y, int layer) {
+    return AddWithLayerPen(std::make_unique<TQPoint>(LayerOrDefault(layer), x, y));
+}
+
+int TShapeStore::AddEllipse(double x1, double y1, double x2, double y2, int layer) {
+    return AddWithLayerPen(std::make_unique<TQEllipse>(LayerOrDefault(layer), x1, y1, x2, y2));
+}
+
+int TShapeStore::AddArc(double x1, double y1, double x2, double y2, double x3, double y3,
+                        int layer) {
+    return AddWithLayerPen(std::make_unique<TQArc>(LayerOrDefault(layer), x1, y1, x2, y2, x3, y3));
+}
+
+int TShapeStore::AddPolyline(const std::vector<TWorldPoint>& points, int layer, bool closed) {
+    if (points.size() < 2) return -1;
+    auto polyline = std::make_unique<TQPolyline>(LayerOrDefault(layer),
+                                                 closed ? stPolygon : stPolyline, closed);
+    for (const TWorldPoint& p : points) polyline->AddVertex(p.X, p.Y);
+    const TQLayer& source = *FindLayer(polyline->LayerId);
+    polyline->Aux1 = source.Aux1;
+    polyline->FillColor = source.FillColor;
+    polyline->BrushStyle = source.BrushStyle;
+    return AddWithLayerPen(std::move(polyline));
+}
+
+int TShapeStore::AddText(int layer, const QString& text, double x, double y, int fontIndex) {
+    auto shape = std::make_unique<TQText>(LayerOrDefault(layer), x, y, text, fontIndex);
+    shape->HAlign = DefaultHAlign;
+    shape->VAlign = DefaultVAlign;
+    if (fontIndex >= 0 && fontIndex < static_cast<int>(Fonts.size())) {
+        const TQFontEntry& font = Fonts[fontIndex];
+        shape->FontName = font.FontName;
+        shape->Size = font.Size;
+        shape->Bold = font.Bold;
+        shape->Italic = font.Italic;
+        shape->UpdateBounds();
+    }
+    shape->Color = FindLayer(shape->LayerId)->Color;
+    return AddShape(std::move(shape));
+}
+
+void TShapeStore::DeleteLayerShapes(int layerId) {
+    if (layerId == -1) {
+        shapes_.clear();
+        boxes_.clear();
+        indexOfId_.clear();
+        SelectedIds.clear();
+        nextShapeId_ = 1;
+    } else {
+        RemoveShapes([layerId](const TQShape& shape) { return shape.LayerId == layerId; });
+    }
+    Redraw();
+}
+
+void TShapeStore::DeleteLayerShapesByName(const QString& name) {
+    std::vector<int> layerIds;
+    for (const auto& layer : layers_) {
+        if (layer->Name == name) layerIds.push_back(layer->Id);
+    }
+    RemoveShapes([&layerIds](const TQShape& shape) {
+        return std::find(layerIds.begin(), layerIds.end(), shape.LayerId) != layerIds.end();
+    });
+    Redraw();
+}
+
+void TShapeStore::DeleteShape(int id) {
+    RemoveShapes([id](const TQShape& shape) { return shape.Id == id; });
+}
+
+template <class Predicate>
+void TShapeStore::RemoveShapes(Predicate&& doomed) {
+    size_t kept = 0;
+    size_t firstRemoved = shapes_.size();
+    for (size_t i = 0; i < shapes_.size(); ++i) {
+        if (doomed(*shapes_[i])) {
+            const int id = shapes_[i]->Id;
+            indexOfId_.erase(id);
+            std::erase(SelectedIds, id);
+            firstRemoved = std::min(firstRemoved, i);
+        } else {
+            boxes_[kept] = boxes_[i];
+            shapes_[kept++] = std::move(shapes_[i]);
+        }
+    }
+    if (firstRemoved == shapes_.size()) return;
+    shapes_.resize(kept);
+    boxes_.resize(kept);
+    ReindexFrom(firstRemoved);
+    Dirty = true;
+}
+
+void TShapeStore::ReindexFrom(size_t position) {
+    for (size_t i = position; i < shapes_.size(); ++i) indexOfId_[shapes_[i]->Id] = i;
+}
+
+TQShape* TShapeStore::FindShape(int id) {
+    return const_cast<TQShape*>(std::as_const(*this).FindShape(id));
+}
+
+const TQShape* TShapeStore::FindShape(int id) const {
+    const auto found = indexOfId_.find(id);
+    return found == indexOfId_.end() ? nullptr : shapes_[found->second].get();
+}
+
+void TShapeStore::ShapeChanged(int id) {
+    const auto found = indexOfId_.find(id);
+    if (found == indexOfId_.end()) return;
+    boxes_[found->second] = CullBoxOf(*shapes_[found->second]);
+    Dirty = true;
+}

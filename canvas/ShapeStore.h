@@ -1,0 +1,225 @@
+#pragma once
+// The canvas's drawing: layers, shapes in drawing order (first drawn first, last on top) and
+// the font table. Shapes and layers are addressed by integer ids, -1 meaning none; shape ids
+// count up from 1 and layer ids from 0, and are never reused, except that deleting all shapes
+// starts shape ids at 1 again. An operation given an id that names nothing changes nothing
+// and a getter then returns its stated default.
+//
+// Shape ids are found through an id-to-index map, so imports and the project reader, which
+// look up every shape they add, stay linear. Every change marks the drawing Dirty (the back
+// buffer is rebuilt at the next paint); Invalidate asks the widget for a deferred repaint.
+
+#include "canvas/CullBox.h"
+#include "canvas/QFontEntry.h"
+#include "canvas/QLayer.h"
+#include "canvas/QShape.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class TQPolyline;
+class TQText;
+
+struct TLineEnds {
+    bool Found = false;
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+
+struct TPointXY {
+    bool Found = false;
+    double X = 0, Y = 0;
+};
+
+struct TTextInfo {
+    bool Found = false;
+    double X = 0, Y = 0;
+    std::string Text;  // UTF-8
+};
+
+class TShapeStore {
+  public:
+    TShapeStore();
+    virtual ~TShapeStore();
+    TShapeStore(const TShapeStore&) = delete;
+    TShapeStore& operator=(const TShapeStore&) = delete;
+
+    // Asks for a repaint; the back buffer is rebuilt only when Dirty is set.
+    virtual void Invalidate() {}
+    // Marks the back buffer for rebuilding and asks for a repaint.
+    void Redraw();
+
+    // Layers
+    // Returns the first layer named exactly `name`, creating it when there is none; either way
+    // it becomes CurrentLayer.
+    int AddLayer(const QString& name);
+    TQLayer* FindLayer(int id);
+    const TQLayer* FindLayer(int id) const;
+    int FindLayerByName(const QString& name) const;
+    const std::vector<std::unique_ptr<TQLayer>>& Layers() const { return layers_; }
+    int NextLayerId() const { return nextLayerId_; }
+
+    int GetLayerTag(int id) const;
+    void SetLayerTag(int id, int tag);
+    TColor GetLayerColor(int id) const;
+    // Also recolours every shape of the layer.
+    void SetLayerColor(int id, TColor color);
+    int GetLayerLineWidth(int id) const;
+    // Also sets the width of every shape of the layer.
+    void SetLayerLineWidth(int id, int width);
+    int GetLayerAux1(int id) const;
+    void SetLayerAux1(int id, int value);
+    // Existing shapes keep their fill; new ones take it.
+    TColor GetLayerFillColor(int id) const;
+    void SetLayerFillColor(int id, TColor color);
+    int GetLayerAux2(int id) const;
+    void SetLayerAux2(int id, int value);
+    int GetLayerBrushStyle(int id) const;
+    void SetLayerBrushStyle(int id, int style);
+    bool GetLayerVisible(int id) const;
+    void SetLayerVisible(int id, bool visible);
+    int GetLayerAux3(int id) const;
+    void SetLayerAux3(int id, int value);
+    // Mode 1 moves every shape of fromLayer to toLayer; other modes move nothing.
+    void ReassignLayer(int fromLayer, int toLayer, int mode);
+
+    // Adding shapes. A layer id that names no layer puts the shape on "Default" (created when
+    // missing, and made current). Each returns the new shape's id and does not repaint.
+    int AddLine(double x1, double y1, double x2, double y2, int layer);
+    int AddCircle(double cx, double cy, double r, int layer);
+    int AddRectangle(double x1, double y1, double x2, double y2, int layer);
+    int AddPoint(double x, double y, int layer);
+    int AddEllipse(double x1, double y1, double x2, double y2, int layer);
+    int AddArc(double x1, double y1, double x2, double y2, double x3, double y3, int layer);
+    // -1 for fewer than two points, without using an id.
+    int AddPolyline(const std::vector<TWorldPoint>& points, int layer, bool closed);
+    // Font from the font table entry fontIndex when there is one, else Arial 10.
+    int AddText(int layer, const QString& text, double x, double y, int fontIndex);
+    // Appends a shape built by a file reader: it gets the next id, keeps its own layer and
+    // pen, and lands on top.
+    int AddShape(std::unique_ptr<TQShape> shape);
+
+    // Deleting shapes; deleted ids leave SelectedIds too.
+    // -1 deletes every shape and starts ids at 1 again.
+    void DeleteLayerShapes(int layerId);
+    void DeleteLayerShapesByName(const QString& name);
+    void DeleteShape(int id);
+
+    // Shapes by id. Whoever changes a shape's geometry through FindShape calls ShapeChanged
+    // afterwards, so the shape is drawn where it now lies.
+    TQShape* FindShape(int id);
+    const TQShape* FindShape(int id) const;
+    const std::vector<std::unique_ptr<TQShape>>& Shapes() const { return shapes_; }
+    // The boxes of Shapes(), position by position.
+    const std::vector<TCullBox>& CullBoxes() const { return boxes_; }
+    // Takes in a change of the shape's geometry or bounds and marks the drawing Dirty.
+    void ShapeChanged(int id);
+    int ShapeCount() const { return static_cast<int>(shapes_.size()); }
+    int NextShapeId() const { return nextShapeId_; }
+
+    int GetShapeType(int id) const;
+    int GetShapeLineWidth(int id) const;
+    void SetShapeLineWidth(int id, int width);
+    TColor GetShapeColor(int id) const;
+    void SetShapeColor(int id, TColor color);
+    int GetShapeAux1(int id) const;
+    void SetShapeAux1(int id, int value);
+    TColor GetShapeFillColor(int id) const;
+    void SetShapeFillColor(int id, TColor color);
+    int GetShapeBrushStyle(int id) const;
+    void SetShapeBrushStyle(int id, int style);
+    int GetShapeAux3(int id) const;
+    void SetShapeAux3(int id, int value);
+    int GetShapeLayerId(int id) const;
+    void SetShapeLayer(int id, int layer);
+    bool IsShapeSelected(int id) const;
+    QString GetShapeUserText1(int id) const;
+    // Does not mark the drawing Dirty: the text is never drawn.
+    void SetShapeUserText1(int id, const QString& text);
+    QString GetShapeUserText2(int id) const;
+    void SetShapeUserText2(int id, const QString& text);
+    int GetShapeAux4(int id) const;
+    void SetShapeAux4(int id, int value);
+    // Texts only; other kinds read 0 and ignore the setter.
+    int GetTextHAlign(int id) const;
+    void SetTextHAlign(int id, int align);
+    int GetTextVAlign(int id) const;
+    void SetTextVAlign(int id, int align);
+    // Points only; other kinds read 0 and ignore the setter.
+    int GetPointRadius(int id) const;
+    void SetPointRadius(int id, int radius);
+
+    std::vector<int> GetAllShapeIds() const;
+    std::vector<int> GetLayerShapeIds(int layer) const;
+    // A line's two ends, or a polyline's first and last vertex.
+    TLineEnds GetLineEnds(int id) const;
+    TPointXY GetPointXY(int id) const;
+    TTextInfo GetTextInfo(int id) const;
+    // Polylines only: 0 for other kinds and for i out of range.
+    double GetVertexX(int id, int i) const;
+    double GetVertexY(int id, int i) const;
+    int GetVertexCount(int id) const;
+
+    // Geometry and order by id; none repaints.
+    void MoveShape(int id, double dx, double dy);
+    void ScaleShape(int id, double cx, double cy, double sx, double sy);
+    void RotateShape(int id, double angleDeg, double cx, double cy);
+    // Axis 0 mirrors x about cx, axis 1 mirrors y about cy, any other axis changes nothing.
+    void MirrorShape(int id, int axis, double cx, double cy);
+    void SetVertex(int id, int i, double x, double y);
+    void InsertVertex(int id, int i, double x, double y);
+    void DeleteVertex(int id, int i);
+    void BringToFront(int id);
+    void SendToBack(int id);
+    // Positive: to the front; negative: to the back; 0: nothing.
+    void ChangeOrder(int id, int direction);
+
+    // Appends a font table entry from "name,size,styles" and returns its index.
+    int AddFont(const QString& spec);
+    void ResetTextDefaults();
+
+    int CurrentLayer = 0;
+    std::vector<TQFontEntry> Fonts;
+    // Alignments given to new texts.
+    int DefaultHAlign = 0;
+    int DefaultVAlign = 0;
+    // Ids of the selection in the order selected; may hold an id more than once.
+    std::vector<int> SelectedIds;
+    // The back buffer must be rebuilt.
+    bool Dirty = true;
+
+  private:
+    int LayerOrDefault(int layer);
+    // Gives the shape its layer's Color and LineWidth, then adds it.
+    int AddWithLayerPen(std::unique_ptr<TQShape> shape);
+    // Applies to the shape of this id, when there is one, and marks the drawing Dirty.
+    template <class Kind = TQShape, class F>
+    void Change(int id, F&& change) {
+        if (Kind* shape = FindKind<Kind>(id)) {
+            change(*shape);
+            ShapeChanged(id);
+        }
+    }
+    // The shape of this id when it is of that kind.
+    template <class Kind>
+    Kind* FindKind(int id) {
+        return dynamic_cast<Kind*>(FindShape(id));
+    }
+    template <class Kind>
+    const Kind* FindKind(int id) const {
+        return dynamic_cast<const Kind*>(FindShape(id));
+    }
+    // Removes every shape for which doomed is true, keeping the order of the rest.
+    template <class Predicate>
+    void RemoveShapes(Predicate&& doomed);
+    void ReindexFrom(size_t position);
+    void MoveToPosition(int id, bool toFront);
+
+    std::vector<std::unique_ptr<TQLayer>> layers_;
+    std::vector<std::unique_ptr<TQShape>> shapes_;
+    std::vector<TCullBox> boxes_;
+    std::unordered_map<int, size_t> indexOfId_;
+    int nextLayerId_ = 0;
+    int nextShapeId_ = 1;
+};

@@ -1,0 +1,50 @@
+#pragma once
+// The rectangle of the world that the canvas shows, stretched over its client area, and the
+// operations that change it. World x grows east, y north; pixels grow right and down.
+//
+// A value class: the canvas builds one from its view edges and client size, asks it for
+// conversions or a changed view, and stores the result. Every operation that changes the view
+// refuses non-finite input and a client without area, leaving the view as it was, so a bad
+// number never reaches the view, the settings or the project file.
+
+#include "canvas/DrawSurface.h"
+#include "canvas/PlaneGeometry.h"
+
+struct TWorldBox {
+    double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
+};
+
+class TViewTransform {
+  public:
+    // World units.
+    double Left = 0, Right = 1000, Top = 1000, Bottom = 0;
+    // Client size in pixels.
+    int Width = 400, Height = 300;
+
+    double ViewWidth() const { return Right - Left; }
+    double ViewHeight() const { return Top - Bottom; }
+
+    // Truncated toward zero; far-away points saturate instead of overflowing.
+    TPixel WorldToScreen(double x, double y) const;
+    int WorldXToPixel(double x) const;
+    int WorldYToPixel(double y) const;
+    TWorldPoint ScreenToWorld(int px, int py) const;
+
+    // Each returns false, changing nothing, when it refuses.
+    // Zooms about the world point (x, y), which keeps its relative place; step 0.1 zooms in by
+    // 10 %, -0.1 out by 10 %. The new view takes the client's aspect ratio.
+    bool ZoomAt(double step, double x, double y);
+    bool Pan(double dx, double dy);
+    bool SetView(double left, double top, double right, double bottom);
+    // Fits the view to a box: 5 % margin on every side, then widened to the client's aspect
+    // ratio. A box of zero width or height gives the default view.
+    bool FitBox(const TWorldBox& box);
+    // Grows the view to the client's aspect ratio about its centre (it never crops).
+    void FitToClient();
+
+    void ResetToDefault() { Left = 0, Right = 1000, Top = 1000, Bottom = 0; }
+
+  private:
+    bool HasArea() const { return Width > 0 && Height > 0; }
+    double Aspect() const { return static_cast<double>(Width) / (Height > 0 ? Height : 1); }
+};

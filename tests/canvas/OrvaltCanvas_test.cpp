@@ -1,0 +1,132 @@
+#include "canvas/OrvaltCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWheelEvent>
+#include <string>
+#include <vector>
+
+namespace {
+
+class TPaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// Writes down what the widget hands on, one line per call.
+class TRecordingInput : public TCanvasInput {
+  public:
+    explicit TRecordingInput(std::vector<std::string>& log) : log_(log) {}
+    void MouseDown(int button, int shift, int px, int py) override {
+        log_.push_back(Line("down", button, shift, px, py));
+    }
+    void MouseMove(int shift, int px, int py) override {
+        log_.push_back(Line("move", 0, shift, px, py));
+    }
+    void MouseUp(int button, int shift, int px, int py) override {
+        log_.push_back(Line("up", button, shift, px, py));
+    }
+    void KeyDown(int key, int shift) override {
+        log_.push_back(Line("key", key == Qt::Key_Escape, shift, 0, 0));
+    }
+
+  private:
+    static std::string Line(const char* what, int a, int shift, int px, int py) {
+        return std::string(what) + " " + std::to_string(a) + " " + std::to_string(shift) + " " +
+               std::to_string(px) + "," + std::to_string(py);
+    }
+    std::vector<std::string>& log_;
+};
+
+class OrvaltCanvasTest : public ::testing::Test {
+  protected:
+    OrvaltCanvasTest() {
+        canvas.resize(400, 300);
+        canvas.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&canvas));
+        QApplication::processEvents();
+    }
+
+    TOrvaltCanvas canvas;
+};
+
+TEST_F(OrvaltCanvasTest, ManyChangesInOneTickCostOnePaint) {
+    TPaintCounter counter;
+    canvas.installEventFilter(&counter);
+    const int vessel = canvas.AddLayer("~~Orvalt Vessel");
+    for (int tick = 0; tick < 3; ++tick) {
+        canvas.DeleteLayerShapes(vessel);
+        for (int i = 0; i < 8; ++i) canvas.AddLine(i, 0, i, 10, vessel);
+        canvas.SetLayerColor(vessel, 0x0000FF);
+        canvas.Pan(1, 0);
+        canvas.SetBackgroundColor(tick % 2 ? 0xFFFFFF : 0xEEEEEE);
+    }
+    EXPECT_EQ(counter.paints, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_FALSE(canvas.Dirty);
+    EXPECT_EQ(canvas.BackBuffer().pixelColor(399, 0), QColor(0xEE, 0xEE, 0xEE));
+    canvas.removeEventFilter(&counter);
+}
+
+TEST_F(OrvaltCanvasTest, ResizeGrowsTheViewAndTheBackBuffer) {
+    canvas.SetView(0, 300, 400, 0);
+    canvas.resize(400, 600);
+    QApplication::processEvents();
+    EXPECT_NEAR(canvas.GetViewHeight(), 600, 1e-9);
+    EXPECT_EQ(canvas.BackBuffer().size(), QSize(400, 600));
+}
+
+TEST_F(OrvaltCanvasTest, WheelZoomsAboutTheCursor) {
+    canvas.SetView(0, 300, 400, 0);
+    const TWorldPoint before = canvas.ScreenToWorld(100, 50);
+    QWheelEvent wheel(QPointF(100, 50), canvas.mapToGlobal(QPointF(100, 50)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&canvas, &wheel);
+    EXPECT_NEAR(canvas.GetViewWidth(), 360, 1e-9);
+    const TWorldPoint after = canvas.ScreenToWorld(100, 50);
+    EXPECT_NEAR(after.X, before.X, 1e-9);
+    EXPECT_NEAR(after.Y, before.Y, 1e-9);
+    QWheelEvent sideways(QPointF(100, 50), canvas.mapToGlobal(QPointF(100, 50)), QPoint(),
+                         QPoint(120, 0), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&canvas, &sideways);
+    EXPECT_NEAR(canvas.GetViewWidth(), 360, 1e-9);
+}
+
+TEST_F(OrvaltCanvasTest, HandsMouseAndKeysOnInTheCanvasCodes) {
+    std::vector<std::string> log;
+    canvas.Input = std::make_unique<TRecordingInput>(log);
+    int doubleClicks = 0;
+    canvas.OnDblClick = [&](TOrvaltCanvas* sender) { doubleClicks += sender == &canvas; };
+    QTest::mousePress(&canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
+    QTest::mouseMove(&canvas, QPoint(30, 40));
+    QTest::mouseRelease(&canvas, Qt::MiddleButton, Qt::ControlModifier | Qt::AltModifier,
+                        QPoint(30, 40));
+    QTest::mousePress(&canvas, Qt::RightButton, Qt::NoModifier, QPoint(5, 6));
+    QTest::keyClick(&canvas, Qt::Key_Escape, Qt::ControlModifier);
+    // The key click presses Ctrl first.
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_EQ(log[0], "down 1 1 10,20");
+    EXPECT_EQ(log[1], "move 0 0 30,40");
+    EXPECT_EQ(log[2], "up 4 6 30,40");
+    EXPECT_EQ(log[3], "down 2 0 5,6");
+    EXPECT_EQ(log[5], "key 1 2 0,0");
+    log.clear();
+    // The second press of a double click arrives as the double click itself.
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(7, 8),
+                       canvas.mapToGlobal(QPointF(7, 8)), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(&canvas, &second);
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(log, std::vector<std::string>{"down 1 0 7,8"});
+}
+
+}  // namespace
