@@ -78,9 +78,13 @@ QPalette MakePalette(const TStylePalette& p) {
     palette.setColor(QPalette::ToolTipBase, base);
     palette.setColor(QPalette::ToolTipText, text);
     palette.setColor(QPalette::PlaceholderText, windowText.darker(150));
-    palette.setColor(QPalette::Disabled, QPalette::Text, text.darker(200));
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, windowText.darker(200));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, windowText.darker(200));
+    // Disabled texts lie halfway between the text and its background, on light and dark styles.
+    const auto halfway = [](const QColor& a, const QColor& b) {
+        return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+    };
+    palette.setColor(QPalette::Disabled, QPalette::Text, halfway(text, base));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, halfway(windowText, window));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, halfway(windowText, button));
     return palette;
 }
 

@@ -55,6 +55,12 @@ class TCanvasModel : public TShapeStore {
     // Stored for the main window; the canvas never reads it.
     bool FollowVessel = true;
 
+    // Corners of the big depth and speed numbers (0 bottom-left, 1 bottom-right, 2 top-right,
+    // 3 top-left) and of the position text (0 top-left, 1 top-right, 2 bottom-right,
+    // 3 bottom-left).
+    int BigNumberCorner = 0;
+    int PositionTextCorner = 0;
+
     // The active mouse tool, a drawing sequence under way, its last placed point (anchor), the
     // cursor while drawing (rubber point) and the polyline under construction.
     int DrawMode = 0;

@@ -35,11 +35,10 @@ void InitDayFolderGlobals() {
 }
 
 std::string GetSettingsFilePath() {
-    const std::string orvalt = ApplicationDataRoot() + "/Orvalt";
-    const std::string qby = orvalt + "/QBY/";
-    if (!DirectoryExists(orvalt)) CreateDir(orvalt);
-    if (!DirectoryExists(qby)) CreateDir(qby);
-    return qby + "Quellbay.ini";
+    // With missing parents too: unlike the Windows data folder, ~/.config need not exist yet.
+    const std::string folder = ApplicationDataRoot() + "/Orvalt/QBY/";
+    if (!DirectoryExists(folder)) CreateDirectories(folder);
+    return folder + "Quellbay.ini";
 }
 
 std::string GetDateFolderName() { return DateToStr(Now().date()); }

@@ -41,6 +41,19 @@ public:
 // Installs the presenter (nullptr for none); returns the previous one. Not owned.
 TDialogPresenter* SetDialogPresenter(TDialogPresenter* presenter);
 
+// Installs a presenter for its own lifetime and puts the previous one back.
+class TDialogPresenterScope {
+public:
+    explicit TDialogPresenterScope(TDialogPresenter* presenter)
+        : previous_(SetDialogPresenter(presenter)) {}
+    ~TDialogPresenterScope() { SetDialogPresenter(previous_); }
+    TDialogPresenterScope(const TDialogPresenterScope&) = delete;
+    TDialogPresenterScope& operator=(const TDialogPresenterScope&) = delete;
+
+private:
+    TDialogPresenter* previous_;
+};
+
 void ShowMessage(const QString& text);
 TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
 bool InputQuery(const QString& caption, const QString& prompt, QString& value);

@@ -55,6 +55,12 @@ bool CreateDir(const std::string& path) {
     return !error && DirectoryExists(path);
 }
 
+bool CreateDirectories(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return DirectoryExists(path);
+}
+
 bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);

@@ -17,4 +17,6 @@ std::string ProgramFolder();
 bool DirectoryExists(const std::string& path);
 // Creates one folder level; false when it could not be created (an existing folder is true).
 bool CreateDir(const std::string& path);
+// Creates the folder with any missing parents; false when it is not there afterwards.
+bool CreateDirectories(const std::string& path);
 bool FileExists(const std::string& path);

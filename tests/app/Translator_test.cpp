@@ -120,3 +120,17 @@ TEST_F(TranslatorTest, FailedSaveReportsFailure) {
 }
 
 }  // namespace
+
+namespace {
+
+// The shipped Turkish file must come back byte for byte when the program saves it, so that
+// editing one translation does not rewrite the rest.
+TEST(ShippedLanguages, TurkishFileIsInTheSavedLayout) {
+    const std::string path = std::string(QBY_SOURCE_DIR) + "/app/Languages/tr.json";
+    const TTranslationMap translations = ReadLanguageFile(path);
+    EXPECT_GT(translations.size(), 50u);
+    EXPECT_EQ(translations.at("Start"), "Ba\xC5\x9Flat");
+    EXPECT_EQ(FormatLanguageFile(translations), ReadFileBytes(path));
+}
+
+}  // namespace

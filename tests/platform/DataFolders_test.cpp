@@ -31,6 +31,13 @@ TEST(DataFolders, SettingsPathCreatesItsFolders) {
     EXPECT_FALSE(FileExists(GetSettingsFilePath()));
 }
 
+TEST(DataFolders, SettingsPathCreatesMissingParents) {
+    const std::string root = std::string(std::getenv("ProgramData")) + "/not/there/yet";
+    ::setenv("ProgramData", root.c_str(), 1);
+    EXPECT_EQ(GetSettingsFilePath(), root + "/Orvalt/QBY/Quellbay.ini");
+    EXPECT_TRUE(DirectoryExists(root + "/Orvalt/QBY"));
+}
+
 TEST(DataFolders, UnsetProgramDataFallsBackToXdgNotTheRoot) {
     ::unsetenv("ProgramData");
     ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-config-test", 1);

@@ -12,10 +12,6 @@ T TakeFront(std::deque<T>& queue, T fallback) {
 
 }  // namespace
 
-TScriptedDialogs::TScriptedDialogs() : previous_(SetDialogPresenter(this)) {}
-
-TScriptedDialogs::~TScriptedDialogs() { SetDialogPresenter(previous_); }
-
 void TScriptedDialogs::ShowMessage(const QString& text) { messages.push_back(text); }
 
 TModalResult TScriptedDialogs::MessageDlg(const QString& text, TMsgDlgType, TMsgDlgButtons) {

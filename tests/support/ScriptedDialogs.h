@@ -9,8 +9,6 @@
 
 class TScriptedDialogs : public TDialogPresenter {
 public:
-    TScriptedDialogs();
-    ~TScriptedDialogs() override;
 
     void ShowMessage(const QString& text) override;
     TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
@@ -26,5 +24,5 @@ public:
     std::deque<QString> fileNames;     // for the file dialogs; empty queue cancels
 
 private:
-    TDialogPresenter* previous_;
+    TDialogPresenterScope scope_{this};
 };

@@ -1,0 +1,37 @@
+#include "navigation/NavigationState.h"
+
+double CurrentLatitude = 0;
+double CurrentLongitude = 0;
+double CurrentHeight = 0;
+double CurrentEasting = 0;
+double CurrentNorthing = 0;
+double SpeedKnots = 0;
+double GyroHeading = 1e-9;
+double GridConvergence = 1e-9;
+double VesselHeading = 1e-9;
+double TrueDepthHi = 0;
+double TrueDepthLo = 0;
+double DepthAlarmLevel = 0;
+bool NewDepthFlag = false;
+double TransducerDraft = 0;
+double SoundVelocity = 0;
+double RtkPoleHeight = 0;
+double ManualTide = 0;
+double RtkAntennaHeight = 0;
+double RtkTide = 0;
+bool EmptyGGA = false;
+int ShownFixQuality = 0;
+int CurrentFixQuality = 0;
+std::string GGAOverlayText;
+bool RealtimeRunning = false;
+std::uint64_t RealtimeStartTick = 0;
+std::uint64_t SensorOpenTick = 0;
+std::uint64_t LastSensorTick = 0;
+bool SensorTimeoutReported = false;
+bool SensorWindowsShown = false;
+bool FollowVessel = true;
+bool GeodeticParamsLoaded = false;
+std::FILE* SurveyLogFile = nullptr;
+int GridLayer = 0;
+int VesselLayer = 0;
+int UserShapeLayer = 0;

@@ -1,0 +1,11 @@
+#pragma once
+// The window "Battery"; its controls come with the work that builds it.
+
+#include <QWidget>
+
+class TfJoystick : public QWidget {
+public:
+    explicit TfJoystick(QWidget* parent = nullptr);
+};
+
+extern TfJoystick* fJoystick;

@@ -1,0 +1,119 @@
+#pragma once
+// The main window: the map, the two serial ports and the real-time loop around them.
+//
+// It is the first window created and the last to close; closing it closes the ports, writes
+// the window placements and the map view, and ends the program. The navigation state it owns
+// lives in NavigationState.h. Commands whose work is not built yet show disabled.
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TOrvaltCanvas;
+class TOrvaltSerialGPS;
+
+class TFNav : public QMainWindow {
+public:
+    explicit TFNav(QWidget* parent = nullptr);
+    ~TFNav() override;
+
+    // Menus.
+    QMenuBar* MainMenu1;
+    QMenu *File1, *Zoom1, *Tools1, *Edit1, *Window1, *Language1, *Help1;
+    QAction *New1, *Open1, *Save1, *SaveAs1, *Import1, *Export1, *ImportOldQBY1, *Exit1;
+    QAction *In1, *Out1, *Extents1, *Window2, *Dynamic1;
+    QAction *Parameters1, *OffsetsandValues1, *NavigationSettings1, *VesselShape1,
+        *SoundVelocityProfile1, *Generate1, *OrvaltNTRIPClient1, *themeSelection1,
+        *LatencyWatchSet1;
+    QAction *MarkEvent1, *Deletetracksselected1, *Clearshapesuseradded1, *Cleartracksfixed1,
+        *Cleartracksunfixed1, *Followvessel1, *Donotfollowvessel1;
+    QAction *mRealtimeWindow1, *Echogram1, *OpenLogFolder1;
+    QAction *English1, *Turkish1, *TranslationEditor1;
+    QAction *About1, *RemoteSupport1;
+
+    // Tool bars and their buttons.
+    QToolBar *tRealtime, *tDraw, *tShape;
+    QToolButton* bRealtime;
+    QToolButton *bOpen, *bSave, *Zoomin, *Zoomout, *Zoomextents, *Zoomwindow, *Zoomdynamic,
+        *Zoompan, *btEventAdd, *btEventReset, *bFollowVessel, *ToolButton13, *ConnectIcon,
+        *tbRunline, *bSelectTracks, *bDelSelected, *ToolButton11, *tbFixed, *tbFloat, *tbAuto;
+    QToolButton *bMouseSelect, *ToolButton7, *ToolButton12, *ToolButton21, *ToolButton23,
+        *ToolButton27, *ToolButton28, *ToolButton29, *ToolButton30, *ToolButton31;
+
+    QWidget* Panel4;     // holds the map
+    QWidget* pRealtime;  // position read-outs above the status bar
+    QStatusBar* sStatusBar;
+    std::vector<QLabel*> StatusPanels;  // the status bar's seven panels
+
+    QTimer* tMap;
+    QTimer* tEchogram;
+    QTimer* tScreenshot;
+
+    std::unique_ptr<TOrvaltSerialGPS> ZGPS1;    // GNSS receiver
+    std::unique_ptr<TOrvaltSerialGPS> ZSENSOR;  // echo sounder
+    TOrvaltCanvas* fcad;                        // the map, owned by Panel4
+    std::string FDatumParameterString;
+    bool FMemoEchoEnabled = false;  // echo received lines into the settings window's memos
+
+    void FormCreate();
+    void FormShow();
+    // Always lets the window close, after closing the ports and writing the settings.
+    void FormCloseQuery();
+
+    // Finds or creates the standard layers in their order and keeps the ids of the grid,
+    // user-shape and vessel layers.
+    static void CreateStandardLayers(TOrvaltCanvas* canvas);
+    void TranslateToolbar();
+    void SetStatusPanelText(int panel, const QString& text);
+
+    // GNSS port events.
+    void ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port);
+    void ZGPS1Disconnect(TOrvaltSerialGPS* Sender, int Port);
+    void ZGPS1Idle(TOrvaltSerialGPS* Sender);
+    void ZGPS1Timeout(TOrvaltSerialGPS* Sender);
+    void ZGPS1NewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
+    void ZGPS1Position3DChange(TOrvaltSerialGPS* Sender, double Lat, double Lon, double Alt);
+    void ZGPS1SpeedChange(TOrvaltSerialGPS* Sender, double Speed);
+    void ZGPS1Send(TOrvaltSerialGPS* Sender, const std::string& Text);
+    // Echo-sounder lines.
+    void ZSENSORNewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
+    // Map events.
+    void fcadShapeNumberSelected(TOrvaltCanvas* Sender, short ShapeType, int ShapeNumber);
+    void fcadWorldMouseMove(TOrvaltCanvas* Sender, short Shift, double X, double Y,
+                            double Magnitude, double Angle);
+    void fcadWorldMouseDown(TOrvaltCanvas* Sender, short Button, short Shift, short Action,
+                            double X, double Y);
+    void fcadDrawBegin(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
+    void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
+    void fcadDblClick(TOrvaltCanvas* Sender);
+
+    // Project file hooks: reloading the last project at start and the automatic save at close.
+    bool LoadProjectFile(const std::string& path);
+    void Save1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateStatusBar();
+    void DisableUnbuiltCommands();
+    void CreateTimers();
+    void CreateSerialPorts();
+    void CreateCanvas();
+    void ShowLanguageInStatusBar();
+    void ApplyCanvasViewSettings();
+    void StoreCanvasViewSettings();
+};
+
+extern TFNav* FNav;
