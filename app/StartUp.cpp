@@ -8,6 +8,7 @@
 #include "app/WidgetDialogs.h"
 #include "app/uTheme.h"
 #include "canvas/DisplaySettings.h"
+#include "canvas/QPainterSurface.h"
 #include "devices/uNTRIPSettings.h"
 #include "devices/uRTCMParsing.h"
 #include "navigation/Latency.h"
@@ -21,9 +22,9 @@
 #include "platform/NumberFormat.h"
 #include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
-#include "tools/UShape.h"
 #include "tools/URunlines.h"
 #include "tools/USVPGraph.h"
+#include "tools/UShape.h"
 #include "tools/USoundVelocity.h"
 #include "tools/unavset.h"
 
@@ -33,13 +34,11 @@
 
 namespace {
 
-// Fonts the windows name that Debian lacks.
+// The windows name the same fonts as the map; Qt falls back to the substitute when missing.
 void SubstituteFonts() {
-    QFont::insertSubstitution("MS Sans Serif", "DejaVu Sans");
-    QFont::insertSubstitution("Tahoma", "DejaVu Sans");
-    QFont::insertSubstitution("Segoe UI", "DejaVu Sans");
-    QFont::insertSubstitution("Consolas", "DejaVu Sans Mono");
-    QFont::insertSubstitution("Arial", "Liberation Sans");
+    for (const auto& [family, substitute] : FontSubstitutes()) {
+        QFont::insertSubstitution(family, substitute);
+    }
 }
 
 int RunApplication(int argc, char** argv) {
@@ -73,8 +72,10 @@ int RunApplication(int argc, char** argv) {
 
 TStartupSettings ReadStartupSettings(const TIniFile& ini) {
     TStartupSettings settings;
-    settings.themeStyle = QString::fromStdString(ini.ReadString("APPLICATION", "ThemeStyle", "Light"));
-    settings.overlayFontSize = StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
+    settings.themeStyle =
+        QString::fromStdString(ini.ReadString("APPLICATION", "ThemeStyle", "Light"));
+    settings.overlayFontSize =
+        StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
     settings.overlayDepthColor = ini.ReadInteger("OVERLAY_SETTINGS", "DepthColor", 0x800000);
     settings.overlaySpeedColor = ini.ReadInteger("OVERLAY_SETTINGS", "SpeedColor", 0);
     return settings;

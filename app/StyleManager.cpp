@@ -80,7 +80,8 @@ QPalette MakePalette(const TStylePalette& p) {
     palette.setColor(QPalette::PlaceholderText, windowText.darker(150));
     // Disabled texts lie halfway between the text and its background, on light and dark styles.
     const auto halfway = [](const QColor& a, const QColor& b) {
-        return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+        return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2,
+                      (a.blue() + b.blue()) / 2);
     };
     palette.setColor(QPalette::Disabled, QPalette::Text, halfway(text, base));
     palette.setColor(QPalette::Disabled, QPalette::WindowText, halfway(windowText, window));
@@ -103,19 +104,14 @@ bool TStyleManager::IsStyleName(const QString& name) {
 }
 
 bool TStyleManager::TrySetStyle(const QString& name, bool showErrorDialog) {
-    if (name == kSystemStyle) {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        activeStyle = name;
-        return true;
-    }
     const TStylePalette* palette = FindPalette(name);
-    if (!palette) {
+    if (!palette && name != kSystemStyle) {
         if (showErrorDialog) ShowMessage("Style \"" + name + "\" not found.");
         return false;
     }
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    QApplication::setPalette(MakePalette(*palette));
+    QApplication::setPalette(palette ? MakePalette(*palette)
+                                     : QApplication::style()->standardPalette());
     activeStyle = name;
     return true;
 }

@@ -45,16 +45,24 @@ QRect OutlineBox(int left, int top, int right, int bottom) {
 
 QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
-QString ScreenFontFamily(const QString& name) {
+TColor ToTColor(const QColor& color) {
+    return (color.blue() << 16) | (color.green() << 8) | color.red();
+}
+
+const std::map<QString, QString>& FontSubstitutes() {
     static const std::map<QString, QString> kSubstitutes = {
-        {"Arial", "Liberation Sans"},
-        {"Arial Black", "Liberation Sans"},
-        {"Tahoma", "DejaVu Sans"},
-        {"Consolas", "DejaVu Sans Mono"},
+        {"Arial", "Liberation Sans"}, {"Arial Black", "Liberation Sans"},
+        {"Tahoma", "DejaVu Sans"},    {"MS Sans Serif", "DejaVu Sans"},
+        {"Segoe UI", "DejaVu Sans"},  {"Consolas", "DejaVu Sans Mono"},
     };
+    return kSubstitutes;
+}
+
+QString ScreenFontFamily(const QString& name) {
     static std::map<QString, QString> resolved;
     const auto known = resolved.find(name);
     if (known != resolved.end()) return known->second;
+    const auto& kSubstitutes = FontSubstitutes();
     const auto substitute = kSubstitutes.find(name);
     const bool useSubstitute = substitute != kSubstitutes.end() && !QFontDatabase::hasFamily(name);
     return resolved[name] = useSubstitute ? substitute->second : name;

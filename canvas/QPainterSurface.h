@@ -18,10 +18,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <map>
 #include <optional>
 
 class TQPainterSurface : public TDrawSurface {
-  public:
+public:
     // The painter must stay active while the surface lives.
     explicit TQPainterSurface(QPainter& painter);
 
@@ -48,7 +49,7 @@ class TQPainterSurface : public TDrawSurface {
     int TextWidth(const QString& text) override;
     int TextHeight(const QString& text) override;
 
-  private:
+private:
     // Hand the painter what the next primitive needs, when it changed since.
     void UsePen();
     void UsePenAndBrush();
@@ -76,8 +77,11 @@ class TQPainterSurface : public TDrawSurface {
     std::optional<QFontMetrics> metrics_;
 };
 
-// The QColor of a TColor (0x00BBGGRR).
+// The QColor of a TColor (0x00BBGGRR), and back.
 QColor ToQColor(TColor color);
+TColor ToTColor(const QColor& color);
 
+// Fonts the program names that Debian lacks, with the metric-compatible family used instead.
+const std::map<QString, QString>& FontSubstitutes();
 // The family drawn for a font name: the name when the system has it, else its substitute.
 QString ScreenFontFamily(const QString& name);

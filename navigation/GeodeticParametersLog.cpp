@@ -2,7 +2,9 @@
 
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
+#include "platform/DateTimeText.h"
 #include "platform/IniFile.h"
+#include "platform/TextFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -16,22 +18,13 @@ constexpr const char* kSection = "GEODETIC_PARAMETERS";
 const std::string kEquals(40, '=');
 const std::string kHyphens(40, '-');
 
-// The platform's long time text, "hhnnsszzz": time only, no separators.
-std::string LongTimeText() {
-    const QTime time = Now().time();
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d%02d%02d%03d", time.hour(), time.minute(), time.second(),
-                  time.msec());
-    return text;
-}
-
 std::vector<std::string> SessionBlock(const TIniFile& ini) {
     const auto value = [&](const char* key) { return ini.ReadString(kSection, key, ""); };
     const auto yesNo = [&](const char* key) {
         return std::string(ini.ReadBool(kSection, key, false) ? "Yes" : "No");
     };
     return {
-        "=== SESSION START: " + LongTimeText() + " ===",
+        "=== SESSION START: " + TimeToStr(Now().time()) + " ===",
         "",
         "--- ELLIPSOID ---",
         "Semi-Major Axis: " + value("SemiMajorAxis"),
@@ -83,10 +76,7 @@ std::string Lead(std::FILE* file, const std::string& date) {
 bool AppendGeodeticParametersLog(std::string& error) {
     const std::string date = GetDateFolderName();
     const std::string path = LogDir + date + " Geodesy.txt";
-    std::string bytes;
-    for (const std::string& line : SessionBlock(TIniFile(GetSettingsFilePath()))) {
-        bytes += line + "\r\n";
-    }
+    std::string bytes = JoinCrLf(SessionBlock(TIniFile(GetSettingsFilePath())));
     errno = 0;
     std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "a+b"));
     if (!file) {

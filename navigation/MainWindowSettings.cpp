@@ -5,11 +5,11 @@
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 
-
 TMainWindowStartSettings ReadMainWindowStartSettings(const TIniFile& ini) {
     TMainWindowStartSettings settings;
     settings.language = ini.ReadString("SETTINGS", "Language", "en");
-    settings.overlayFontSize = StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
+    settings.overlayFontSize =
+        StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
     return settings;
 }
 

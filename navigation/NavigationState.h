@@ -7,20 +7,20 @@
 #include <cstdio>
 #include <string>
 
-extern double CurrentLatitude;   // last GNSS position
+extern double CurrentLatitude;  // last GNSS position
 extern double CurrentLongitude;
 extern double CurrentHeight;
-extern double CurrentEasting;    // grid position of the vessel at the last map tick
+extern double CurrentEasting;  // grid position of the vessel at the last map tick
 extern double CurrentNorthing;
-extern double SpeedKnots;        // speed over ground from RMC or VTG
-extern double GyroHeading;       // true heading of the last HDT sentence
-extern double GridConvergence;   // at the vessel
-extern double VesselHeading;     // drawing heading: heading plus grid convergence
-extern double TrueDepthHi;       // reduced high- and low-frequency depths
+extern double SpeedKnots;       // speed over ground from RMC or VTG
+extern double GyroHeading;      // true heading of the last HDT sentence
+extern double GridConvergence;  // at the vessel
+extern double VesselHeading;    // drawing heading: heading plus grid convergence
+extern double TrueDepthHi;      // reduced high- and low-frequency depths
 extern double TrueDepthLo;
 extern double DepthAlarmLevel;
-extern bool NewDepthFlag;        // a sounder line came since the last echogram tick
-extern double TransducerDraft;   // copies of the offsets window's values
+extern bool NewDepthFlag;       // a sounder line came since the last echogram tick
+extern double TransducerDraft;  // copies of the offsets window's values
 extern double SoundVelocity;
 extern double RtkPoleHeight;
 extern double ManualTide;

@@ -9,6 +9,7 @@
 #include "app/uTheme.h"
 #include "canvas/DisplaySettings.h"
 #include "canvas/OrvaltCanvas.h"
+#include "canvas/QPainterSurface.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/MainWindowSettings.h"
@@ -21,8 +22,8 @@
 #include "platform/Paths.h"
 #include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
-#include "tools/UShape.h"
 #include "tools/URunlines.h"
+#include "tools/UShape.h"
 #include "tools/USoundVelocity.h"
 #include "tools/unavset.h"
 
@@ -40,15 +41,11 @@ namespace {
 constexpr int kLanguagePanel = 4;
 constexpr int kPortSettleMs = 50;  // lets the last bytes settle before and after the ports close
 
-const char* const kStandardLayers[] = {"Orvalt Grid",      "track_fix",        "track_nofix",
-                                       "track_float",      "orvalt_tempshape", "orvalt_usershape",
-                                       "event_number",     "~~Orvalt Vessel"};
+const char* const kStandardLayers[] = {"Orvalt Grid",  "track_fix",        "track_nofix",
+                                       "track_float",  "orvalt_tempshape", "orvalt_usershape",
+                                       "event_number", "~~Orvalt Vessel"};
 
 QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
-
-TColor ToTColor(const QColor& color) {
-    return (color.blue() << 16) | (color.green() << 8) | color.red();
-}
 
 }  // namespace
 
@@ -190,7 +187,7 @@ void TFNav::FormShow() {
         if (id != -1) fcad->DeleteLayerShapes(id);
     }
     setWindowTitle("Quellbay - " + QString::fromStdString(lastProject));
-    ApplyCanvasViewSettings();
+    ApplyCanvasViewSettings(ReadCanvasViewSettings(ini));
     const int screenshotSeconds = ReadScreenshotIntervalSeconds(ini);
     tScreenshot->setInterval(std::max(screenshotSeconds, 1) * 1000);
     if (screenshotSeconds > 0) {
@@ -202,8 +199,7 @@ void TFNav::FormShow() {
     RestoreFormPlacement(this, true);
 }
 
-void TFNav::ApplyCanvasViewSettings() {
-    const TCanvasViewSettings view = ReadCanvasViewSettings(TIniFile(GetSettingsFilePath()));
+void TFNav::ApplyCanvasViewSettings(const TCanvasViewSettings& view) {
     if (!fcad->SetView(view.left, view.top, view.right, view.bottom)) {
         const TCanvasViewSettings defaults;
         fcad->SetView(defaults.left, defaults.top, defaults.right, defaults.bottom);
@@ -215,9 +211,9 @@ void TFNav::ApplyCanvasViewSettings() {
 
 void TFNav::StoreCanvasViewSettings() {
     TIniFile ini(GetSettingsFilePath());
-    WriteCanvasViewSettings(ini, {fcad->ViewLeft, fcad->ViewRight, fcad->ViewTop,
-                                  fcad->ViewBottom, fcad->GridAutoSpacing, fcad->BigNumberCorner,
-                                  fcad->PositionTextCorner});
+    WriteCanvasViewSettings(
+        ini, {fcad->ViewLeft, fcad->ViewRight, fcad->ViewTop, fcad->ViewBottom,
+              fcad->GridAutoSpacing, fcad->BigNumberCorner, fcad->PositionTextCorner});
 }
 
 void TFNav::closeEvent(QCloseEvent* event) {
@@ -238,8 +234,8 @@ void TFNav::FormCloseQuery() {
         SurveyLogFile = nullptr;
     }
     Save1Click();
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             Offsets, Navset, this, fRealtime, fSVP, fRunline1, fWaterfal, fJoystick}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{Offsets, Navset, this, fRealtime, fSVP,
+                                                           fRunline1, fWaterfal, fJoystick}) {
         if (window) SaveFormPlacement(window);
     }
     for (QWidget* window :
@@ -253,19 +249,24 @@ void TFNav::TranslateToolbar() {
     if (!Translator) return;
     for (QAction* item : MainMenu1->actions()) TranslateMenuItem(item);
     bRealtime->setText(Tr(bRealtime->isChecked() ? "Stop" : "Start"));
-    const std::pair<QToolButton*, const char*> captions[] = {
-        {bSelectTracks, "Select Tracks"}, {bDelSelected, "Delete Selected"},
-        {bFollowVessel, "Follow Vessel"}, {ToolButton13, "Do Not Follow"},
-        {ConnectIcon, "Connect"},         {ToolButton11, "Clear Shapes"},
-        {btEventAdd, "Add Event"},        {btEventReset, "Reset Event"},
-        {Zoomin, "Zoom In"},              {Zoomout, "Zoom Out"},
-        {bOpen, "Open"},                  {bSave, "Save"},
-        {tbRunline, "Runline"}};
+    const std::pair<QToolButton*, const char*> captions[] = {{bSelectTracks, "Select Tracks"},
+                                                             {bDelSelected, "Delete Selected"},
+                                                             {bFollowVessel, "Follow Vessel"},
+                                                             {ToolButton13, "Do Not Follow"},
+                                                             {ConnectIcon, "Connect"},
+                                                             {ToolButton11, "Clear Shapes"},
+                                                             {btEventAdd, "Add Event"},
+                                                             {btEventReset, "Reset Event"},
+                                                             {Zoomin, "Zoom In"},
+                                                             {Zoomout, "Zoom Out"},
+                                                             {bOpen, "Open"},
+                                                             {bSave, "Save"},
+                                                             {tbRunline, "Runline"}};
     for (const auto& [button, english] : captions) button->setText(Tr(english));
     TranslateForm(this);
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             fRealtime, Navset, Offsets, FShape, fSVP, formAbout, FMsg, FGPS, frmNTRIPSettings,
-             fRunline1}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{fRealtime, Navset, Offsets, FShape, fSVP, formAbout, FMsg,
+                                         FGPS, frmNTRIPSettings, fRunline1}) {
         TranslateForm(window);
     }
     if (fWaterfal) fWaterfal->setWindowTitle(Tr("Acoustics Waterfall"));

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+struct TCanvasViewSettings;
 class TOrvaltCanvas;
 class TOrvaltSerialGPS;
 
@@ -112,7 +113,7 @@ private:
     void CreateSerialPorts();
     void CreateCanvas();
     void ShowLanguageInStatusBar();
-    void ApplyCanvasViewSettings();
+    void ApplyCanvasViewSettings(const TCanvasViewSettings& view);
     void StoreCanvasViewSettings();
 };
 

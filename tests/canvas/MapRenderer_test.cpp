@@ -15,10 +15,7 @@ constexpr TColor kGrey64 = 0x404040;
 constexpr TColor kGrey205 = 0xCDCDCD;
 constexpr TColor kBlue = 0xFF0000;
 
-TColor ColorAt(const QImage& image, int x, int y) {
-    const QColor c = image.pixelColor(x, y);
-    return c.red() | c.green() << 8 | c.blue() << 16;
-}
+TColor ColorAt(const QImage& image, int x, int y) { return ToTColor(image.pixelColor(x, y)); }
 
 int CountOf(const QImage& image, TColor color) {
     int count = 0;
@@ -30,7 +27,7 @@ int CountOf(const QImage& image, TColor color) {
 
 // A model whose view maps one world unit to one pixel, y up from the bottom edge.
 class MapRendererTest : public ::testing::Test {
-  protected:
+protected:
     MapRendererTest() {
         model.ResizeClient(200, 100);
         model.SetView(0, 100, 200, 0);

@@ -1,11 +1,11 @@
 #include "tests/support/TestEnvironment.h"
 
+#include "platform/TextFile.h"
+
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 const std::string& TestTempFolder() {
     static std::unique_ptr<QTemporaryDir> folder = std::make_unique<QTemporaryDir>();
@@ -28,9 +28,6 @@ std::string RealDataFolder() {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {};
-    std::stringstream buffer;
-    buffer << file.rdbuf();
-    return buffer.str();
+    std::string bytes;
+    return ReadFileBytes(path, bytes) ? bytes : std::string();
 }
