@@ -59,6 +59,7 @@ int RunApplication(int argc, char** argv) {
         CreateWindowSet(windows);
         TTerminationWatcher termination([] { FNav->close(); });
         FNav->show();
+        Navset->show();  // visible from the start, above the map
         return application.exec();
     } catch (const std::exception& error) {
         ShowException(QString::fromUtf8(error.what()));

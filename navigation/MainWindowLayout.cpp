@@ -3,6 +3,7 @@
 #include "navigation/unavigation.h"
 
 #include <QAction>
+#include <algorithm>
 
 namespace {
 
@@ -198,8 +199,11 @@ void TFNav::CreateStatusBar() {
 
 void TFNav::DisableUnbuiltCommands() {
     // Commands whose work comes later stay visible but disabled until it is built.
+    const QAction* built[] = {NavigationSettings1, VesselShape1};
     for (QMenu* menu : {File1, Zoom1, Tools1, Edit1, Window1, Language1, Help1}) {
-        for (QAction* item : menu->actions()) item->setEnabled(false);
+        for (QAction* item : menu->actions()) {
+            item->setEnabled(std::ranges::find(built, item) != std::end(built));
+        }
     }
     for (QToolBar* bar : {tRealtime, tDraw, tShape}) {
         for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setEnabled(false);

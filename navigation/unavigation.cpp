@@ -82,6 +82,7 @@ void TFNav::FormCreate() {
     CreateTimers();
     CreateSerialPorts();
     DisableUnbuiltCommands();
+    BindWindowOpeners();
     ShowLanguageInStatusBar();
     // Dates, times and numbers have one fixed, locale-free text form throughout the program,
     // so there are no process-wide formats to set.

@@ -96,6 +96,10 @@ public:
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
 
+    // Window openers of the Tools menu.
+    void NavigationSettings1Click();
+    void VesselShape1Click();
+
     // Project file hooks: reloading the last project at start and the automatic save at close.
     bool LoadProjectFile(const std::string& path);
     void Save1Click();
@@ -109,6 +113,7 @@ private:
     void CreateToolBars();
     void CreateStatusBar();
     void DisableUnbuiltCommands();
+    void BindWindowOpeners();
     void CreateTimers();
     void CreateSerialPorts();
     void CreateCanvas();

@@ -1,8 +1,246 @@
 #include "tools/URunlines.h"
 
+#include "app/FormPlacement.h"
+#include "canvas/OrvaltCanvas.h"
+#include "canvas/QPainterSurface.h"
+#include "navigation/unavigation.h"
+#include "platform/DataFolders.h"
+#include "platform/Dialogs.h"
+#include "platform/EventLog.h"
+#include "platform/IniFile.h"
+#include "tools/RunlineGeometry.h"
+#include "tools/RunlineSettings.h"
+#include "tools/SettingsWriteReport.h"
+
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
 TfRunline1* fRunline1 = nullptr;
 
-TfRunline1::TfRunline1(QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+const char kRouteLayer[] = "Orvalt_Route";
+const char kRunlineLayer[] = "Orvalt_Runlines";
+constexpr int kPolylineDrawMode = 5;
+
+// The status colours.
+constexpr TColor kGray = 0x808080;
+constexpr TColor kBlue = 0xFF0000;
+constexpr TColor kGreen = 0x008000;
+
+template <class Control>
+Control* Named(Control* control, const char* name) {
+    control->setObjectName(name);
+    return control;
+}
+
+QGroupBox* Group(QWidget* window, const char* name, const char* title) {
+    auto* group = Named(new QGroupBox(title, window), name);
+    window->layout()->addWidget(group);
+    return group;
+}
+
+}  // namespace
+
+TfRunline1::TfRunline1(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName("fRunline1");
     setWindowTitle("Runline Generator");
+    new QVBoxLayout(this);
+    CreateRouteGroup();
+    CreateSpacingGroup();
+    CreateLineTypeGroup();
+    CreateActionsGroup();
+    BindHandlers();
+    resize(280, sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    FormCreate();
+}
+
+void TfRunline1::CreateRouteGroup() {
+    gStep1 = Group(this, "gStep1", "Step 1: Draw Route");
+    auto* layout = new QVBoxLayout(gStep1);
+    lRouteStatus = Named(new QLabel(gStep1), "lRouteStatus");
+    bDrawRoute = Named(new QPushButton("Draw Route", gStep1), "bDrawRoute");
+    layout->addWidget(lRouteStatus);
+    layout->addWidget(bDrawRoute);
+}
+
+void TfRunline1::CreateSpacingGroup() {
+    gStep2 = Group(this, "gStep2", "Step 2: Spacing (meters)");
+    auto* layout = new QFormLayout(gStep2);
+    eSpacing = Named(new QLineEdit("10", gStep2), "eSpacing");
+    eLength = Named(new QLineEdit("100", gStep2), "eLength");
+    layout->addRow(Named(new QLabel("Spacing", gStep2), "eSpacingLabel"), eSpacing);
+    layout->addRow(Named(new QLabel("Length", gStep2), "eLengthLabel"), eLength);
+}
+
+void TfRunline1::CreateLineTypeGroup() {
+    gStep3 = Group(this, "gStep3", "Step 3: Line Type");
+    auto* layout = new QHBoxLayout(gStep3);
+    rbPerpendicular = Named(new QRadioButton("Perpendicular", gStep3), "rbPerpendicular");
+    rbParallel = Named(new QRadioButton("Parallel", gStep3), "rbParallel");
+    rbPerpendicular->setChecked(true);
+    layout->addWidget(rbPerpendicular);
+    layout->addWidget(rbParallel);
+}
+
+void TfRunline1::CreateActionsGroup() {
+    gActions = Group(this, "gActions", "Actions");
+    auto* layout = new QHBoxLayout(gActions);
+    bGenerate = Named(new QPushButton("Generate", gActions), "bGenerate");
+    QFont bold = bGenerate->font();
+    bold.setBold(true);
+    bGenerate->setFont(bold);
+    QPalette green = bGenerate->palette();
+    green.setColor(QPalette::ButtonText, ToQColor(kGreen));
+    bGenerate->setPalette(green);
+    bClear = Named(new QPushButton("Clear", gActions), "bClear");
+    bClose = Named(new QPushButton("Close", gActions), "bClose");
+    for (QPushButton* button : {bGenerate, bClear, bClose}) layout->addWidget(button);
+}
+
+void TfRunline1::BindHandlers() {
+    connect(bDrawRoute, &QPushButton::clicked, this, &TfRunline1::bDrawRouteClick);
+    connect(eSpacing, &QLineEdit::textChanged, this, &TfRunline1::eSpacingChange);
+    connect(eLength, &QLineEdit::textChanged, this, &TfRunline1::eLengthChange);
+    // Only the button that becomes checked reports, as a click on the class library's does.
+    connect(rbPerpendicular, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) rbPerpendicularClick();
+    });
+    connect(rbParallel, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) rbParallelClick();
+    });
+    connect(bGenerate, &QPushButton::clicked, this, &TfRunline1::bGenerateClick);
+    connect(bClear, &QPushButton::clicked, this, &TfRunline1::bClearClick);
+    connect(bClose, &QPushButton::clicked, this, &QWidget::close);
+}
+
+TOrvaltCanvas* TfRunline1::Map() { return FNav ? FNav->fcad : nullptr; }
+
+void TfRunline1::FormCreate() {
+    const TRunlineSettings settings = ReadRunlineSettings(TIniFile(GetSettingsFilePath()));
+    eSpacing->setText(QString::fromStdString(settings.spacing));
+    eLength->setText(QString::fromStdString(settings.length));
+    rbPerpendicular->setChecked(settings.perpendicular);
+    rbParallel->setChecked(!settings.perpendicular);
+    RouteValid = false;
+    ShowStatus("No route drawn", kGray);
+}
+
+void TfRunline1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TfRunline1::FormShow() { RestoreFormPlacement(this, false); }
+
+void TfRunline1::SetRoute(const std::vector<TWorldPoint>& points) {
+    Route = points;
+    RouteValid = Route.size() >= 2;
+    if (!RouteValid) {
+        ShowStatus("Need at least 2 points", kRed);
+        return;
+    }
+    ShowRouteStatus();
+    GenerateRunlines();
+}
+
+void TfRunline1::bDrawRouteClick() {
+    ClearRunlines();
+    Route.clear();
+    RouteValid = false;
+    if (TOrvaltCanvas* map = Map()) {
+        int layer = map->FindLayerByName(kRouteLayer);
+        if (layer == -1) {
+            layer = map->AddLayer(kRouteLayer);
+        } else {
+            map->DeleteLayerShapes(layer);
+        }
+        map->CurrentLayer = layer;
+        map->DrawMode = kPolylineDrawMode;
+    }
+    ShowStatus("Drawing... (right-click to finish)", kBlue);
+    if (TOrvaltCanvas* map = Map()) map->Invalidate();
+}
+
+void TfRunline1::eSpacingChange() {
+    if (RouteValid) GenerateRunlines();
+}
+
+void TfRunline1::eLengthChange() {
+    if (RouteValid) GenerateRunlines();
+}
+
+void TfRunline1::rbPerpendicularClick() {
+    if (RouteValid) GenerateRunlines();
+}
+
+void TfRunline1::rbParallelClick() {
+    if (RouteValid) GenerateRunlines();
+}
+
+void TfRunline1::bGenerateClick() {
+    if (!RouteValid) {
+        ShowMessage("Please draw a route first.");
+        return;
+    }
+    GenerateRunlines();
+    TIniFile ini(GetSettingsFilePath());
+    const TRunlineSettings settings{eSpacing->text().toStdString(), eLength->text().toStdString(),
+                                    rbPerpendicular->isChecked()};
+    if (!WriteRunlineSettings(ini, settings)) ReportSettingsNotSaved(ini.FileName());
+}
+
+void TfRunline1::bClearClick() {
+    ClearRunlines();
+    Route.clear();
+    RouteValid = false;
+    ShowStatus("No route drawn", kGray);
+}
+
+// The layer is looked up again by name: a project loaded since may have replaced the layers.
+void TfRunline1::ClearRunlines() {
+    TOrvaltCanvas* map = Map();
+    if (RunlineLayer == -1 || !map) return;
+    RunlineLayer = map->FindLayerByName(kRunlineLayer);
+    if (RunlineLayer != -1) map->DeleteLayerShapes(RunlineLayer);
+}
+
+void TfRunline1::GenerateRunlines() {
+    if (Route.size() < 2) return;
+    const TRunlineKind kind =
+        rbPerpendicular->isChecked() ? TRunlineKind::Perpendicular : TRunlineKind::Parallel;
+    const TRunlinePlan plan = PlanRunlines(Route, eSpacing->text(), eLength->text(), kind);
+    if (plan.tooMany) {
+        ShowStatus("Too many run lines (more than " + QString::number(kMaxRunlines) + ")", kRed);
+        return;
+    }
+    AppendEventLog("Runlines generated - Spacing: " + eSpacing->text().toStdString() +
+                       ", Length: " + eLength->text().toStdString(),
+                   EventLogFilePath());
+    ShowRouteStatus();
+    TOrvaltCanvas* map = Map();
+    if (!map) return;
+    RunlineLayer = map->FindLayerByName(kRunlineLayer);
+    if (RunlineLayer == -1) RunlineLayer = map->AddLayer(kRunlineLayer);
+    map->DeleteLayerShapes(RunlineLayer);
+    for (const TPolylinePoints& line : plan.polylines) map->AddPolyline(line, RunlineLayer, false);
+    map->Redraw();
+}
+
+void TfRunline1::ShowStatus(const QString& text, TColor color) {
+    lRouteStatus->setText(text);
+    QPalette palette = lRouteStatus->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(color));
+    lRouteStatus->setPalette(palette);
+}
+
+void TfRunline1::ShowRouteStatus() {
+    ShowStatus("Route: " + QString::number(Route.size()) + " points", kGreen);
 }

@@ -1,0 +1,41 @@
+#pragma once
+// What the navigation settings window keeps in the settings file (section NAVIGATION_SETTINGS)
+// and the rules its edits follow when they are cleared or applied.
+//
+// The widths, the track distance and the alarm depth stay texts: the map timer and the sounder
+// handler read them from the window's edits as typed. The defaults below are those of a missing
+// key, which differ from the window's own initial values. The map timer's interval is not stored.
+
+#include "canvas/Color.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+class TIniFile;
+
+struct TNavigationSettings {
+    std::string vesselWidth = "3";
+    std::string trackWidth = "3";
+    std::string trackDistance = "20";  // m
+    TColor vesselColor = kBlack;
+    TColor trackFixColor = kBlack;    // layer "track_fix"
+    TColor trackFloatColor = kBlack;  // layer "track_float"
+    TColor backgroundColor = kBlack;
+    bool trackAsLines = true;
+    std::string depthAlert = "1";  // m
+};
+
+TNavigationSettings ReadNavigationSettings(const TIniFile& ini);
+// Writes the keys in the order of the struct, colours as decimal integers; stops at the first
+// write that fails and returns whether all were written.
+bool WriteNavigationSettings(TIniFile& ini, const TNavigationSettings& settings);
+
+// The texts that cleared edits take back.
+inline const QString kClearedWidthText = "2";
+inline const QString kClearedTrackDistanceText = "1";
+inline const QString kClearedDepthAlertText = "0";
+
+// The map timer's interval for the update-rate text: 500 ms when the text is empty, otherwise
+// the whole number but at least 50 ms. Nothing when the text is not a whole number.
+std::optional<int> MapTimerIntervalMs(const QString& text);
