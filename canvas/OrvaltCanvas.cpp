@@ -2,6 +2,7 @@
 
 #include "canvas/MapOverlays.h"
 #include "canvas/MapRenderer.h"
+#include "canvas/ProjectFile.h"
 #include "canvas/QPainterSurface.h"
 
 #include <QKeyEvent>
@@ -59,6 +60,20 @@ void TOrvaltCanvas::UpdateBackBuffer() {
     TQPainterSurface surface(painter);
     RenderBackBuffer(*this, surface);
     Dirty = false;
+}
+
+bool TOrvaltCanvas::SaveProject(const QString& path, std::string* reason) const {
+    std::string why;
+    const bool saved = WriteProjectFile(*this, path.toStdString(), why);
+    if (reason) *reason = why;
+    return saved;
+}
+
+bool TOrvaltCanvas::LoadProject(const QString& path, int mode, std::string* reason) {
+    std::string why;
+    const bool loaded = ReadProjectFile(*this, path.toStdString(), mode, why);
+    if (reason) *reason = why;
+    return loaded;
 }
 
 void TOrvaltCanvas::paintEvent(QPaintEvent*) {

@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 class TOrvaltCanvas : public QWidget, public TCanvasModel {
     Q_OBJECT
@@ -29,6 +30,12 @@ class TOrvaltCanvas : public QWidget, public TCanvasModel {
     const QImage& BackBuffer() const { return backBuffer_; }
     // Rebuilds the back buffer now when it is Dirty or of the wrong size.
     void UpdateBackBuffer();
+
+    // The project file (ProjectFile.h): mode 0 replaces the drawing, any other merges. Each
+    // returns false with the reason in *reason and shows nothing; a failed save leaves the old
+    // file, a failed load the drawing, as it was.
+    bool SaveProject(const QString& path, std::string* reason = nullptr) const;
+    bool LoadProject(const QString& path, int mode, std::string* reason = nullptr);
 
     std::function<void(TOrvaltCanvas* Sender, short ShapeType, int ShapeNumber)>
         OnShapeNumberSelected;

@@ -89,6 +89,12 @@ int TShapeStore::AddShape(std::unique_ptr<TQShape> shape) {
     return id;
 }
 
+void TShapeStore::ReserveShapes(size_t count) {
+    shapes_.reserve(count);
+    boxes_.reserve(count);
+    indexOfId_.reserve(count);
+}
+
 int TShapeStore::AddLine(double x1, double y1, double x2, double y2, int layer) {
     return AddWithLayerPen(std::make_unique<TQLine>(LayerOrDefault(layer), x1, y1, x2, y2));
 }
@@ -172,6 +178,13 @@ void TShapeStore::DeleteLayerShapesByName(const QString& name) {
         return std::find(layerIds.begin(), layerIds.end(), shape.LayerId) != layerIds.end();
     });
     Redraw();
+}
+
+void TShapeStore::ClearDrawing() {
+    DeleteLayerShapes(-1);
+    layers_.clear();
+    nextLayerId_ = 0;
+    AddLayer(kDefaultLayerName);
 }
 
 void TShapeStore::DeleteShape(int id) {

@@ -99,12 +99,18 @@ class TShapeStore {
     // Appends a shape built by a file reader: it gets the next id, keeps its own layer and
     // pen, and lands on top.
     int AddShape(std::unique_ptr<TQShape> shape);
+    // Makes room for this many shapes in all, so that a reader about to add many adds them
+    // without regrowing the store.
+    void ReserveShapes(size_t count);
 
     // Deleting shapes; deleted ids leave SelectedIds too.
     // -1 deletes every shape and starts ids at 1 again.
     void DeleteLayerShapes(int layerId);
     void DeleteLayerShapesByName(const QString& name);
     void DeleteShape(int id);
+    // Discards every shape and every layer and starts again with the single layer "Default":
+    // layer ids from 0 and shape ids from 1. The font table and the text defaults stay.
+    void ClearDrawing();
 
     // Shapes by id. Whoever changes a shape's geometry through FindShape calls ShapeChanged
     // afterwards, so the shape is drawn where it now lies.

@@ -208,4 +208,8 @@ void TFNav::DisableUnbuiltCommands() {
     for (QToolBar* bar : {tRealtime, tDraw, tShape}) {
         for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setEnabled(false);
     }
+    for (QAction* item : {New1, Open1, Save1, SaveAs1, ImportOldQBY1, Exit1}) {
+        item->setEnabled(true);
+    }
+    for (QToolButton* button : {bOpen, bSave}) button->setEnabled(true);
 }

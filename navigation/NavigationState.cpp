@@ -35,3 +35,4 @@ std::FILE* SurveyLogFile = nullptr;
 int GridLayer = 0;
 int VesselLayer = 0;
 int UserShapeLayer = 0;
+std::string LastOpenedPath;

@@ -42,3 +42,6 @@ extern std::FILE* SurveyLogFile;  // open only while one sounder line is written
 extern int GridLayer;             // ids of the standard layers
 extern int VesselLayer;
 extern int UserShapeLayer;
+
+// The project or map file opened last; status panel 3 opens its folder.
+extern std::string LastOpenedPath;

@@ -2,6 +2,7 @@
 
 #include "app/About.h"
 #include "app/FormPlacement.h"
+#include "app/GuardedApplication.h"
 #include "app/StyleManager.h"
 #include "app/TranslateCaptions.h"
 #include "app/Translator.h"
@@ -81,6 +82,7 @@ void TFNav::FormCreate() {
     CreateStatusBar();
     CreateTimers();
     CreateSerialPorts();
+    CreateProjectCommands();
     DisableUnbuiltCommands();
     BindWindowOpeners();
     ShowLanguageInStatusBar();
@@ -217,8 +219,19 @@ void TFNav::StoreCanvasViewSettings() {
               fcad->GridAutoSpacing, fcad->BigNumberCorner, fcad->PositionTextCorner});
 }
 
+// A failure on the way out is shown, and the ports still close and the program still ends: a
+// window that hid without quitting would leave an invisible program holding its ports.
 void TFNav::closeEvent(QCloseEvent* event) {
-    FormCloseQuery();
+    RunGuarded([this] {
+        FormCloseQuery();
+        return true;
+    });
+    for (TOrvaltSerialGPS* port : {ZGPS1.get(), ZSENSOR.get()}) {
+        RunGuarded([port] {
+            port->Close();
+            return true;
+        });
+    }
     event->accept();
     QCoreApplication::quit();
 }
@@ -291,5 +304,3 @@ void TFNav::fcadWorldMouseDown(TOrvaltCanvas*, short, short, short, double, doub
 void TFNav::fcadDrawBegin(TOrvaltCanvas*, short, double, double) {}
 void TFNav::fcadDrawEnd(TOrvaltCanvas*, short, double, double) {}
 void TFNav::fcadDblClick(TOrvaltCanvas*) {}
-bool TFNav::LoadProjectFile(const std::string&) { return false; }
-void TFNav::Save1Click() {}

@@ -5,6 +5,8 @@
 // the window placements and the map view, and ends the program. The navigation state it owns
 // lives in NavigationState.h. Commands whose work is not built yet show disabled.
 
+#include "navigation/ProjectCommandTexts.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -100,9 +102,18 @@ public:
     void NavigationSettings1Click();
     void VesselShape1Click();
 
-    // Project file hooks: reloading the last project at start and the automatic save at close.
-    bool LoadProjectFile(const std::string& path);
+    // Project commands (ProjectCommands.cpp). Save1Click is also the automatic save of the
+    // close, the offsets window and the sound-velocity window, and never throws.
+    void New1Click();
+    void Open1Click();
     void Save1Click();
+    void SaveAs1Click();
+    void Exit1Click();
+    void ImportOldQBY1Click();
+    // Remembers the path in LastOpenedPath and shows its folder in status panel 3.
+    void ShowProjectFolder(const std::string& path);
+    // The reload of the last saved project at the first show; a refused file is reported.
+    bool LoadProjectFile(const std::string& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -120,6 +131,11 @@ private:
     void ShowLanguageInStatusBar();
     void ApplyCanvasViewSettings(const TCanvasViewSettings& view);
     void StoreCanvasViewSettings();
+    void CreateProjectCommands();
+    void EmptyGridAndVesselLayers();
+    void RecordProjectCommand(TProjectCommand command, const std::string& path, bool succeeded,
+                              const std::string& reason);
+    void SaveSoundVelocityMemos();
 };
 
 extern TFNav* FNav;

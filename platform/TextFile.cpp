@@ -1,40 +1,13 @@
 #include "platform/TextFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "platform/AtomicFile.h"
 
-#include <atomic>
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-bool WriteAll(int descriptor, const std::string& bytes) {
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (n < 0) return false;
-        written += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
-
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    static std::atomic<unsigned> counter{0};
-    const std::string temporary =
-        path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    const int descriptor =
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (descriptor < 0) return false;
-    const bool written = WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    TAtomicFile file(path);
+    return file.Write(bytes) && file.Commit();
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {

@@ -5,6 +5,7 @@
 //
 // Prints Google Benchmark's table, then ms per frame and the ratios.
 
+#include "benchmarks/canvas/BenchmarkReport.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/MapRenderer.h"
 #include "canvas/QPainterSurface.h"
@@ -176,31 +177,6 @@ void RenderBare(benchmark::State& state, const std::vector<TPrimitive>& primitiv
             DrawBare(painter, p, textCells);
         }
     }
-}
-
-// Median real time per frame in ms, by benchmark name.
-class TCollectingReporter : public benchmark::ConsoleReporter {
-  public:
-    std::map<std::string, double> msPerFrame;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            // With repetitions, the median stands for the benchmark.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-            msPerFrame[run.run_name.str()] =
-                run.GetAdjustedRealTime() *
-                benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
-                benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-    }
-};
-
-void PrintRatio(TCollectingReporter& reporter, const char* label, const std::string& ours,
-                const std::string& reference, const char* goal) {
-    // A filter may have left either out.
-    if (!reporter.msPerFrame.count(ours) || !reporter.msPerFrame.count(reference)) return;
-    const double a = reporter.msPerFrame[ours], b = reporter.msPerFrame[reference];
-    std::printf("%-36s %9.2f ms  vs %9.2f ms  ratio %.2f  (goal %s)\n", label, a, b, a / b, goal);
 }
 
 }  // namespace

@@ -25,11 +25,13 @@ bool TScriptedDialogs::InputQuery(const QString&, const QString&, QString& value
     return true;
 }
 
-QString TScriptedDialogs::OpenFileName(const TFileDialogRequest&) {
+QString TScriptedDialogs::OpenFileName(const TFileDialogRequest& request) {
+    fileRequests.push_back(request);
     return TakeFront(fileNames, QString());
 }
 
-QString TScriptedDialogs::SaveFileName(const TFileDialogRequest&) {
+QString TScriptedDialogs::SaveFileName(const TFileDialogRequest& request) {
+    fileRequests.push_back(request);
     return TakeFront(fileNames, QString());
 }
 

@@ -23,6 +23,8 @@ public:
     std::deque<QString> inputs;        // for InputQuery; empty queue cancels
     std::deque<QString> fileNames;     // for the file dialogs; empty queue cancels
 
+    std::vector<TFileDialogRequest> fileRequests;  // the file dialogs asked for, in order
+
 private:
     TDialogPresenterScope scope_{this};
 };

@@ -1,0 +1,159 @@
+// Saving and loading a project of 1,000,000 shapes like a day's survey (and of 100,000, to
+// show that the cost grows linearly) against zlib alone: deflate of the same project text at the
+// default level, and inflate of the same file body, both in memory.
+//
+// Prints Google Benchmark's table, then the ratios and the peak memory of one load.
+
+#include "benchmarks/canvas/BenchmarkReport.h"
+#include "canvas/CanvasModel.h"
+#include "canvas/ProjectFile.h"
+#include "platform/Clock.h"
+#include "platform/TextFile.h"
+#include "tests/canvas/SurveyDrawing.h"
+
+#include <zlib.h>
+
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct TProject {
+    std::unique_ptr<TCanvasModel> model = std::make_unique<TCanvasModel>();
+    std::string path;
+    std::string text;  // the project text the file holds
+    std::string body;  // the file's bytes after the magic
+};
+
+TProject MakeProject(int shapes, const std::string& folder) {
+    TProject project;
+    BuildSurveyDrawing(*project.model, shapes, 1);
+    project.path = folder + "/survey " + std::to_string(shapes) + ".smk";
+    std::string reason;
+    if (!WriteProjectFile(*project.model, project.path, reason))
+        std::printf("%s\n", reason.c_str());
+    project.text = ProjectText(*project.model, Now());
+    std::string bytes;
+    ReadFileBytes(project.path, bytes);
+    project.body = bytes.substr(4);
+    return project;
+}
+
+void Save(benchmark::State& state, const TProject* project) {
+    std::string reason;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteProjectFile(*project->model, project->path, reason));
+}
+
+void Load(benchmark::State& state, const TProject* project) {
+    std::string reason;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto model = std::make_unique<TCanvasModel>();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(ReadProjectFile(*model, project->path, 0, reason));
+        state.PauseTiming();
+        model.reset();
+        state.ResumeTiming();
+    }
+}
+
+// A competent deflate of the whole text into a reused buffer.
+void BareDeflate(benchmark::State& state, const TProject* project) {
+    std::string out(256 * 1024, '\0');
+    for (auto _ : state) {
+        z_stream stream{};
+        deflateInit(&stream, Z_DEFAULT_COMPRESSION);
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(project->text.data()));
+        stream.avail_in = static_cast<uInt>(project->text.size());
+        int status = Z_OK;
+        while (status != Z_STREAM_END) {
+            stream.next_out = reinterpret_cast<Bytef*>(out.data());
+            stream.avail_out = static_cast<uInt>(out.size());
+            status = deflate(&stream, Z_FINISH);
+        }
+        deflateEnd(&stream);
+    }
+}
+
+// Inflate of the file body into one buffer of the text's size.
+void BareInflate(benchmark::State& state, const TProject* project) {
+    std::string text(project->text.size(), '\0');
+    for (auto _ : state) {
+        uLongf size = text.size();
+        uncompress(reinterpret_cast<Bytef*>(text.data()), &size,
+                   reinterpret_cast<const Bytef*>(project->body.data()), project->body.size());
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+
+// Resident memory in MB: the current size, or the peak since the last ResetPeakMemory().
+double MemoryMb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(std::string(field).size())) / 1024;
+    }
+    return 0;
+}
+
+void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+void PrintLoadMemory(const TProject& project) {
+    auto model = std::make_unique<TCanvasModel>();
+    const double before = MemoryMb("VmRSS:");
+    ResetPeakMemory();
+    std::string reason;
+    ReadProjectFile(*model, project.path, 0, reason);
+    const double peak = MemoryMb("VmHWM:");
+    const double after = MemoryMb("VmRSS:");
+    std::printf(
+        "load of 1,000,000 shapes: peak %.0f MB above the %.0f MB before it; the drawing "
+        "keeps %.0f MB; file %.1f MB, text %.1f MB\n",
+        peak - before, before, after - before, project.body.size() / 1e6,
+        project.text.size() / 1e6);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QTemporaryDir folder;
+    const std::string root = folder.path().toStdString();
+    static const TProject large = MakeProject(1000000, root);
+    static const TProject small = MakeProject(100000, root);
+    for (const auto& [name, project] : {std::pair{"1M", &large}, std::pair{"100k", &small}}) {
+        const std::pair<const char*, void (*)(benchmark::State&, const TProject*)> runs[] = {
+            {"save/", Save},
+            {"bare_deflate/", BareDeflate},
+            {"load/", Load},
+            {"bare_inflate/", BareInflate}};
+        for (const auto& [kind, run] : runs) {
+            benchmark::RegisterBenchmark((std::string(kind) + name).c_str(), run, project)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->Iterations(1)
+                ->Repetitions(3);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    TCollectingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n");
+    // The names Google Benchmark gives runs of one iteration, repeated.
+    const auto key = [](const char* kind, const char* size) {
+        return std::string(kind) + size + "/iterations:1/repeats:3/real_time";
+    };
+    PrintRatio(reporter, "save, 1,000,000 shapes", key("save/", "1M"), key("bare_deflate/", "1M"),
+               "<= 1.3");
+    PrintRatio(reporter, "load, 1,000,000 shapes", key("load/", "1M"), key("bare_inflate/", "1M"),
+               "<= 4, and <= 2000 ms");
+    PrintRatio(reporter, "save, 1,000,000 / 100,000 shapes", key("save/", "1M"),
+               key("save/", "100k"), "<= 12");
+    PrintRatio(reporter, "load, 1,000,000 / 100,000 shapes", key("load/", "1M"),
+               key("load/", "100k"), "<= 12");
+    PrintLoadMemory(large);
+    return 0;
+}
