@@ -39,7 +39,10 @@ TfrmNTRIPSettings::TfrmNTRIPSettings(QWidget* parent)
     tmrUpdate->start();
 }
 
-TfrmNTRIPSettings::~TfrmNTRIPSettings() { FormDestroy(); }
+TfrmNTRIPSettings::~TfrmNTRIPSettings() {
+    FormDestroy();
+    if (frmNTRIPSettings == this) frmNTRIPSettings = nullptr;
+}
 
 void TfrmNTRIPSettings::FormCreate() {
     FillOutputPorts();

@@ -122,8 +122,11 @@ protected:
         // The GGA goes out between the acceptance and the first data.
         for (std::size_t i = 0; i < events_.Statuses.size(); ++i) {
             const int code = events_.Statuses[i].Code;
-            if (code == 2) EXPECT_EQ(events_.BytesSentAtStatus[i], 0);
-            if (code == 3) EXPECT_EQ(events_.BytesSentAtStatus[i], std::ssize(lines.at(0)));
+            if (code == 2) {
+                EXPECT_EQ(events_.BytesSentAtStatus[i], 0);
+            } else if (code == 3) {
+                EXPECT_EQ(events_.BytesSentAtStatus[i], std::ssize(lines.at(0)));
+            }
         }
         EXPECT_TRUE(events_.Delivered == c.delivered) << "delivered bytes differ";
         EXPECT_EQ(client_.BytesReceived, static_cast<std::int64_t>(c.delivered.size()));
