@@ -6,9 +6,15 @@
 #include <QThread>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
+#include <spawn.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstdint>
 
 namespace {
 
@@ -36,14 +42,21 @@ TStr2StrCaster::TStr2StrCaster() {
     }
     inPort_ = TTestCaster::ClosedPort();
     outPort_ = TTestCaster::ClosedPort();
-    process_.setProgram(program);
-    process_.setArguments({"-in", QString("tcpsvr://:%1").arg(inPort_), "-out",
-                           QString("ntripc://user:pass@:%1/TEST:TestSite;RTCM 3.2").arg(outPort_),
-                           "-b", "1"});
-    process_.setStandardOutputFile(QProcess::nullDevice());
-    process_.setStandardErrorFile(QProcess::nullDevice());
-    process_.start();
-    if (!process_.waitForStarted(kStartTimeoutMs)) {
+    const std::string path = program.toStdString();
+    const std::string in = "tcpsvr://:" + std::to_string(inPort_);
+    const std::string out =
+        "ntripc://user:pass@:" + std::to_string(outPort_) + "/TEST:TestSite;RTCM 3.2";
+    const char* const argv[] = {path.c_str(), "-in", in.c_str(), "-out",
+                                out.c_str(),  "-b",  "1",        nullptr};
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const int failed = ::posix_spawn(&process_, path.c_str(), &quiet, nullptr,
+                                     const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (failed) {
+        process_ = -1;
         error_ = "str2str did not start";
         return;
     }
@@ -61,9 +74,9 @@ TStr2StrCaster::TStr2StrCaster() {
 }
 
 TStr2StrCaster::~TStr2StrCaster() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.kill();
-    process_.waitForFinished(2000);
+    if (process_ <= 0) return;
+    ::kill(process_, SIGKILL);
+    ::waitpid(process_, nullptr, 0);
 }
 
 int TStr2StrCaster::ConnectFeeder() const {
