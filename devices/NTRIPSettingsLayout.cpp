@@ -76,9 +76,9 @@ void TfrmNTRIPSettings::CreateControls() {
     edtLongitude->setEnabled(false);
 
     lblMountpoint = MakeLabel(this, "lblMountpoint", "Mountpoint", kMargin, 224);
-    boxMountpoint = Make<QComboBox>(this, "boxMountpoint", QRect(kFieldLeft, 224, 110, 23));
+    boxMountpoint = Make<QComboBox>(this, "boxMountpoint", QRect(kFieldLeft, 224, 96, 23));
     btnFetchSources = MakeButton<QPushButton>(this, "btnFetchSources", "Fetch Sources",
-                                              QRect(kFieldLeft + 116, 224, 86, 23));
+                                              QRect(kFieldLeft + 102, 224, 100, 23));
 
     chkShowLog = MakeButton<QCheckBox>(this, "chkShowLog", "Show Log",
                                        QRect(kMargin, 252, kLabelWidth, kRowHeight));

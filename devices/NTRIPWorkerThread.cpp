@@ -10,7 +10,7 @@
 namespace {
 
 constexpr std::size_t kReceiveBufferBytes = 4096;
-constexpr qint64 kMillisecondsPerSecond = 1000;
+constexpr std::uint64_t kMsPerSecond = 1000;
 
 }  // namespace
 
@@ -72,7 +72,7 @@ bool TNTRIPWorkerThread::ConnectToCaster() {
     const std::string request =
         BuildNtripRequest(RequestMode, host_, mountPoint_, username_, password_);
     if (!request.empty()) Socket.Send(request);
-    lastGga_ = Now();
+    lastGgaTicks_ = GetTickCount();
     return true;
 }
 
@@ -162,21 +162,23 @@ void TNTRIPWorkerThread::AcceptStream(std::string_view firstBytes) {
     Client->Connected = true;
     Client->ReconnectAttempts = 0;
     SendGGA();
-    lastGga_ = Now();
+    lastGgaTicks_ = GetTickCount();
     phase_ = TPhase::Stream;
     if (firstBytes.empty()) return;
     DeliverData(firstBytes);
     SetStatus(nsReceiving, "Receiving correction data");
 }
 
-// The upload interval is tested only when data arrive.
+// The upload interval is tested only when data arrive. It runs on the tick count, which a
+// step of the wall clock does not move.
 void TNTRIPWorkerThread::TakeStream(std::string_view block) {
     DeliverData(block);
     if (Client->Status != nsReceiving) SetStatus(nsReceiving, "Receiving correction data");
+    const std::uint64_t now = GetTickCount();
     if (ggaIntervalSeconds_ > 0 &&
-        lastGga_.msecsTo(Now()) >= ggaIntervalSeconds_ * kMillisecondsPerSecond) {
+        now - lastGgaTicks_ >= static_cast<std::uint64_t>(ggaIntervalSeconds_) * kMsPerSecond) {
         SendGGA();
-        lastGga_ = Now();
+        lastGgaTicks_ = now;
     }
 }
 

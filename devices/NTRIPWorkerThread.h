@@ -15,9 +15,8 @@
 #include "devices/NtripHandOff.h"
 #include "platform/TcpClientSocket.h"
 
-#include <QDateTime>
-
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -86,5 +85,5 @@ private:
     std::thread thread_;
     TPhase phase_ = TPhase::Header;
     std::string header_;
-    QDateTime lastGga_;
+    std::uint64_t lastGgaTicks_ = 0;  // GetTickCount() of the last GGA upload
 };

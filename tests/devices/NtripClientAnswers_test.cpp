@@ -230,6 +230,18 @@ TEST_F(NtripAnswerTest, ACapOnTheHeaderKeepsItsFirstLine) {
           ""});
 }
 
+TEST_F(NtripAnswerTest, ASourceTablePast8MiBIsDiscarded) {
+    std::string table = "SOURCETABLE 200 OK\r\n\r\n";
+    while (table.size() <= kMaxSourceTableBytes) table += "STR;MOUNT;site;RTCM 3.2;\r\n";
+    Play({"a table without its end, past the cap",
+          {{{table}}},
+          {kClosed, kDisconnected},
+          {},
+          0,
+          ""});
+    EXPECT_TRUE(events_.SourceTables.empty());
+}
+
 // The committed captures lost their CRs: each header gets its CR LF lines and blank line back.
 std::string WithCrLf(const std::string& text) {
     std::string restored;

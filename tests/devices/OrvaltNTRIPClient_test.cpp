@@ -33,6 +33,13 @@ protected:
         return fd;
     }
 
+    qint64 TimedDisconnect() {
+        QElapsedTimer timer;
+        timer.start();
+        client_.Disconnect();
+        return timer.elapsed();
+    }
+
     TOrvaltNTRIPClient client_;
     TNtripClientRecorder events_{client_};
 };
@@ -162,10 +169,7 @@ TEST_F(OrvaltNTRIPClientTest, DisconnectWakesABlockedReceive) {
     ASSERT_TRUE(SendAll(fd, "RTCM"));
     ASSERT_TRUE(WaitUntil([this] { return events_.Statuses.size() == 3; }));
     const std::size_t statuses = events_.Statuses.size();
-    QElapsedTimer timer;
-    timer.start();
-    client_.Disconnect();
-    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_LT(TimedDisconnect(), 1000);
     QTest::qWait(100);
     EXPECT_EQ(events_.Statuses.size(), statuses) << "a status after Disconnect";
     EXPECT_EQ(events_.Logs.back(), "Disconnected");
@@ -184,10 +188,7 @@ TEST_F(OrvaltNTRIPClientTest, DisconnectRunsTheWaitingHandOff) {
     ASSERT_TRUE(SendAll(fd, "RTCM"));
     QThread::msleep(200);
     EXPECT_EQ(events_.DataEvents, 0);
-    QElapsedTimer timer;
-    timer.start();
-    client_.Disconnect();
-    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_LT(TimedDisconnect(), 1000);
     EXPECT_EQ(events_.Delivered, "RTCM");
     EXPECT_EQ(events_.Statuses.size(), 2u) << "no status 3 once the stop was asked";
     EXPECT_EQ(events_.Logs.back(), "Disconnected");
