@@ -168,6 +168,7 @@ void TFNav::CreateMenus() {
     Window1 = AddMenu(this, "Window1", "&Window", kWindowItems);
     Language1 = AddMenu(this, "Language1", "&Languages", kLanguageItems);
     Help1 = AddMenu(this, "Help1", "&Help", kHelpItems);
+    connect(OrvaltNTRIPClient1, &QAction::triggered, this, [this] { OrvaltNTRIPClient1Click(); });
 }
 
 void TFNav::CreateToolBars() {
@@ -212,4 +213,5 @@ void TFNav::DisableUnbuiltCommands() {
         item->setEnabled(true);
     }
     for (QToolButton* button : {bOpen, bSave}) button->setEnabled(true);
+    OrvaltNTRIPClient1->setEnabled(true);
 }

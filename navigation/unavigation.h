@@ -101,6 +101,8 @@ public:
     // Window openers of the Tools menu.
     void NavigationSettings1Click();
     void VesselShape1Click();
+    // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
+    void OrvaltNTRIPClient1Click();
 
     // Project commands (ProjectCommands.cpp). Save1Click is also the automatic save of the
     // close, the offsets window and the sound-velocity window, and never throws.
