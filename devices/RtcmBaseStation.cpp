@@ -10,14 +10,11 @@
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -30,24 +27,15 @@ std::string StationText(const TRtcmBaseRecord& station) {
            "m";
 }
 
-bool WriteAll(int descriptor, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
+struct TFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
 
 // CR LF when the file has bytes and its last one is not a line feed.
-std::string LeadingLineBreak(int descriptor) {
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || status.st_size == 0) return "";
-    char last = '\n';
-    if (::pread(descriptor, &last, 1, status.st_size - 1) != 1) return "";
-    return last == '\n' ? "" : "\r\n";
+std::string LeadingLineBreak(std::FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0 || std::ftell(file) <= 0) return "";
+    std::fseek(file, -1, SEEK_END);
+    return std::fgetc(file) == '\n' ? "" : "\r\n";
 }
 
 }  // namespace
@@ -82,15 +70,18 @@ std::string BaseStationEventRecord(const TRtcmBaseRecord& station, const QDateTi
 
 bool AppendBaseStationRecord(const std::string& record, const std::string& path,
                              std::string& error) {
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (descriptor < 0) {
+    errno = 0;
+    std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "a+b"));
+    if (!file) {
         error = "Cannot open file \"" + path + "\". " + std::strerror(errno);
         return false;
     }
-    const bool written = WriteAll(descriptor, LeadingLineBreak(descriptor) + record + "\r\n");
+    const std::string bytes = LeadingLineBreak(file.get()) + record + "\r\n";
+    std::fseek(file.get(), 0, SEEK_END);  // C wants a seek between reading and writing
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                         std::fflush(file.get()) == 0;
     const int writeErrno = errno;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed) {
+    if (std::fclose(file.release()) != 0 || !written) {
         error =
             "Cannot write to file \"" + path + "\". " + std::strerror(written ? errno : writeErrno);
         return false;

@@ -146,6 +146,16 @@ TEST(RtcmBaseStation, AFailedRecordIsReportedAndTheStationStillStored) {
     EXPECT_EQ(watched.stored.stationId, 25);
 }
 
+TEST(RtcmBaseStation, ADamagedStationFrameIsNotReported) {
+    const std::string good = RealRtcmStream("pyrtcm__pygpsdata-MIXED-RTCM3.bin");
+    const std::string damaged = RealRtcmStream("pyrtcm__pygpsdata-MIXED-RTCM3BADCRC.bin");
+    if (good.empty() || damaged.empty()) GTEST_SKIP() << "no real data folder";
+    const std::vector<std::string> lines = Watch({good}).lines;
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("Base #0: 32.0658", 0), 0u);
+    EXPECT_TRUE(Watch({damaged}).lines.empty());
+}
+
 TEST(RtcmBaseStation, RealCasterBlocksGiveOneStationAndOneRecord) {
     const std::string stream = RealRtcmStream("pygnssutils__ntrip_encode_none.rtcm3");
     if (stream.empty()) GTEST_SKIP() << "no real data folder";
