@@ -167,6 +167,7 @@ void TFNav::CreateMenus() {
     Window1 = AddMenu(this, "Window1", "&Window", kWindowItems);
     Language1 = AddMenu(this, "Language1", "&Languages", kLanguageItems);
     Help1 = AddMenu(this, "Help1", "&Help", kHelpItems);
+    connect(OrvaltNTRIPClient1, &QAction::triggered, this, [this] { OrvaltNTRIPClient1Click(); });
 }
 
 void TFNav::CreateToolBars() {
@@ -204,4 +205,5 @@ void TFNav::DisableUnbuiltCommands() {
     for (QToolBar* bar : {tRealtime, tDraw, tShape}) {
         for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setEnabled(false);
     }
+    OrvaltNTRIPClient1->setEnabled(true);
 }

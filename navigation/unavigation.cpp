@@ -273,9 +273,26 @@ void TFNav::TranslateToolbar() {
     if (fTheme) fTheme->setWindowTitle(Tr("Theme Selection"));
 }
 
+// Each opening of the GNSS port has its own sink, so the NTRIP window gets the new one; the
+// sink of an earlier opening stays closed.
+void TFNav::ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port) {
+    if (frmNTRIPSettings) {
+        frmNTRIPSettings->AttachGpsPort(Sender->PortSink(), TOrvaltSerialGPS::PortName(Port));
+    }
+}
+
+void TFNav::OrvaltNTRIPClient1Click() {
+    if (!frmNTRIPSettings) frmNTRIPSettings = new TfrmNTRIPSettings(this);
+    if (ZGPS1 && ZGPS1->Connected()) {
+        frmNTRIPSettings->AttachGpsPort(ZGPS1->PortSink(), TOrvaltSerialGPS::PortName(ZGPS1->Port));
+        frmNTRIPSettings->UpdatePosition(ZGPS1->GetLatitude(), ZGPS1->GetLongitude(),
+                                         ZGPS1->GetAltitude());
+    }
+    frmNTRIPSettings->show();
+}
+
 // The handlers below are the places where the real-time loop, the map commands and the
 // project file plug in; until those are built the events are bound and have no effect.
-void TFNav::ZGPS1Connect(TOrvaltSerialGPS*, int) {}
 void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int) {}
 void TFNav::ZGPS1Idle(TOrvaltSerialGPS*) {}
 void TFNav::ZGPS1Timeout(TOrvaltSerialGPS*) {}

@@ -96,6 +96,9 @@ public:
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
 
+    // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
+    void OrvaltNTRIPClient1Click();
+
     // Project file hooks: reloading the last project at start and the automatic save at close.
     bool LoadProjectFile(const std::string& path);
     void Save1Click();

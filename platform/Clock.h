@@ -1,9 +1,11 @@
 #pragma once
 // The one clock of the program. Tests replace it, so dates, file names and time-outs that
-// depend on the time can be fixed.
+// depend on the time can be fixed. Any thread may read it; the NTRIP worker times its uploads
+// with it while a test moves it on.
 
 #include <QDateTime>
 #include <cstdint>
+#include <mutex>
 
 // The current local date and time.
 QDateTime Now();
@@ -20,10 +22,11 @@ public:
 
     void Set(const QDateTime& now);
     void Advance(std::int64_t milliseconds);
-    QDateTime Current() const { return now_; }
-    std::uint64_t Ticks() const { return ticks_; }
+    QDateTime Current() const;
+    std::uint64_t Ticks() const;
 
 private:
+    mutable std::mutex mutex_;
     QDateTime now_;
     std::uint64_t ticks_ = 0;
     TTestClock* previous_;

@@ -1,0 +1,212 @@
+#include "devices/NTRIPWorkerThread.h"
+
+#include "devices/NtripRequest.h"
+#include "devices/OrvaltNTRIPClient.h"
+#include "platform/Clock.h"
+#include "platform/NumberFormat.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kReceiveBufferBytes = 4096;
+constexpr qint64 kMillisecondsPerSecond = 1000;
+
+}  // namespace
+
+TNTRIPWorkerThread::TNTRIPWorkerThread(TOrvaltNTRIPClient* client, int requestMode)
+    : Client(client),
+      RequestMode(requestMode),
+      host_(client->Host),
+      port_(client->Port),
+      username_(client->Username),
+      password_(client->Password),
+      mountPoint_(client->MountPoint),
+      ggaIntervalSeconds_(client->GgaInterval),
+      timeoutMs_(client->SocketTimeoutMs) {}
+
+TNTRIPWorkerThread::~TNTRIPWorkerThread() { Stop(); }
+
+void TNTRIPWorkerThread::Start() {
+    thread_ = std::thread([this] { Execute(); });
+}
+
+void TNTRIPWorkerThread::Stop() {
+    StopRequested = true;
+    Socket.Shutdown();
+    if (!thread_.joinable()) return;
+    handOff_.DrainUntilClosed();
+    thread_.join();
+}
+
+bool TNTRIPWorkerThread::Synchronize(const std::function<void()>& call) {
+    return handOff_.Synchronize(call, StopRequested);
+}
+
+void TNTRIPWorkerThread::Execute() {
+    if (ConnectToCaster()) {
+        ReceiveLoop();
+        Socket.Close();
+        Client->Connected = false;
+        if (!StopRequested) SetStatus(nsDisconnected, "Disconnected");
+    }
+    handOff_.Close();
+}
+
+// Failures before the request is sent end with status 4 alone.
+bool TNTRIPWorkerThread::ConnectToCaster() {
+    SetStatus(nsConnecting, "Connecting to " + host_ + ":" + IntToStr(port_));
+    switch (Socket.Connect(host_, port_, timeoutMs_)) {
+        case TTcpConnectResult::Connected:
+            break;
+        case TTcpConnectResult::NotResolved:
+            SetStatus(nsError, "Failed to resolve host: " + host_);
+            return false;
+        case TTcpConnectResult::NoSocket:
+            SetStatus(nsError, "Failed to create socket");
+            return false;
+        case TTcpConnectResult::NotConnected:
+            SetStatus(nsError, "Failed to connect to " + host_);
+            return false;
+    }
+    const std::string request =
+        BuildNtripRequest(RequestMode, host_, mountPoint_, username_, password_);
+    if (!request.empty()) Socket.Send(request);
+    lastGga_ = Now();
+    return true;
+}
+
+void TNTRIPWorkerThread::ReceiveLoop() {
+    phase_ = RequestMode == 0 || RequestMode == 1 ? TPhase::Header : TPhase::Stream;
+    char buffer[kReceiveBufferBytes];
+    while (!StopRequested) {
+        const long n = Socket.Receive(buffer, kReceiveBufferBytes - 1);
+        if (n <= 0) {
+            if (!StopRequested) ReportEndOfAnswer();
+            return;
+        }
+        const std::string_view block(buffer, static_cast<std::size_t>(n));
+        switch (phase_) {
+            case TPhase::Header:
+                if (!TakeHeader(block)) return;
+                break;
+            case TPhase::SourceTable:
+                if (!TakeSourceTable(block)) return;
+                break;
+            case TPhase::Stream:
+                TakeStream(block);
+                break;
+        }
+    }
+}
+
+// The caster closed, the socket failed, or nothing came within the time-out.
+void TNTRIPWorkerThread::ReportEndOfAnswer() {
+    if (phase_ == TPhase::Header) {
+        const TNtripAnswer cut = ClassifyCutNtripAnswer(header_);
+        if (cut.Kind == TNtripAnswerKind::Refused) {
+            Refuse(cut);
+            return;
+        }
+    }
+    SetStatus(nsDisconnected, "Connection closed");
+}
+
+bool TNTRIPWorkerThread::TakeHeader(std::string_view block) {
+    const std::size_t searchedBefore = header_.size();
+    const std::size_t fits = std::min(block.size(), kMaxNtripHeaderBytes - header_.size());
+    header_.append(block.substr(0, fits));
+    TNtripAnswer answer = ClassifyNtripAnswer(header_, searchedBefore);
+    if (answer.Kind == TNtripAnswerKind::Incomplete) {
+        if (fits == block.size()) return true;
+        answer = {TNtripAnswerKind::Refused, 0, 0, FirstHeaderLine(header_)};
+    }
+    if (answer.Kind == TNtripAnswerKind::Refused) {
+        Refuse(answer);
+        return false;
+    }
+    // The bytes after the header: its own tail, and what did not fit when it reached the cap.
+    const std::string rest = header_.substr(answer.Offset) + std::string(block.substr(fits));
+    if (answer.Kind == TNtripAnswerKind::SourceTable) {
+        phase_ = TPhase::SourceTable;
+        return TakeSourceTable(rest);
+    }
+    AcceptStream(rest);
+    return true;
+}
+
+void TNTRIPWorkerThread::Refuse(const TNtripAnswer& answer) {
+    if (answer.Code == 0 && !answer.FirstLine.empty()) {
+        const std::string line = "Server response: " + answer.FirstLine;
+        Synchronize([this, &line] { Client->DoLog(line); });
+    }
+    SetStatus(nsError, NtripRefusalText(answer.Code, mountPoint_));
+}
+
+// A table cut off, by the caster or by its size, is discarded.
+bool TNTRIPWorkerThread::TakeSourceTable(std::string_view bytes) {
+    if (SourceTableText.size() + bytes.size() > kMaxSourceTableBytes) {
+        SourceTableText.clear();
+        SetStatus(nsDisconnected, "Connection closed");
+        return false;
+    }
+    const std::size_t searchedBefore = SourceTableText.size();
+    SourceTableText.append(bytes);
+    if (!SourceTableComplete(SourceTableText, searchedBefore)) return true;
+    Synchronize([this] { Client->ParseSourceTable(SourceTableText); });
+    return false;
+}
+
+void TNTRIPWorkerThread::AcceptStream(std::string_view firstBytes) {
+    SetStatus(nsConnected, "Connected to " + mountPoint_);
+    Client->Connected = true;
+    Client->ReconnectAttempts = 0;
+    SendGGA();
+    lastGga_ = Now();
+    phase_ = TPhase::Stream;
+    if (firstBytes.empty()) return;
+    DeliverData(firstBytes);
+    SetStatus(nsReceiving, "Receiving correction data");
+}
+
+// The upload interval is tested only when data arrive.
+void TNTRIPWorkerThread::TakeStream(std::string_view block) {
+    DeliverData(block);
+    if (Client->Status != nsReceiving) SetStatus(nsReceiving, "Receiving correction data");
+    if (ggaIntervalSeconds_ > 0 &&
+        lastGga_.msecsTo(Now()) >= ggaIntervalSeconds_ * kMillisecondsPerSecond) {
+        SendGGA();
+        lastGga_ = Now();
+    }
+}
+
+void TNTRIPWorkerThread::SetStatus(int status, const std::string& message) {
+    Client->Status = status;
+    Status = status;
+    StatusMessage = message;
+    Synchronize([this] { Client->DoStatus(Status, StatusMessage); });
+}
+
+void TNTRIPWorkerThread::DeliverData(std::string_view bytes) {
+    Client->BytesReceived += static_cast<std::int64_t>(bytes.size());
+    Client->AppendReceivedData(bytes);
+    if (Client->ForwardToOutput && !bytes.empty()) {
+        if (const auto sink = Client->OutputHandle()) {
+            sink->Write(bytes, CorrectionWriteTimeoutMs(bytes.size()));
+        }
+    }
+    DataPtr = bytes.data();
+    DataLength = static_cast<int>(bytes.size());
+    Synchronize([this] { Client->DoDataReceived(DataPtr, DataLength); });
+}
+
+std::string TNTRIPWorkerThread::BuildGGA() const {
+    const TNtripPosition position = Client->Position();
+    return BuildGgaSentence(position.Lat, position.Lon, position.Alt, Now().toUTC());
+}
+
+void TNTRIPWorkerThread::SendGGA() {
+    if (!Socket.IsOpen()) return;
+    const std::size_t sent = Socket.Send(BuildGGA() + "\r\n");
+    if (sent > 0) Client->BytesSent += static_cast<std::int64_t>(sent);
+}

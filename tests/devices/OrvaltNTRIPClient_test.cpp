@@ -1,0 +1,196 @@
+#include "devices/OrvaltNTRIPClient.h"
+
+#include "platform/Clock.h"
+#include "tests/devices/NtripClientRecorder.h"
+#include "tests/devices/TestCaster.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <random>
+
+namespace {
+
+const std::string kIcy = "ICY 200 OK\r\n";
+
+class OrvaltNTRIPClientTest : public ::testing::Test {
+protected:
+    void Point(int port) {
+        client_.Host = "127.0.0.1";
+        client_.Port = port;
+        client_.MountPoint = "TEST";
+    }
+
+    // Accepts the client's connection and answers its request with the ICY line.
+    int AcceptStream(TTestCaster& caster) {
+        int fd = -1;
+        EXPECT_TRUE(WaitUntil([&] { return (fd = caster.Accept(0)) >= 0; }));
+        EXPECT_NE(ReadUntil(fd, "\r\n\r\n"), "");
+        EXPECT_TRUE(SendAll(fd, kIcy));
+        EXPECT_TRUE(WaitUntil([this] { return events_.Statuses.size() == 2; }));
+        return fd;
+    }
+
+    TOrvaltNTRIPClient client_;
+    TNtripClientRecorder events_{client_};
+};
+
+TEST_F(OrvaltNTRIPClientTest, NoCasterAddressIsALogLineOnly) {
+    client_.Connect();
+    EXPECT_EQ(events_.Logs, std::vector<std::string>{"Error: Caster address is empty"});
+    EXPECT_TRUE(events_.Statuses.empty());
+    EXPECT_EQ(client_.Worker, nullptr);
+}
+
+TEST_F(OrvaltNTRIPClientTest, ManualPositionIgnoresUpdates) {
+    client_.UpdatePosition(1, 2, 3);
+    client_.ManualPosition = true;
+    client_.UpdatePosition(4, 5, 6);
+    client_.SetLatLon(7, 8);
+    const TNtripPosition position = client_.Position();
+    EXPECT_EQ(position.Lat, 7);
+    EXPECT_EQ(position.Lon, 8);
+    EXPECT_EQ(position.Alt, 3);
+}
+
+// Failures before the request is sent end with status 4 alone and start no reconnection.
+TEST_F(OrvaltNTRIPClientTest, UnreachableCastersFailWithoutReconnecting) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"127.0.0.1", "Failed to connect to 127.0.0.1"},
+        {"bad..name", "Failed to resolve host: bad..name"},
+    };
+    client_.ReconnectTimer.setInterval(10);
+    for (const auto& [host, failure] : cases) {
+        SCOPED_TRACE(host);
+        events_.Clear();
+        client_.Host = host;
+        client_.Port = TTestCaster::ClosedPort();
+        client_.AutoReconnect = true;
+        client_.Connect();
+        ASSERT_TRUE(WaitUntil([this] { return events_.Statuses.size() == 2; }));
+        QTest::qWait(100);
+        const std::vector<TNtripStatus> expected{
+            {1, "Connecting to " + host + ":" + std::to_string(client_.Port)}, {4, failure}};
+        EXPECT_EQ(events_.Statuses, expected);
+        EXPECT_FALSE(client_.ReconnectTimer.isActive());
+        EXPECT_EQ(client_.ReconnectAttempts, 0);
+    }
+}
+
+TEST_F(OrvaltNTRIPClientTest, RefusalsReconnectUpToTheLimit) {
+    TTestCaster caster({{{"HTTP/1.0 401 Unauthorized\r\n\r\n"}}});
+    Point(caster.Port());
+    client_.ReconnectTimer.setInterval(10);
+    client_.Connect();
+    ASSERT_TRUE(WaitUntil([this] { return events_.Logged("Max reconnect attempts reached"); }));
+    QTest::qWait(100);
+    std::vector<std::string> attempts;
+    for (const std::string& line : events_.Logs) {
+        if (line.starts_with("Reconnect attempt ")) attempts.push_back(line);
+    }
+    ASSERT_EQ(attempts.size(), 10u);
+    EXPECT_EQ(attempts.front(), "Reconnect attempt 1/10");
+    EXPECT_EQ(attempts.back(), "Reconnect attempt 10/10");
+    EXPECT_EQ(
+        std::count(events_.Logs.begin(), events_.Logs.end(), "Max reconnect attempts reached"), 1);
+    client_.Disconnect();
+    EXPECT_EQ(caster.Connections(), 11);
+}
+
+// With data every simulated second, a GGA follows the first block at least GgaInterval after
+// the last upload; while the data stop, none goes out.
+TEST_F(OrvaltNTRIPClientTest, GgaUploadsFollowTheDataAndTheInterval) {
+    TTestClock clock(QDateTime(QDate(2024, 5, 1), QTime(12, 0, 0), Qt::UTC));
+    TTestCaster caster;
+    Point(caster.Port());
+    client_.UpdatePosition(-33.5, -70.6814, -3.46);
+    constexpr std::size_t kBlock = 1000;
+    std::vector<std::int64_t> sentBefore;  // BytesSent as block k reaches the handler
+    events_.OnData = [&] {
+        if (events_.Delivered.size() % kBlock != 0) return;
+        sentBefore.push_back(client_.BytesSent);
+        clock.Advance(1000);
+    };
+    client_.Connect();
+    const int fd = AcceptStream(caster);
+    std::mt19937 generator(7);
+    std::string stream;
+    const auto sendBlock = [&] {
+        std::string block(kBlock, '\0');
+        for (char& byte : block) byte = static_cast<char>(generator() % 4);  // zeros among them
+        stream += block;
+        ASSERT_TRUE(SendAll(fd, block));
+        ASSERT_TRUE(WaitUntil([&] { return events_.Delivered.size() == stream.size(); }));
+    };
+    for (int k = 1; k <= 25; ++k) sendBlock();
+    std::string uploads = ReadFor(fd, 100);
+    const std::int64_t sentBeforeStop = client_.BytesSent;
+    clock.Advance(60000);
+    QTest::qWait(300);
+    EXPECT_EQ(client_.BytesSent, sentBeforeStop) << "an upload while no data came";
+    for (int k = 26; k <= 28; ++k) sendBlock();
+    uploads += ReadFor(fd, 100);
+    client_.Disconnect();
+
+    std::vector<int> uploadAfterBlock;
+    for (std::size_t k = 1; k < sentBefore.size(); ++k) {
+        if (sentBefore[k] != sentBefore[k - 1]) uploadAfterBlock.push_back(static_cast<int>(k));
+    }
+    EXPECT_EQ(uploadAfterBlock, (std::vector<int>{10, 20, 26}));
+    const auto lines = UploadedLines(uploads);
+    ASSERT_EQ(lines.size(), 4u);
+    const char* const times[] = {"120000", "120010", "120020", "120126"};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_TRUE(IsValidGga(lines[i]));
+        const std::string fields =
+            std::string(times[i]) + ",3330.0000,S,07040.8840,W,1,10,1.0,-3.5,M,";
+        EXPECT_EQ(lines[i].substr(7, fields.size()), fields);
+    }
+    EXPECT_EQ(client_.BytesSent, static_cast<std::int64_t>(uploads.size()));
+    EXPECT_EQ(events_.Delivered, stream);
+    EXPECT_EQ(client_.ReceivedData(), stream.substr(stream.size() - kReceivedDataBytes));
+    EXPECT_EQ(client_.BytesReceived, static_cast<std::int64_t>(stream.size()));
+}
+
+TEST_F(OrvaltNTRIPClientTest, DisconnectWakesABlockedReceive) {
+    TTestCaster caster;
+    Point(caster.Port());
+    client_.Connect();
+    const int fd = AcceptStream(caster);
+    ASSERT_TRUE(SendAll(fd, "RTCM"));
+    ASSERT_TRUE(WaitUntil([this] { return events_.Statuses.size() == 3; }));
+    const std::size_t statuses = events_.Statuses.size();
+    QElapsedTimer timer;
+    timer.start();
+    client_.Disconnect();
+    EXPECT_LT(timer.elapsed(), 1000);
+    QTest::qWait(100);
+    EXPECT_EQ(events_.Statuses.size(), statuses) << "a status after Disconnect";
+    EXPECT_EQ(events_.Logs.back(), "Disconnected");
+    EXPECT_EQ(client_.Status, nsDisconnected);
+    EXPECT_FALSE(client_.Connected);
+    EXPECT_FALSE(client_.AutoReconnect);
+}
+
+// The user-interface thread is busy while a block arrives: the worker waits in its hand-off
+// until Disconnect runs it.
+TEST_F(OrvaltNTRIPClientTest, DisconnectRunsTheWaitingHandOff) {
+    TTestCaster caster;
+    Point(caster.Port());
+    client_.Connect();
+    const int fd = AcceptStream(caster);
+    ASSERT_TRUE(SendAll(fd, "RTCM"));
+    QThread::msleep(200);
+    EXPECT_EQ(events_.DataEvents, 0);
+    QElapsedTimer timer;
+    timer.start();
+    client_.Disconnect();
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(events_.Delivered, "RTCM");
+    EXPECT_EQ(events_.Statuses.size(), 2u) << "no status 3 once the stop was asked";
+    EXPECT_EQ(events_.Logs.back(), "Disconnected");
+}
+
+}  // namespace
