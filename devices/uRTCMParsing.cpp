@@ -39,6 +39,10 @@ TfRTCMParsing::TfRTCMParsing(QWidget* parent)
     connect(btnClose, &QPushButton::clicked, this, &TfRTCMParsing::btnCloseClick);
 }
 
+TfRTCMParsing::~TfRTCMParsing() {
+    if (fRTCMParsing == this) fRTCMParsing = nullptr;
+}
+
 void TfRTCMParsing::AddLine(const std::string& line) {
     MemoRTCM->appendPlainText(QString::fromStdString(line));
 }

@@ -12,6 +12,8 @@
 class TfRTCMParsing : public QWidget {
 public:
     explicit TfRTCMParsing(QWidget* parent = nullptr);
+    // Clears fRTCMParsing when it names this window.
+    ~TfRTCMParsing() override;
 
     QPlainTextEdit* MemoRTCM;
     QPushButton* btnClear;
