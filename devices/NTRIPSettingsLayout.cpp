@@ -114,7 +114,6 @@ void TfrmNTRIPSettings::CreateControls() {
     btnConnect =
         MakeButton<QPushButton>(this, "btnConnect", "Connect", QRect(kMargin, 466, 96, 25));
     Button1 = MakeButton<QPushButton>(this, "Button1", "RTCM Parsing", QRect(112, 466, 96, 25));
-    Button1->setEnabled(false);
     btnClose = MakeButton<QPushButton>(this, "btnClose", "Close", QRect(216, 466, 96, 25));
 
     tmrUpdate = new QTimer(this);
@@ -133,6 +132,7 @@ void TfrmNTRIPSettings::BindControls() {
     // when it fails, and that must close the output and store it off.
     connect(chkOutputPort, &QCheckBox::toggled, this, [this] { chkOutputPortClick(); });
     connect(btnConnect, &QPushButton::clicked, this, [this] { btnConnectClick(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
     connect(tmrUpdate, &QTimer::timeout, this, [this] { tmrUpdateTimer(); });
 }

@@ -3,6 +3,9 @@
 #include "devices/NtripDisplay.h"
 #include "devices/NtripProfiles.h"
 #include "devices/NtripSettings.h"
+#include "devices/RtcmBaseStation.h"
+#include "devices/RtcmReport.h"
+#include "devices/uRTCMParsing.h"
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
@@ -13,6 +16,8 @@
 #include <QMainWindow>
 #include <QScreen>
 
+#include <algorithm>
+
 TfrmNTRIPSettings* frmNTRIPSettings = nullptr;
 
 namespace {
@@ -20,6 +25,7 @@ namespace {
 constexpr int kDefaultCasterPort = 2101;
 constexpr qint64 kWatchdogMs = 30000;
 constexpr int kPositionDecimals = 8;
+constexpr std::size_t kMinRtcmFrameBytes = 6;  // preamble, length, CRC and nothing else
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 QString QText(const std::string& text) { return QString::fromStdString(text); }
@@ -304,4 +310,38 @@ void TfrmNTRIPSettings::ClientLog(TOrvaltNTRIPClient*, const std::string& Text) 
     AddLog(QText(Text));
 }
 
-void TfrmNTRIPSettings::ScanBaseStation(const char*, int) {}
+TRtcmBaseRecord TfrmNTRIPSettings::BaseRecord() const {
+    return {BaseStationId, BaseLatitude, BaseLongitude, BaseHeight};
+}
+
+void TfrmNTRIPSettings::StoreBaseRecord(const TRtcmBaseRecord& record) {
+    BaseStationId = record.stationId;
+    BaseLatitude = record.latitudeDeg;
+    BaseLongitude = record.longitudeDeg;
+    BaseHeight = record.heightM;
+}
+
+void TfrmNTRIPSettings::ScanBaseStation(const char* Data, int Length) {
+    TRtcmBaseRecord record = BaseRecord();
+    WatchBaseStations(std::string_view(Data, static_cast<std::size_t>(std::max(Length, 0))), record,
+                      [this](const std::string& line) { AddLog(QText(line)); });
+    StoreBaseRecord(record);
+}
+
+void TfrmNTRIPSettings::Button1Click() {
+    const std::string data = Client ? Client->ReceivedData() : std::string();
+    if (!Client || data.size() < kMinRtcmFrameBytes) {
+        AddLog("No RTCM data to parse");
+        return;
+    }
+    if (!fRTCMParsing) fRTCMParsing = new TfRTCMParsing(this);
+    fRTCMParsing->ClearReport();
+    fRTCMParsing->show();
+    const TNtripPosition position = Client->Position();
+    const TRtcmReport report =
+        BuildRtcmReport({data, position.Lat, position.Lon, position.Alt, Client->ManualPosition,
+                         Now(), StandardZoneBiasMinutes(), BaseRecord()});
+    for (const std::string& line : report.lines) fRTCMParsing->AddLine(line);
+    if (!report.baseLogLine.empty()) AddLog(QText(report.baseLogLine));
+    StoreBaseRecord(report.baseRecord);
+}

@@ -10,6 +10,7 @@
 // What it computes lives in NtripSettings, NtripProfiles and NtripDisplay.
 
 #include "devices/OrvaltNTRIPClient.h"
+#include "devices/RtcmBaseStation.h"
 #include "platform/SerialDevice.h"
 #include "platform/SerialPortSink.h"
 
@@ -108,6 +109,8 @@ public:
     void chkOutputPortClick();
     void btnConnectClick();
     void btnCloseClick();
+    // The RTCM report of the client's recent bytes, in fRTCMParsing.
+    void Button1Click();
     void tmrUpdateTimer();
 
     // The client's events.
@@ -117,6 +120,8 @@ public:
     void ClientLog(TOrvaltNTRIPClient* Sender, const std::string& Text);
     // The RTCM 3 base-station scan of each received block.
     void ScanBaseStation(const char* Data, int Length);
+    TRtcmBaseRecord BaseRecord() const;
+    void StoreBaseRecord(const TRtcmBaseRecord& record);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -30,7 +30,7 @@ TEST_F(NTRIPWindowTest, CreationBuildsTheWindowAndLogsItsStart) {
     EXPECT_EQ(window.boxOutputPort->itemText(0), "This port (GPS)");
     EXPECT_EQ(window.boxOutputBaud->count(), 6);
     EXPECT_EQ(window.boxOutputBaud->currentText(), "115200");
-    EXPECT_FALSE(window.Button1->isEnabled());
+    EXPECT_TRUE(window.Button1->isEnabled());
     EXPECT_EQ(window.edtPassword->echoMode(), QLineEdit::Password);
     EXPECT_TRUE(window.tmrUpdate->isActive());
     EXPECT_EQ(window.tmrUpdate->interval(), 500);
