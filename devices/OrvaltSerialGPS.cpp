@@ -16,6 +16,7 @@ constexpr int kWriteTimeoutMs = 1000;
 // but no more than this, so that a flood cannot hold the user-interface thread.
 constexpr std::size_t kMaxTickBytes = 64 * 1024;
 constexpr std::size_t kReadChunkBytes = 4096;
+constexpr int kRefillWaitMs = 5;
 // A run this long without a line feed is noise or a stuck device: keep only its tail.
 constexpr std::size_t kRunLimit = 4097;
 constexpr std::size_t kRunTail = 2048;
@@ -103,15 +104,21 @@ void TOrvaltSerialGPS::Send(const std::string& text) {
 void TOrvaltSerialGPS::PollTimerTick() {
     const std::uint64_t closes = closeCount_;
     char chunk[kReadChunkBytes];
+    bool lineBufferEmptied = false;
     for (std::size_t taken = 0; taken < kMaxTickBytes;) {
         if (!connected_ || device_.Handle() < 0 || closeCount_ != closes) return;
-        const int queued = device_.QueuedBytes();
+        int queued = device_.QueuedBytes();
+        // Bytes held back behind a full line buffer follow within a moment.
+        if (queued == 0 && lineBufferEmptied && device_.WaitReadable(kRefillWaitMs)) {
+            queued = device_.QueuedBytes();
+        }
         if (queued <= 0) return;
         const std::size_t wanted =
             std::min({static_cast<std::size_t>(queued), sizeof chunk, kMaxTickBytes - taken});
         const long count = device_.Read(chunk, wanted);
         if (count <= 0) return;
         taken += static_cast<std::size_t>(count);
+        lineBufferEmptied = count >= kSerialLineBufferBytes;
         ReceiveBytes(std::string_view(chunk, static_cast<std::size_t>(count)));
     }
 }
