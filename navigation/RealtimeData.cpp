@@ -158,7 +158,7 @@ void TfRealtime::CreateGpsBox() {
                 {&Label6, "Label6", "Satellites", &SatelliteLabel, "SatelliteLabel"},
                 {&Label4, "Label4", "Antenna Ht.", &LAntennaH, "LAntennaH"},
                 {&Label3, "Label3", "Tide Ht.", &LTideHt, "LTideHt"}};
-    int top = 22;
+    int top = 20;
     for (const auto& row : rows) {
         *row.caption = AddLabel(GPSGroupBox, row.captionName, row.text, QRect(8, top, 84, 26));
         (*row.caption)->setFont(Font("Segoe UI", 12, false));
@@ -166,7 +166,7 @@ void TfRealtime::CreateGpsBox() {
         *row.value = AddLabel(GPSGroupBox, row.valueName, "---", QRect(92, top, 96, 26));
         (*row.value)->setFont(Font("Segoe UI", 12, true));
         SetTextColor(*row.value, kBlack);
-        top += 31;
+        top += 27;
     }
     SetTextColor(Fixed, kGreen);
     Speed->setFont(Font("Segoe UI", 19, true));

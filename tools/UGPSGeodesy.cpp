@@ -68,16 +68,16 @@ void TFGPS::CreateGeodeticTab() {
     cbUseTMProjection = AddBox(tm, "cbUseTMProjection", "Use Projection", QPoint(10, 280), true);
 
     QGroupBox* lcc = AddGroup(ParametersTabSheet, "LCC Parameters", QRect(514, 4, 212, 362));
-    eLCCSP1 = AddEdit(lcc, "eLCCSP1", "Standard Parallel 1", 10, 42, 92);
-    eLCCSP2 = AddEdit(lcc, "eLCCSP2", "Standard Parallel 2", 110, 42, 92);
-    eLCCCP = AddEdit(lcc, "eLCCCP", "Central Parallel", 10, 92, 92);
-    eLCCM = AddEdit(lcc, "eLCCM", "Central Meridian", 110, 92, 92);
-    eLCCSF = AddEdit(lcc, "eLCCSF", "Scale Factor", 10, 142, 92);
-    eLCCFE = AddEdit(lcc, "eLCCFE", "False Easting", 10, 192, 92);
-    eLCCFN = AddEdit(lcc, "eLCCFN", "False Norhing", 110, 192, 92);
+    eLCCSP1 = AddEdit(lcc, "eLCCSP1", "Standard Parallel 1", 10, 42, 192);
+    eLCCSP2 = AddEdit(lcc, "eLCCSP2", "Standard Parallel 2", 10, 88, 192);
+    eLCCCP = AddEdit(lcc, "eLCCCP", "Central Parallel", 10, 134, 92);
+    eLCCM = AddEdit(lcc, "eLCCM", "Central Meridian", 110, 134, 92);
+    eLCCSF = AddEdit(lcc, "eLCCSF", "Scale Factor", 10, 180, 92);
+    eLCCFE = AddEdit(lcc, "eLCCFE", "False Easting", 10, 226, 92);
+    eLCCFN = AddEdit(lcc, "eLCCFN", "False Norhing", 110, 226, 92);
     cbUseLCCProjection =
-        AddBox(lcc, "cbUseLCCProjection", "Use Projection", QPoint(10, 230), false);
-    cLambert1 = AddBox(lcc, "cLambert1", "Use Lambert 1", QPoint(10, 258), false);
+        AddBox(lcc, "cbUseLCCProjection", "Use Projection", QPoint(10, 262), false);
+    cLambert1 = AddBox(lcc, "cLambert1", "Use Lambert 1", QPoint(10, 288), false);
 
     // Setting a box from the settings file runs its handler as a click does.
     connect(cbUseTMProjection, &QCheckBox::toggled, this, &TFGPS::cbUseTMProjectionClick);

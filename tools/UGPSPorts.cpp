@@ -122,7 +122,9 @@ void TFGPS::CreateSensorFormat() {
     eSBESFormat = new QLineEdit(SBESMessage);
     eSBESFormat->setObjectName("eSBESFormat");
     eSBESFormat->setGeometry(12, 62, 326, 24);
-    connect(cSBESMessage, &QComboBox::currentTextChanged, this, &TFGPS::cSBESMessageChange);
+    // The surveyor's choices and typing apply a format; loading the stored name does not.
+    connect(cSBESMessage, &QComboBox::textActivated, this, &TFGPS::cSBESMessageChange);
+    connect(cSBESMessage->lineEdit(), &QLineEdit::textEdited, this, &TFGPS::cSBESMessageChange);
 }
 
 TPortSetTexts TFGPS::PortTexts(bool sounder) const {
