@@ -5,6 +5,7 @@
 // the window placements and the map view, and ends the program. The navigation state it owns
 // lives in NavigationState.h. Commands whose work is not built yet show disabled.
 
+#include "navigation/GnssLine.h"
 #include "navigation/ProjectCommandTexts.h"
 
 #include <QLabel>
@@ -86,6 +87,7 @@ public:
     void ZGPS1Position3DChange(TOrvaltSerialGPS* Sender, double Lat, double Lon, double Alt);
     void ZGPS1SpeedChange(TOrvaltSerialGPS* Sender, double Speed);
     void ZGPS1Send(TOrvaltSerialGPS* Sender, const std::string& Text);
+    TGnssLineReader GnssLineReader;
     // Echo-sounder lines.
     void ZSENSORNewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
     // Map events.
@@ -98,7 +100,16 @@ public:
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
 
-    // Window openers of the Tools menu.
+    // Window commands.
+    void Parameters1Click();
+    void ConnectIconClick();
+    void mRealtimeWindow1Click();
+    void LatencyWatchSet1Click();
+    void OpenLogFolder1Click();
+    // Keys the window sees before its controls do; a handler that sets Key to 0 consumes it.
+    void FormKeyDown(int& Key, Qt::KeyboardModifiers Shift);
+    // Sizeable border or none (the map-only mode); the window stays where it is and shown.
+    void SetSizeableBorder(bool sizeable);
     void NavigationSettings1Click();
     void VesselShape1Click();
     // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
@@ -120,13 +131,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
     void CreateToolBars();
     void CreateStatusBar();
     void DisableUnbuiltCommands();
-    void BindWindowOpeners();
+    void BindWindowCommands();
     void CreateTimers();
     void CreateSerialPorts();
     void CreateCanvas();
@@ -138,6 +150,9 @@ private:
     void RecordProjectCommand(TProjectCommand command, const std::string& path, bool succeeded,
                               const std::string& reason);
     void SaveSoundVelocityMemos();
+
+    bool reshowing_ = false;                // a new border is no new show
+    const QEvent* previewedKey_ = nullptr;  // the key press FormKeyDown has seen
 };
 
 extern TFNav* FNav;

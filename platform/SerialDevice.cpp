@@ -3,6 +3,7 @@
 #include "platform/SerialBaudRate.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -67,6 +68,12 @@ int TSerialDevice::QueuedBytes() const {
     int queued = 0;
     if (fd_ < 0 || ::ioctl(fd_, FIONREAD, &queued) != 0) return -1;
     return queued;
+}
+
+bool TSerialDevice::WaitReadable(int timeoutMs) const {
+    if (fd_ < 0) return false;
+    pollfd ready{fd_, POLLIN, 0};
+    return ::poll(&ready, 1, timeoutMs) > 0 && (ready.revents & POLLIN);
 }
 
 long TSerialDevice::Read(char* buffer, std::size_t size) {

@@ -14,6 +14,11 @@
 #include <string>
 #include <string_view>
 
+// Linux hands a port's received bytes to the reader through a line buffer that shows at most
+// this many, and refills it from the driver's buffers a moment (well under a millisecond) after
+// a read has emptied it. A read that took this many may therefore be followed by more.
+inline constexpr int kSerialLineBufferBytes = 4095;
+
 enum class TSerialOpenResult {
     Opened,
     NotOpened,      // missing, busy, held by another program, or no permission
@@ -39,6 +44,8 @@ public:
 
     // Bytes waiting to be read, or -1 when the port cannot tell (closed, or hung up).
     int QueuedBytes() const;
+    // Waits up to timeoutMs for bytes to read; true when there are some.
+    bool WaitReadable(int timeoutMs) const;
     // Reads what is there, up to `size` bytes, without waiting. Returns the count, or -1.
     long Read(char* buffer, std::size_t size);
     // Writes through the sink within timeoutMs; returns the number of bytes written.

@@ -2,7 +2,22 @@
 
 TOffsets* Offsets = nullptr;
 
-TOffsets::TOffsets(QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+QLineEdit* AddNumberEdit(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+}  // namespace
+
+TOffsets::TOffsets(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      OffsetA(AddNumberEdit(this, "OffsetA")),
+      SV(AddNumberEdit(this, "SV")),
+      OffsetC(AddNumberEdit(this, "OffsetC")),
+      TideHt(AddNumberEdit(this, "TideHt")) {
     setObjectName("Offsets");
     setWindowTitle("Offsets Essential for Post Processing / Recovery");
 }

@@ -1,5 +1,5 @@
 // Line framing and GGA/RMC/VTG decoding of TOrvaltSerialGPS on real receiver logs, fed from
-// memory in reads of 1023 bytes, the most one poll tick takes. A 115200-baud port delivers
+// memory in reads of 1023 bytes. A 115200-baud port delivers
 // 0.0115 MB/s; the goal is at least 50 MB/s on one core.
 
 #include "devices/OrvaltSerialGPS.h"
