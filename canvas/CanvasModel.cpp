@@ -31,6 +31,21 @@ std::optional<TWorldBox> VisibleShapesBox(const TShapeStore& store) {
     return united;
 }
 
+// Stands in for the control while none is set: no cursor, no events.
+class TSilentHost final : public TCanvasHost {
+  public:
+    void SetCursor(TCanvasCursor) override {}
+    void ShapeNumberSelected(int, int) override {}
+    void WorldMouseMove(int, double, double, double, double) override {}
+    void WorldMouseDown(int, int, int, double, double) override {}
+    void DrawBegin(int, double, double) override {}
+    void DrawEnd(int, double, double) override {}
+};
+
+// Pixels around the click within which a shape is hit, unless its line is wider.
+constexpr int kHitTolerancePixels = 3;
+constexpr int kWideLinePixels = 4;
+
 // Luminance on a scale of 0 (black) to 255,000 (white).
 int Luminance(TColor c) { return 299 * RedOf(c) + 587 * GreenOf(c) + 114 * BlueOf(c); }
 
@@ -111,4 +126,34 @@ void TCanvasModel::SetBackgroundColor(TColor color) {
     if (color == BackgroundColor) return;
     BackgroundColor = color;
     Redraw();
+}
+
+TCanvasHost& TCanvasModel::Host() const {
+    static TSilentHost silent;
+    return host_ ? *host_ : silent;
+}
+
+int TCanvasModel::HitTest(double x, double y) const {
+    const double worldPerPixel = GetViewWidth() / (clientWidth_ > 0 ? clientWidth_ : 1);
+    const auto& shapes = Shapes();
+    for (auto it = shapes.rbegin(); it != shapes.rend(); ++it) {
+        const TQShape& shape = **it;
+        if (!shape.Visible) continue;
+        const int pixels = shape.LineWidth >= kWideLinePixels ? shape.LineWidth : kHitTolerancePixels;
+        if (shape.HitTest(x, y, pixels * worldPerPixel)) return shape.Id;
+    }
+    return -1;
+}
+
+void TCanvasModel::AbandonDrawing() {
+    ToolActive = false;
+    PointPending = false;
+    PendingShape.reset();
+    Host().SetCursor(TCanvasCursor::Default);
+    Invalidate();
+}
+
+void TCanvasModel::CancelDrawing() {
+    SwallowNextClick = false;
+    AbandonDrawing();
 }

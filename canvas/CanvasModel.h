@@ -3,6 +3,7 @@
 // edges with the client size, and the display fields that the back buffer and the overlays
 // are painted from. TOrvaltCanvas adds the widget; tests and the renderer use this alone.
 
+#include "canvas/CanvasHost.h"
 #include "canvas/QShapePolyline.h"
 #include "canvas/ShapeStore.h"
 #include "canvas/ViewTransform.h"
@@ -69,8 +70,41 @@ class TCanvasModel : public TShapeStore {
     double AnchorX = 0, AnchorY = 0, RubberX = 0, RubberY = 0;
     std::unique_ptr<TQPolyline> PendingShape;
 
+    // The mouse tools' state (CanvasInteraction.h): keep the tool after a shape is finished;
+    // let the Delete key delete the selection; the left press after a right-button finish is
+    // swallowed; the world point of the last press; middle-button panning and dynamic zoom
+    // under way, with the pixel they last acted at.
+    bool KeepDrawMode = false;
+    bool AllowDeleteKey = false;
+    bool SwallowNextClick = false;
+    double PressX = 0, PressY = 0;
+    bool Panning = false;
+    bool DragZooming = false;
+    TPixel DragPixel;
+
+    // The id of the topmost visible shape within 3 pixels of the world point (x, y), or its
+    // LineWidth in pixels when that is 4 or more; -1 when none. Layer visibility aside.
+    int HitTest(double x, double y) const;
+    // Ends a drawing under way without an event (Escape): the polyline under construction is
+    // destroyed, ToolActive and PointPending are cleared, the cursor is the default again and
+    // the rubber band goes. DrawMode stays.
+    void AbandonDrawing();
+    // As AbandonDrawing, and the next left press is not swallowed either.
+    void CancelDrawing();
+
+    // The control showing the canvas (its cursor and the owner's events); a silent one until
+    // a host is set. The host must outlive the model or be reset to nullptr.
+    void SetHost(TCanvasHost* host) { host_ = host; }
+    TCanvasHost& Host() const;
+
+  protected:
+    // A polyline under construction holds a reserved id; it goes before the ids start again.
+    void BeforeShapeIdsReset() override { CancelDrawing(); }
+
   private:
     bool ApplyView(const TViewTransform& view);
+
+    TCanvasHost* host_ = nullptr;
 
     int clientWidth_ = 400;
     int clientHeight_ = 300;

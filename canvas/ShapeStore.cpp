@@ -80,8 +80,18 @@ int TShapeStore::AddWithLayerPen(std::unique_ptr<TQShape> shape) {
 }
 
 int TShapeStore::AddShape(std::unique_ptr<TQShape> shape) {
-    const int id = nextShapeId_++;
-    shape->Id = id;
+    shape->Id = nextShapeId_++;
+    return Append(std::move(shape));
+}
+
+int TShapeStore::AddReservedShape(std::unique_ptr<TQShape> shape) {
+    const int id = shape->Id;
+    if (id <= 0 || id >= nextShapeId_ || indexOfId_.contains(id)) shape->Id = nextShapeId_++;
+    return Append(std::move(shape));
+}
+
+int TShapeStore::Append(std::unique_ptr<TQShape> shape) {
+    const int id = shape->Id;
     indexOfId_[id] = shapes_.size();
     boxes_.push_back(CullBoxOf(*shape));
     shapes_.push_back(std::move(shape));
@@ -150,13 +160,19 @@ int TShapeStore::AddText(int layer, const QString& text, double x, double y, int
     return AddShape(std::move(shape));
 }
 
+void TShapeStore::ResetShapeIds() {
+    BeforeShapeIdsReset();
+    shapes_.clear();
+    boxes_.clear();
+    indexOfId_.clear();
+    SelectedIds.clear();
+    nextShapeId_ = 1;
+    Dirty = true;
+}
+
 void TShapeStore::DeleteLayerShapes(int layerId) {
     if (layerId == -1) {
-        shapes_.clear();
-        boxes_.clear();
-        indexOfId_.clear();
-        SelectedIds.clear();
-        nextShapeId_ = 1;
+        ResetShapeIds();
     } else {
         RemoveShapes([layerId](const TQShape& shape) { return shape.LayerId == layerId; });
     }
@@ -178,15 +194,19 @@ void TShapeStore::DeleteShape(int id) {
     RemoveShapes([id](const TQShape& shape) { return shape.Id == id; });
 }
 
+void TShapeStore::DeleteSelectedShapes() {
+    RemoveShapes([](const TQShape& shape) { return shape.Selected; });
+    SelectedIds.clear();
+    Redraw();
+}
+
 template <class Predicate>
 void TShapeStore::RemoveShapes(Predicate&& doomed) {
     size_t kept = 0;
     size_t firstRemoved = shapes_.size();
     for (size_t i = 0; i < shapes_.size(); ++i) {
         if (doomed(*shapes_[i])) {
-            const int id = shapes_[i]->Id;
-            indexOfId_.erase(id);
-            std::erase(SelectedIds, id);
+            indexOfId_.erase(shapes_[i]->Id);
             firstRemoved = std::min(firstRemoved, i);
         } else {
             boxes_[kept] = boxes_[i];
@@ -197,6 +217,9 @@ void TShapeStore::RemoveShapes(Predicate&& doomed) {
     shapes_.resize(kept);
     boxes_.resize(kept);
     ReindexFrom(firstRemoved);
+    // One pass over the list afterwards: removing ids one by one costs the list's length per
+    // deleted shape.
+    std::erase_if(SelectedIds, [this](int id) { return !indexOfId_.contains(id); });
     Dirty = true;
 }
 
