@@ -10,7 +10,7 @@
 enum class TCanvasCursor { Default, Cross, SizeAll };
 
 class TCanvasHost {
-  public:
+public:
     virtual ~TCanvasHost() = default;
     // Set on the control itself, so it shows only over the map and nothing outlives it.
     virtual void SetCursor(TCanvasCursor cursor) = 0;

@@ -20,7 +20,7 @@
 #include "canvas/ViewTools.h"
 
 class TCanvasInteraction final : public TCanvasInput {
-  public:
+public:
     explicit TCanvasInteraction(TCanvasModel& model);
 
     void MouseDown(int button, int shift, int px, int py) override;
@@ -28,7 +28,7 @@ class TCanvasInteraction final : public TCanvasInput {
     void MouseUp(int button, int shift, int px, int py) override;
     void KeyDown(int key, int shift) override;
 
-  private:
+private:
     TToolEvent EventAt(int shift, int px, int py) const;
     void LeftDown(const TToolEvent& at);
     // The tool that a left press goes to in this DrawMode; none for select and unknown codes.

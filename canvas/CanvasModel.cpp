@@ -33,7 +33,7 @@ std::optional<TWorldBox> VisibleShapesBox(const TShapeStore& store) {
 
 // Stands in for the control while none is set: no cursor, no events.
 class TSilentHost final : public TCanvasHost {
-  public:
+public:
     void SetCursor(TCanvasCursor) override {}
     void ShapeNumberSelected(int, int) override {}
     void WorldMouseMove(int, double, double, double, double) override {}
@@ -139,7 +139,8 @@ int TCanvasModel::HitTest(double x, double y) const {
     for (auto it = shapes.rbegin(); it != shapes.rend(); ++it) {
         const TQShape& shape = **it;
         if (!shape.Visible) continue;
-        const int pixels = shape.LineWidth >= kWideLinePixels ? shape.LineWidth : kHitTolerancePixels;
+        const int pixels =
+            shape.LineWidth >= kWideLinePixels ? shape.LineWidth : kHitTolerancePixels;
         if (shape.HitTest(x, y, pixels * worldPerPixel)) return shape.Id;
     }
     return -1;

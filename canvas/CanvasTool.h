@@ -24,7 +24,7 @@ struct TToolEvent {
 };
 
 class TCanvasTool {
-  public:
+public:
     explicit TCanvasTool(TCanvasModel& model) : model_(model) {}
     virtual ~TCanvasTool() = default;
     TCanvasTool(const TCanvasTool&) = delete;
@@ -33,7 +33,7 @@ class TCanvasTool {
     // A left press that was not swallowed.
     virtual void LeftPress(const TToolEvent& at) = 0;
 
-  protected:
+protected:
     TCanvasModel& model_;
 };
 

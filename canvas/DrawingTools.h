@@ -12,11 +12,11 @@
 
 // The tools placing more than one point: the first press starts a shape, later ones go on.
 class TDrawingTool : public TCanvasTool {
-  public:
+public:
     using TCanvasTool::TCanvasTool;
     void LeftPress(const TToolEvent& at) override;
 
-  protected:
+protected:
     // The first point of a shape: by default it opens the sequence at the press (Start).
     virtual void FirstPoint(const TToolEvent& at);
     // A press while a point is placed.
@@ -29,13 +29,13 @@ class TDrawingTool : public TCanvasTool {
 // Rectangle (1), ellipse (4) or circle (19): the second press gives the shape, unless it is
 // flat; either way the tool waits for the next shape's first point.
 class TTwoClickTool final : public TDrawingTool {
-  public:
+public:
     TTwoClickTool(TCanvasModel& model, int drawMode) : TDrawingTool(model), drawMode_(drawMode) {}
 
-  protected:
+protected:
     void NextPoint(const TToolEvent& at) override;
 
-  private:
+private:
     // Whether a shape was added from the anchor to p.
     bool AddShape(const TWorldPoint& p);
 
@@ -44,10 +44,10 @@ class TTwoClickTool final : public TDrawingTool {
 
 // Chained lines (3): every press away from the anchor adds a line from it and moves it there.
 class TLineChainTool final : public TDrawingTool {
-  public:
+public:
     using TDrawingTool::TDrawingTool;
 
-  protected:
+protected:
     void NextPoint(const TToolEvent& at) override;
 };
 
@@ -55,15 +55,15 @@ class TLineChainTool final : public TDrawingTool {
 // shape takes its id at the first vertex; the arc is complete at its third vertex, the others
 // when the right button finishes them.
 class TPolylineTool final : public TDrawingTool {
-  public:
+public:
     TPolylineTool(TCanvasModel& model, int shapeType)
         : TDrawingTool(model), shapeType_(shapeType) {}
 
-  protected:
+protected:
     void FirstPoint(const TToolEvent& at) override;
     void NextPoint(const TToolEvent& at) override;
 
-  private:
+private:
     void NextArcPoint(TQPolyline& arc, const TToolEvent& at);
 
     int shapeType_;
@@ -71,7 +71,7 @@ class TPolylineTool final : public TDrawingTool {
 
 // Point (17): each press adds a point and fires OnDrawEnd.
 class TPointTool final : public TCanvasTool {
-  public:
+public:
     using TCanvasTool::TCanvasTool;
     void LeftPress(const TToolEvent& at) override;
 };

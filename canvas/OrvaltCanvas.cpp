@@ -128,7 +128,8 @@ void TOrvaltCanvas::SetCursor(TCanvasCursor cursor) {
 }
 
 void TOrvaltCanvas::ShapeNumberSelected(int shapeType, int shapeNumber) {
-    if (OnShapeNumberSelected) OnShapeNumberSelected(this, static_cast<short>(shapeType), shapeNumber);
+    if (OnShapeNumberSelected)
+        OnShapeNumberSelected(this, static_cast<short>(shapeType), shapeNumber);
 }
 
 void TOrvaltCanvas::WorldMouseMove(int shift, double x, double y, double magnitude, double angle) {

@@ -6,10 +6,10 @@
 #include "canvas/CanvasTool.h"
 
 class TSelectTool final {
-  public:
+public:
     explicit TSelectTool(TCanvasModel& model) : model_(model) {}
     void Click(const TToolEvent& at);
 
-  private:
+private:
     TCanvasModel& model_;
 };

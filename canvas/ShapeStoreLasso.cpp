@@ -19,7 +19,7 @@ namespace {
 // highest vertex is outside without a look at the edges: every edge then has both ends on one
 // side of it, so none crosses. The answer is PointInPolygon's in every case.
 class TLasso {
-  public:
+public:
     explicit TLasso(std::span<const TVertex> polygon) : polygon_(polygon) {
         const auto [low, high] = std::minmax_element(
             polygon.begin(), polygon.end(), [](TVertex a, TVertex b) { return a.Y < b.Y; });
@@ -31,7 +31,7 @@ class TLasso {
         return y >= minY_ && y < maxY_ && PointInPolygon(x, y, polygon_);
     }
 
-  private:
+private:
     std::span<const TVertex> polygon_;
     double minY_, maxY_;
 };

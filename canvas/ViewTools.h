@@ -7,18 +7,18 @@
 // Two left presses span a rectangle that becomes the view, widened to the control's aspect
 // ratio about its centre; a rectangle of 0.001 world units or less across changes nothing.
 class TZoomWindowTool final : public TCanvasTool {
-  public:
+public:
     using TCanvasTool::TCanvasTool;
     void LeftPress(const TToolEvent& at) override;
 
-  private:
+private:
     void ZoomTo(const TWorldPoint& corner);
 };
 
 // While the left button is held, every 4 pixels or more of vertical movement zoom about the
 // view centre by 1 % per pixel, in when moving up.
 class TDynamicZoomTool final : public TCanvasTool {
-  public:
+public:
     using TCanvasTool::TCanvasTool;
     void LeftPress(const TToolEvent& at) override;
     void Move(const TToolEvent& at);
@@ -27,12 +27,12 @@ class TDynamicZoomTool final : public TCanvasTool {
 
 // The map follows the mouse while the middle button is held, in steps of 3 pixels or more.
 class TPanTool final {
-  public:
+public:
     explicit TPanTool(TCanvasModel& model) : model_(model) {}
     void Begin(const TToolEvent& at);
     void Move(const TToolEvent& at);
     void End();
 
-  private:
+private:
     TCanvasModel& model_;
 };
