@@ -8,7 +8,7 @@ enum TMouseButtonCode { mbLeft = 1, mbRight = 2, mbMiddle = 4 };
 enum TShiftCode { ssShift = 1, ssCtrl = 2, ssAlt = 4 };
 
 class TCanvasInput {
-public:
+  public:
     virtual ~TCanvasInput() = default;
     virtual void MouseDown(int button, int shift, int px, int py) = 0;
     virtual void MouseMove(int shift, int px, int py) = 0;

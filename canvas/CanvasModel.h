@@ -11,7 +11,7 @@
 #include <memory>
 
 class TCanvasModel : public TShapeStore {
-public:
+  public:
     // The view as a value, with the current client size.
     TViewTransform View() const;
     int ClientWidth() const { return clientWidth_; }
@@ -97,11 +97,11 @@ public:
     void SetHost(TCanvasHost* host) { host_ = host; }
     TCanvasHost& Host() const;
 
-protected:
+  protected:
     // A polyline under construction holds a reserved id; it goes before the ids start again.
     void BeforeShapeIdsReset() override { CancelDrawing(); }
 
-private:
+  private:
     bool ApplyView(const TViewTransform& view);
 
     TCanvasHost* host_ = nullptr;

@@ -36,7 +36,7 @@ enum TBrushStyleCode {
 };
 
 class TDrawSurface {
-public:
+  public:
     virtual ~TDrawSurface() = default;
 
     virtual void SetPen(TColor color, int width) = 0;

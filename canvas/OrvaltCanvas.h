@@ -20,7 +20,7 @@
 class TOrvaltCanvas : public QWidget, public TCanvasModel, private TCanvasHost {
     Q_OBJECT
 
-public:
+  public:
     explicit TOrvaltCanvas(QWidget* parent = nullptr);
     ~TOrvaltCanvas() override;
 
@@ -46,7 +46,7 @@ public:
     // The tools fed by the mouse and the keys.
     std::unique_ptr<TCanvasInput> Input;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -56,7 +56,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void SetCursor(TCanvasCursor cursor) override;
     void ShapeNumberSelected(int shapeType, int shapeNumber) override;
     void WorldMouseMove(int shift, double x, double y, double magnitude, double angle) override;

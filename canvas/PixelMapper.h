@@ -17,7 +17,7 @@ inline int SaturatedTrunc(double value) {
 }
 
 class TPixelMapper {
-public:
+  public:
     // The view's world edges and the surface size in pixels.
     TPixelMapper(double viewLeft, double viewRight, double viewTop, double viewBottom, int width,
                  int height)
@@ -36,7 +36,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
-private:
+  private:
     double left_, top_, scaleX_, scaleY_;
     int width_, height_;
 };

@@ -5,13 +5,13 @@
 #include "canvas/QShape.h"
 
 class TQCornerShape : public TQShape {
-public:
+  public:
     TQCornerShape(int layerId, int shapeType, double x1, double y1, double x2, double y2);
 
     void UpdateBounds() override;
 
     double X1, Y1, X2, Y2;
 
-protected:
+  protected:
     void MapPoints(const TPointMap& map) override;
 };

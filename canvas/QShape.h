@@ -30,7 +30,7 @@ enum TShapeTypeCode {
 };
 
 class TQShape {
-public:
+  public:
     TQShape(int layerId, int shapeType) : LayerId(layerId), ShapeType(shapeType) {}
     virtual ~TQShape() = default;
     TQShape(const TQShape&) = delete;
@@ -71,7 +71,7 @@ public:
     QString UserText1;
     QString UserText2;
 
-protected:
+  protected:
     // drawColor is red for a selected shape, else the colour to draw with.
     virtual void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                            TColor drawColor) const = 0;

@@ -4,7 +4,7 @@
 #include "canvas/QShape.h"
 
 class TQArc final : public TQShape {
-public:
+  public:
     TQArc(int layerId, double x1, double y1, double x2, double y2, double x3, double y3);
 
     // Inside the bounding box grown by the tolerance.
@@ -13,7 +13,7 @@ public:
 
     double X1, Y1, X2, Y2, X3, Y3;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
     void MapPoints(const TPointMap& map) override;

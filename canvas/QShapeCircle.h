@@ -4,7 +4,7 @@
 #include "canvas/QShape.h"
 
 class TQCircle final : public TQShape {
-public:
+  public:
     TQCircle(int layerId, double cx, double cy, double r);
 
     bool HitTest(double x, double y, double tolerance) const override;
@@ -14,7 +14,7 @@ public:
 
     double CX, CY, R;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
     void MapPoints(const TPointMap& map) override;

@@ -5,7 +5,7 @@
 #include "canvas/QCornerShape.h"
 
 class TQEllipse final : public TQCornerShape {
-public:
+  public:
     TQEllipse(int layerId, double x1, double y1, double x2, double y2)
         : TQCornerShape(layerId, stEllipse, x1, y1, x2, y2) {}
 
@@ -14,7 +14,7 @@ public:
     // Rotating leaves the ellipse as it is: it stays axis-aligned.
     void Rotate(double angleDeg, double cx, double cy) override;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
 };

@@ -4,14 +4,14 @@
 #include "canvas/QCornerShape.h"
 
 class TQLine final : public TQCornerShape {
-public:
+  public:
     TQLine(int layerId, double x1, double y1, double x2, double y2)
         : TQCornerShape(layerId, stLine, x1, y1, x2, y2) {}
 
     // Within tolerance of the segment.
     bool HitTest(double x, double y, double tolerance) const override;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
 };

@@ -5,7 +5,7 @@
 #include "canvas/QShape.h"
 
 class TQPoint final : public TQShape {
-public:
+  public:
     TQPoint(int layerId, double x, double y);
 
     bool HitTest(double x, double y, double tolerance) const override;
@@ -16,7 +16,7 @@ public:
     // Half the side of the bounding box, world units.
     int Radius = 3;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
     void MapPoints(const TPointMap& map) override;

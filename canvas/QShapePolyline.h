@@ -9,7 +9,7 @@
 #include <vector>
 
 class TQPolyline final : public TQShape {
-public:
+  public:
     TQPolyline(int layerId, int shapeType, bool closed)
         : TQShape(layerId, shapeType), Closed(closed) {}
 
@@ -31,11 +31,11 @@ public:
     std::vector<TVertex> Vertices;
     bool Closed;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
     void MapPoints(const TPointMap& map) override;
 
-private:
+  private:
     bool InRange(int i) const { return i >= 0 && i < VertexCount(); }
 };

@@ -5,7 +5,7 @@
 #include "canvas/QCornerShape.h"
 
 class TQRectangle final : public TQCornerShape {
-public:
+  public:
     // ShapeType is Kind + 1.
     TQRectangle(int layerId, double x1, double y1, double x2, double y2, double value, int kind);
 
@@ -18,7 +18,7 @@ public:
     // World units.
     double CornerRadius = 10.0;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
 };

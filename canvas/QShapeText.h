@@ -9,7 +9,7 @@ enum TTextHAlign { taLeft = 0, taCenter = 1, taRight = 2 };
 enum TTextVAlign { taTop = 0, taMiddle = 1, taBottom = 2 };
 
 class TQText final : public TQShape {
-public:
+  public:
     // UserText2 starts as a copy of the text.
     TQText(int layerId, double x, double y, const QString& text, int fontIndex);
 
@@ -31,7 +31,7 @@ public:
     bool Bold = false;
     bool Italic = false;
 
-protected:
+  protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
     // The anchor is the only defining point: scaling moves it and keeps Size.

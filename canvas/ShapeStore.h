@@ -44,7 +44,7 @@ struct TTextInfo {
 };
 
 class TShapeStore {
-public:
+  public:
     TShapeStore();
     virtual ~TShapeStore();
     TShapeStore(const TShapeStore&) = delete;
@@ -242,11 +242,11 @@ public:
     // The back buffer must be rebuilt.
     bool Dirty = true;
 
-protected:
+  protected:
     // Called before the shape ids start again.
     virtual void BeforeShapeIdsReset() {}
 
-private:
+  private:
     int LayerOrDefault(int layer);
     // Gives the shape its layer's Color and LineWidth, then adds it.
     int AddWithLayerPen(std::unique_ptr<TQShape> shape);

@@ -15,7 +15,7 @@ struct TWorldBox {
 };
 
 class TViewTransform {
-public:
+  public:
     // World units.
     double Left = 0, Right = 1000, Top = 1000, Bottom = 0;
     // Client size in pixels.
@@ -44,7 +44,7 @@ public:
 
     void ResetToDefault() { Left = 0, Right = 1000, Top = 1000, Bottom = 0; }
 
-private:
+  private:
     bool HasArea() const { return Width > 0 && Height > 0; }
     double Aspect() const { return static_cast<double>(Width) / (Height > 0 ? Height : 1); }
 };

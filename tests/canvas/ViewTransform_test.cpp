@@ -109,7 +109,7 @@ TEST(ViewTransform, ResizeGrowsToTheNewAspect) {
 }
 
 class ZoomExtentsTest : public ::testing::Test {
-protected:
+  protected:
     TCanvasModel model;
 };
 
