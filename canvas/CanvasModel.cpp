@@ -1,5 +1,7 @@
 #include "canvas/CanvasModel.h"
 
+#include "canvas/ShapePrefetch.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -136,8 +138,9 @@ TCanvasHost& TCanvasModel::Host() const {
 int TCanvasModel::HitTest(double x, double y) const {
     const double worldPerPixel = GetViewWidth() / (clientWidth_ > 0 ? clientWidth_ : 1);
     const auto& shapes = Shapes();
-    for (auto it = shapes.rbegin(); it != shapes.rend(); ++it) {
-        const TQShape& shape = **it;
+    for (size_t i = shapes.size(); i-- > 0;) {
+        if (i >= kPrefetchAhead) PrefetchShape(shapes[i - kPrefetchAhead].get());
+        const TQShape& shape = *shapes[i];
         if (!shape.Visible) continue;
         const int pixels =
             shape.LineWidth >= kWideLinePixels ? shape.LineWidth : kHitTolerancePixels;

@@ -195,28 +195,34 @@ void TShapeStore::DeleteShape(int id) {
 }
 
 void TShapeStore::DeleteSelectedShapes() {
-    RemoveShapes([](const TQShape& shape) { return shape.Selected; });
+    // Every listed id goes, so the list need not be searched.
     SelectedIds.clear();
+    RemoveShapes([](const TQShape& shape) { return shape.Selected; });
     Redraw();
 }
 
 template <class Predicate>
 void TShapeStore::RemoveShapes(Predicate&& doomed) {
+    // One pass: a shape that stays moves down over the removed ones, and its index entry
+    // follows it while the shape is at hand.
     size_t kept = 0;
-    size_t firstRemoved = shapes_.size();
     for (size_t i = 0; i < shapes_.size(); ++i) {
+        if (i + kPrefetchAhead < shapes_.size()) PrefetchShape(shapes_[i + kPrefetchAhead].get());
+        const int id = shapes_[i]->Id;
         if (doomed(*shapes_[i])) {
-            indexOfId_.erase(shapes_[i]->Id);
-            firstRemoved = std::min(firstRemoved, i);
-        } else {
-            boxes_[kept] = boxes_[i];
-            shapes_[kept++] = std::move(shapes_[i]);
+            indexOfId_.erase(id);
+            continue;
         }
+        if (kept != i) {
+            indexOfId_[id] = kept;
+            boxes_[kept] = boxes_[i];
+            shapes_[kept] = std::move(shapes_[i]);
+        }
+        ++kept;
     }
-    if (firstRemoved == shapes_.size()) return;
+    if (kept == shapes_.size()) return;
     shapes_.resize(kept);
     boxes_.resize(kept);
-    ReindexFrom(firstRemoved);
     // One pass over the list afterwards: removing ids one by one costs the list's length per
     // deleted shape.
     std::erase_if(SelectedIds, [this](int id) { return !indexOfId_.contains(id); });

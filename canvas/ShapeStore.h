@@ -13,6 +13,7 @@
 #include "canvas/QFontEntry.h"
 #include "canvas/QLayer.h"
 #include "canvas/QShape.h"
+#include "canvas/ShapePrefetch.h"
 
 #include <memory>
 #include <span>
@@ -272,10 +273,12 @@ class TShapeStore {
     // Selects every shape for which chosen is true, appending its id, in drawing order.
     template <class Predicate>
     void SelectWhere(Predicate&& chosen) {
-        for (auto& shape : shapes_) {
-            if (!chosen(*shape)) continue;
-            shape->Selected = true;
-            SelectedIds.push_back(shape->Id);
+        for (size_t i = 0; i < shapes_.size(); ++i) {
+            if (i + kPrefetchAhead < shapes_.size()) PrefetchShape(shapes_[i + kPrefetchAhead].get());
+            TQShape& shape = *shapes_[i];
+            if (!chosen(shape)) continue;
+            shape.Selected = true;
+            SelectedIds.push_back(shape.Id);
         }
     }
     // Removes every shape for which doomed is true, keeping the order of the rest.

@@ -9,6 +9,8 @@
 #include "canvas/MapRenderer.h"
 #include "canvas/QPainterSurface.h"
 
+#include "benchmarks/canvas/MedianReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -178,31 +180,6 @@ void RenderBare(benchmark::State& state, const std::vector<TPrimitive>& primitiv
     }
 }
 
-// Median real time per frame in ms, by benchmark name.
-class TCollectingReporter : public benchmark::ConsoleReporter {
-  public:
-    std::map<std::string, double> msPerFrame;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            // With repetitions, the median stands for the benchmark.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-            msPerFrame[run.run_name.str()] =
-                run.GetAdjustedRealTime() *
-                benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
-                benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-    }
-};
-
-void PrintRatio(TCollectingReporter& reporter, const char* label, const std::string& ours,
-                const std::string& reference, const char* goal) {
-    // A filter may have left either out.
-    if (!reporter.msPerFrame.count(ours) || !reporter.msPerFrame.count(reference)) return;
-    const double a = reporter.msPerFrame[ours], b = reporter.msPerFrame[reference];
-    std::printf("%-36s %9.2f ms  vs %9.2f ms  ratio %.2f  (goal %s)\n", label, a, b, a / b, goal);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -230,14 +207,14 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("model/cull_10k_alone", RenderModel, inView)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
-    TCollectingReporter reporter;
+    TMedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
-    PrintRatio(reporter, "(a) 100,000 track points", "model/a_track_points", "bare/a_track_points",
+    reporter.PrintRatio("(a) 100,000 track points", "model/a_track_points", "bare/a_track_points",
                "<= 1.3");
-    PrintRatio(reporter, "(b) 100,000 lines", "model/b_lines", "bare/b_lines", "<= 1.3");
-    PrintRatio(reporter, "(c) 1,000,000 mixed shapes", "model/c_mixed", "bare/c_mixed", "<= 1.3");
-    PrintRatio(reporter, "1,000,000 shapes, 1 % in view", "model/cull_1M_1pct_in_view",
+    reporter.PrintRatio("(b) 100,000 lines", "model/b_lines", "bare/b_lines", "<= 1.3");
+    reporter.PrintRatio("(c) 1,000,000 mixed shapes", "model/c_mixed", "bare/c_mixed", "<= 1.3");
+    reporter.PrintRatio("1,000,000 shapes, 1 % in view", "model/cull_1M_1pct_in_view",
                "model/cull_10k_alone", "<= 2");
     return 0;
 }
