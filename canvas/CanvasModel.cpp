@@ -139,7 +139,7 @@ int TCanvasModel::HitTest(double x, double y) const {
     const double worldPerPixel = GetViewWidth() / (clientWidth_ > 0 ? clientWidth_ : 1);
     const auto& shapes = Shapes();
     for (size_t i = shapes.size(); i-- > 0;) {
-        if (i >= kPrefetchAhead) PrefetchShape(shapes[i - kPrefetchAhead].get());
+        PrefetchBefore(shapes, i);
         const TQShape& shape = *shapes[i];
         if (!shape.Visible) continue;
         const int pixels =

@@ -3,7 +3,6 @@
 #include "canvas/MapGrid.h"
 #include "canvas/QShapePoint.h"
 #include "canvas/QShapeText.h"
-#include "canvas/ShapePrefetch.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,6 +14,7 @@ namespace {
 // nothing to the picture.
 constexpr int kPointMergePixels = 2;
 constexpr int kTextCellPixels = 60;
+constexpr size_t kPrefetchAhead = 8;
 
 struct TFrame {
     const TCanvasModel& Model;
@@ -96,7 +96,12 @@ void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
         if (frame.Drawn >= kMaxDrawnShapes) return;
         if (!frame.MayBeInView(boxes[i])) continue;
         // Shapes lie apart on the heap; fetching ahead hides the wait when most are in view.
-        if (i + kPrefetchAhead < shapes.size()) PrefetchShape(shapes[i + kPrefetchAhead].get());
+        if (i + kPrefetchAhead < shapes.size()) {
+            const char* ahead = reinterpret_cast<const char*>(shapes[i + kPrefetchAhead].get());
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + 64);
+            __builtin_prefetch(ahead + 128);
+        }
         const TQShape& shape = *shapes[i];
         if (!frame.InView(shape)) continue;
         const int type = shape.ShapeType;

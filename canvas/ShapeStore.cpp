@@ -207,7 +207,7 @@ void TShapeStore::RemoveShapes(Predicate&& doomed) {
     // follows it while the shape is at hand.
     size_t kept = 0;
     for (size_t i = 0; i < shapes_.size(); ++i) {
-        if (i + kPrefetchAhead < shapes_.size()) PrefetchShape(shapes_[i + kPrefetchAhead].get());
+        PrefetchAfter(shapes_, i);
         const int id = shapes_[i]->Id;
         if (doomed(*shapes_[i])) {
             indexOfId_.erase(id);

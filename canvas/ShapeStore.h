@@ -274,7 +274,7 @@ class TShapeStore {
     template <class Predicate>
     void SelectWhere(Predicate&& chosen) {
         for (size_t i = 0; i < shapes_.size(); ++i) {
-            if (i + kPrefetchAhead < shapes_.size()) PrefetchShape(shapes_[i + kPrefetchAhead].get());
+            PrefetchAfter(shapes_, i);
             TQShape& shape = *shapes_[i];
             if (!chosen(shape)) continue;
             shape.Selected = true;
