@@ -14,6 +14,7 @@ TCanvasInteraction::TCanvasInteraction(TCanvasModel& model)
     : model_(model),
       select_(model),
       pan_(model),
+      measure_(model),
       zoomWindow_(model),
       dynamicZoom_(model),
       rectangle_(model, stRectangle),
@@ -66,6 +67,7 @@ void TCanvasInteraction::MouseDown(int button, int shift, int px, int py) {
     } else {
         model_.Host().WorldMouseDown(button, shift, model_.DrawMode, at.World.X, at.World.Y);
         if (button == mbRight) {
+            if (!model_.PointPending && !model_.ToolActive) measure_.Begin(at);
             // The measure keeps the last press point for the move events' magnitude.
             return;
         }
@@ -97,6 +99,8 @@ void TCanvasInteraction::MouseMove(int shift, int px, int py) {
         model_.RubberX = at.World.X;
         model_.RubberY = at.World.Y;
         model_.Invalidate();
+    } else if (model_.Measuring) {
+        measure_.Move(at);
     }
 }
 
@@ -109,7 +113,9 @@ void TCanvasInteraction::FireWorldMouseMove(const TToolEvent& at) {
 }
 
 void TCanvasInteraction::MouseUp(int button, int, int, int) {
-    if (button == mbMiddle && model_.Panning) {
+    if (button == mbRight && model_.Measuring) {
+        measure_.End();
+    } else if (button == mbMiddle && model_.Panning) {
         pan_.End();
     } else if (button == mbLeft) {
         if (model_.Panning) {

@@ -16,6 +16,7 @@
 
 #include "canvas/CanvasInput.h"
 #include "canvas/DrawingTools.h"
+#include "canvas/MeasureTool.h"
 #include "canvas/SelectTool.h"
 #include "canvas/ViewTools.h"
 
@@ -38,6 +39,7 @@ private:
     TCanvasModel& model_;
     TSelectTool select_;
     TPanTool pan_;
+    TMeasureTool measure_;
     TZoomWindowTool zoomWindow_;
     TDynamicZoomTool dynamicZoom_;
     TTwoClickTool rectangle_, ellipse_, circle_;

@@ -221,6 +221,81 @@ TEST(CanvasInteraction, Scripts) {
     }
 }
 
+// A right press with no drawing under way measures from the press point; the measure shows
+// "on" or "off", its start and end, distance and bearing. The press keeps PressX and PressY,
+// so the move events still measure from the last other press.
+struct TMeasureCase {
+    const char* legend;
+    int drawMode;
+    const char* script;
+    const char* measure;
+    std::vector<std::string> events;
+};
+
+const TMeasureCase kMeasures[] = {
+    {"straight east: bearing 90",
+     0,
+     "<R100,100 ~130,100",
+     "on 100,200 -> 130,200 30.00 90.0",
+     {"down 2 0 0 100,200", "move 0 130,200 238.54 56.98"}},
+    {"the release ends it",
+     0,
+     "<R100,100 ~130,100 >R130,100",
+     "off 100,200 -> 130,200 30.00 90.0",
+     {"down 2 0 0 100,200", "move 0 130,200 238.54 56.98"}},
+    {"straight north: bearing 0",
+     0,
+     "<R100,100 ~100,70",
+     "on 100,200 -> 100,230 30.00 0.0",
+     {"down 2 0 0 100,200", "move 0 100,230 250.80 66.50"}},
+    {"south-west: 225",
+     0,
+     "<R100,100 ~70,130",
+     "on 100,200 -> 70,170 42.43 225.0",
+     {"down 2 0 0 100,200", "move 0 70,170 183.85 67.62"}},
+    {"north-west: 315",
+     0,
+     "<R100,100 ~70,70",
+     "on 100,200 -> 70,230 42.43 315.0",
+     {"down 2 0 0 100,200", "move 0 70,230 240.42 73.07"}},
+    {"no movement: 0 m, bearing 0",
+     0,
+     "<R100,100 ~100,100",
+     "on 100,200 -> 100,200 0.00 0.0",
+     {"down 2 0 0 100,200", "move 0 100,200 223.61 63.43"}},
+    {"the move events measure from the last left press",
+     0,
+     "L10,20 <R100,100 ~130,100",
+     "on 100,200 -> 130,200 30.00 90.0",
+     {"down 1 0 0 10,280", "down 2 0 0 100,200", "move 0 130,200 144.22 -33.69"}},
+    {"a right press during a drawing finishes it and measures nothing",
+     5,
+     "L10,20 L50,20 <R50,20 ~80,20",
+     "off 0,0 -> 0,0 0.00 0.0",
+     {"down 1 0 5 10,280", "cursor cross", "begin 5 10,280", "down 1 0 5 50,280", "end 5 50,280",
+      "cursor default", "move 0 80,280 30.00 0.00"}},
+    {"panning goes before the measure",
+     0,
+     "<R100,100 <M100,100 ~110,100",
+     "on 100,200 -> 100,200 0.00 0.0",
+     {"down 2 0 0 100,200", "down 4 0 0 100,200", "cursor sizeall", "move 0 110,200 10.00 0.00"}},
+};
+
+TEST(CanvasInteraction, Measure) {
+    for (const TMeasureCase& c : kMeasures) {
+        SCOPED_TRACE(c.legend);
+        TScriptedCanvas canvas;
+        canvas.model.DrawMode = c.drawMode;
+        canvas.Run(c.script);
+        const TCanvasModel& m = canvas.model;
+        EXPECT_EQ(Format("%s %g,%g -> %g,%g %.2f %.1f", m.Measuring ? "on" : "off", m.MeasureStartX,
+                         m.MeasureStartY, m.MeasureEndX, m.MeasureEndY, m.MeasureDistance,
+                         m.MeasureBearing),
+                  c.measure);
+        EXPECT_EQ(canvas.host.Log, c.events);
+    }
+}
+
 // The owner's handlers call back into the canvas from inside its events, as the main window's
 // lasso handler does: it reads the polygon, selects, empties the lasso layer and cancels the
 // drawing while the right press that finished the polygon is still running.
