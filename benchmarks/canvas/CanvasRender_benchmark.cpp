@@ -211,10 +211,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
     reporter.PrintRatio("(a) 100,000 track points", "model/a_track_points", "bare/a_track_points",
-               "<= 1.3");
+                        "<= 1.3");
     reporter.PrintRatio("(b) 100,000 lines", "model/b_lines", "bare/b_lines", "<= 1.3");
     reporter.PrintRatio("(c) 1,000,000 mixed shapes", "model/c_mixed", "bare/c_mixed", "<= 1.3");
     reporter.PrintRatio("1,000,000 shapes, 1 % in view", "model/cull_1M_1pct_in_view",
-               "model/cull_10k_alone", "<= 2");
+                        "model/cull_10k_alone", "<= 2");
     return 0;
 }
