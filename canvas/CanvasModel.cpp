@@ -1,5 +1,7 @@
 #include "canvas/CanvasModel.h"
 
+#include "canvas/ShapePrefetch.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -30,6 +32,21 @@ std::optional<TWorldBox> VisibleShapesBox(const TShapeStore& store) {
     }
     return united;
 }
+
+// Stands in for the control while none is set: no cursor, no events.
+class TSilentHost final : public TCanvasHost {
+public:
+    void SetCursor(TCanvasCursor) override {}
+    void ShapeNumberSelected(int, int) override {}
+    void WorldMouseMove(int, double, double, double, double) override {}
+    void WorldMouseDown(int, int, int, double, double) override {}
+    void DrawBegin(int, double, double) override {}
+    void DrawEnd(int, double, double) override {}
+};
+
+// Pixels around the click within which a shape is hit, unless its line is wider.
+constexpr int kHitTolerancePixels = 3;
+constexpr int kWideLinePixels = 4;
 
 // Luminance on a scale of 0 (black) to 255,000 (white).
 int Luminance(TColor c) { return 299 * RedOf(c) + 587 * GreenOf(c) + 114 * BlueOf(c); }
@@ -111,4 +128,36 @@ void TCanvasModel::SetBackgroundColor(TColor color) {
     if (color == BackgroundColor) return;
     BackgroundColor = color;
     Redraw();
+}
+
+TCanvasHost& TCanvasModel::Host() const {
+    static TSilentHost silent;
+    return host_ ? *host_ : silent;
+}
+
+int TCanvasModel::HitTest(double x, double y) const {
+    const double worldPerPixel = GetViewWidth() / (clientWidth_ > 0 ? clientWidth_ : 1);
+    const auto& shapes = Shapes();
+    for (size_t i = shapes.size(); i-- > 0;) {
+        PrefetchBefore(shapes, i);
+        const TQShape& shape = *shapes[i];
+        if (!shape.Visible) continue;
+        const int pixels =
+            shape.LineWidth >= kWideLinePixels ? shape.LineWidth : kHitTolerancePixels;
+        if (shape.HitTest(x, y, pixels * worldPerPixel)) return shape.Id;
+    }
+    return -1;
+}
+
+void TCanvasModel::AbandonDrawing() {
+    ToolActive = false;
+    PointPending = false;
+    PendingShape.reset();
+    Host().SetCursor(TCanvasCursor::Default);
+    Invalidate();
+}
+
+void TCanvasModel::CancelDrawing() {
+    SwallowNextClick = false;
+    AbandonDrawing();
 }

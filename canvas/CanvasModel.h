@@ -3,14 +3,24 @@
 // edges with the client size, and the display fields that the back buffer and the overlays
 // are painted from. TOrvaltCanvas adds the widget; tests and the renderer use this alone.
 
+#include "canvas/CanvasHost.h"
 #include "canvas/QShapePolyline.h"
 #include "canvas/ShapeStore.h"
+#include "canvas/SoundingList.h"
 #include "canvas/ViewTransform.h"
 
 #include <memory>
+#include <string>
+#include <vector>
+
+// An event mark's number at its grid position.
+struct TNumberLabel {
+    double X = 0, Y = 0;
+    int Number = 0;
+};
 
 class TCanvasModel : public TShapeStore {
-  public:
+public:
     // The view as a value, with the current client size.
     TViewTransform View() const;
     int ClientWidth() const { return clientWidth_; }
@@ -61,6 +71,53 @@ class TCanvasModel : public TShapeStore {
     int BigNumberCorner = 0;
     int PositionTextCorner = 0;
 
+    // Overlay data (MapOverlays.h draws it). Each operation asks for a repaint and never marks
+    // the drawing Dirty, so the map tick may call them every time.
+    // Stores a depth label unless one lies closer than SoundingMinSpacing (see TSoundingList).
+    void AddSounding(double x, double y, double z);
+    void ClearSoundings();
+    const std::vector<TSounding>& GetSoundings() const { return Soundings.Items(); }
+    void SetSoundingStyle(bool visible, double minSpacing, const QString& fontName, int fontSize,
+                          TColor color);
+    void AddNumberLabel(double x, double y, int number);
+    void ClearNumberLabels();
+    void SetDepthOverlay(double hi, double lo, bool show);
+    void SetSpeedOverlay(double knots, bool show);
+    // Move to the next corner, 3 wrapping to 0.
+    void CycleBigNumberCorner();
+    void CyclePositionTextCorner();
+    void SetHeadingValid(bool valid);
+    // The map tick's position line, whether the receiver gives no position, and the fix
+    // quality that colours the box.
+    void SetPositionOverlay(const std::string& ggaOverlayText, bool emptyGGA, int fixQuality);
+    // The distance-and-bearing measure in world units; UpdateMeasure acts only while Measuring.
+    void BeginMeasure(double x, double y);
+    void UpdateMeasure(double x, double y, double distance, double bearing);
+    void EndMeasure();
+    // The client pixel lies on the position box (as drawn at PositionTextCorner).
+    bool IsOnPositionText(int px, int py) const;
+
+    TSoundingList Soundings;
+    bool SoundingsVisible = true;
+    double SoundingMinSpacing = 10.0;
+    QString SoundingFontName = "Arial";
+    int SoundingFontSize = 12;
+    TColor SoundingColor = kBlack;
+    std::vector<TNumberLabel> NumberLabels;
+    // Metres and knots of the big numbers.
+    double DepthHi = 0, DepthLo = 0;
+    bool ShowDepth = false;
+    double SpeedKn = 0;
+    bool ShowSpeed = false;
+    // False marks the heading part ("THdg:" onward) of the position line in red.
+    bool HeadingValid = true;
+    std::string GGAOverlayText;
+    bool EmptyGGA = false;
+    int CurrentFixQuality = 0;
+    bool Measuring = false;
+    double MeasureStartX = 0, MeasureStartY = 0, MeasureEndX = 0, MeasureEndY = 0;
+    double MeasureDistance = 0, MeasureBearing = 0;
+
     // The active mouse tool, a drawing sequence under way, its last placed point (anchor), the
     // cursor while drawing (rubber point) and the polyline under construction.
     int DrawMode = 0;
@@ -69,8 +126,41 @@ class TCanvasModel : public TShapeStore {
     double AnchorX = 0, AnchorY = 0, RubberX = 0, RubberY = 0;
     std::unique_ptr<TQPolyline> PendingShape;
 
-  private:
+    // The mouse tools' state (CanvasInteraction.h): keep the tool after a shape is finished;
+    // let the Delete key delete the selection; the left press after a right-button finish is
+    // swallowed; the world point of the last press; middle-button panning and dynamic zoom
+    // under way, with the pixel they last acted at.
+    bool KeepDrawMode = false;
+    bool AllowDeleteKey = false;
+    bool SwallowNextClick = false;
+    double PressX = 0, PressY = 0;
+    bool Panning = false;
+    bool DragZooming = false;
+    TPixel DragPixel;
+
+    // The id of the topmost visible shape within 3 pixels of the world point (x, y), or its
+    // LineWidth in pixels when that is 4 or more; -1 when none. Layer visibility aside.
+    int HitTest(double x, double y) const;
+    // Ends a drawing under way without an event (Escape): the polyline under construction is
+    // destroyed, ToolActive and PointPending are cleared, the cursor is the default again and
+    // the rubber band goes. DrawMode stays.
+    void AbandonDrawing();
+    // As AbandonDrawing, and the next left press is not swallowed either.
+    void CancelDrawing();
+
+    // The control showing the canvas (its cursor and the owner's events); a silent one until
+    // a host is set. The host must outlive the model or be reset to nullptr.
+    void SetHost(TCanvasHost* host) { host_ = host; }
+    TCanvasHost& Host() const;
+
+protected:
+    // A polyline under construction holds a reserved id; it goes before the ids start again.
+    void BeforeShapeIdsReset() override { CancelDrawing(); }
+
+private:
     bool ApplyView(const TViewTransform& view);
+
+    TCanvasHost* host_ = nullptr;
 
     int clientWidth_ = 400;
     int clientHeight_ = 300;

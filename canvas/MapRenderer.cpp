@@ -5,7 +5,9 @@
 #include "canvas/QShapeText.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <typeinfo>
 #include <vector>
 
 namespace {
@@ -14,16 +16,20 @@ namespace {
 // nothing to the picture.
 constexpr int kPointMergePixels = 2;
 constexpr int kTextCellPixels = 60;
-constexpr size_t kPrefetchAhead = 8;
+constexpr size_t kPrefetchAhead = 32;
 
 struct TFrame {
     const TCanvasModel& Model;
     TDrawSurface& Surface;
     TPixelMapper Mapper;
     int Width, Height;
-    // World size of one pixel.
+    // World size of one pixel, and its inverse: pixels per world unit.
     double PixelSize;
-    std::vector<bool> VisibleLayers;
+    double PixelsPerUnit;
+    // The merge test's pixels (one scale for both axes) are the drawing's pixels.
+    bool SquarePixels;
+    // One byte per layer id: a plain load per shape, where std::vector<bool> shifts and masks.
+    std::vector<char> VisibleLayers;
     int Drawn = 0;
 
     bool LayerVisible(int id) const {
@@ -41,25 +47,43 @@ struct TFrame {
     }
 
     void Draw(const TQShape& shape) {
-        // Shapes come in runs of one colour; the rule is worked out once per run.
-        if (shape.Color != LastColor) {
-            LastColor = shape.Color;
-            LastContrast = Model.ContrastColor(shape.Color);
-        }
-        shape.DrawInColor(Surface, Mapper, LastContrast);
+        shape.DrawInColor(Surface, Mapper, Contrast(shape.Color));
         ++Drawn;
     }
 
-    int PixelX(double x) const { return SaturatedTrunc((x - Model.ViewLeft) / PixelSize); }
-    int PixelY(double y) const { return SaturatedTrunc((Model.ViewTop - y) / PixelSize); }
+    // A point whose pixel the merge test has worked out. With square pixels that is the pixel
+    // the drawing would compute again; a track is mostly points, so it is used as it is.
+    void DrawPoint(const TQPoint& point, TPixel pixel) {
+        if (!SquarePixels) return Draw(point);
+        point.DrawAtPixel(Surface, pixel, point.DrawnColor(Contrast(point.Color)));
+        ++Drawn;
+    }
 
-    // The last colour drawn and what the contrast rule made of it.
-    TColor LastColor = -1;
-    TColor LastContrast = 0;
+    // Shapes come in runs of a few colours (the track layers); the rule is worked out once
+    // for each colour held in a small round-robin cache.
+    TColor Contrast(TColor color) {
+        for (const auto& [known, contrast] : ContrastCache) {
+            if (known == color) return contrast;
+        }
+        const TColor contrast = Model.ContrastColor(color);
+        ContrastCache[NextCacheSlot] = {color, contrast};
+        NextCacheSlot = (NextCacheSlot + 1) % ContrastCache.size();
+        return contrast;
+    }
+
+    // A multiplication instead of a division per coordinate: dense tracks call these for every
+    // point, and a last-bit difference only moves a merge by one pixel.
+    int PixelX(double x) const { return SaturatedTrunc((x - Model.ViewLeft) * PixelsPerUnit); }
+    int PixelY(double y) const { return SaturatedTrunc((Model.ViewTop - y) * PixelsPerUnit); }
+
+    // Colours and what the contrast rule made of them; -1 is no colour.
+    std::array<std::pair<TColor, TColor>, 8> ContrastCache{
+        {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}}};
+    size_t NextCacheSlot = 0;
 };
 
-std::vector<bool> VisibleLayerSet(const TShapeStore& store) {
-    std::vector<bool> visible(store.NextLayerId() + 1, false);
+std::vector<char> VisibleLayerSet(const TShapeStore& store) {
+    std::vector<char> visible(store.NextLayerId() + 1, false);
     for (const auto& layer : store.Layers()) {
         if (layer->Visible && layer->Id >= 0 && layer->Id <= store.NextLayerId()) {
             visible[layer->Id] = true;
@@ -68,17 +92,20 @@ std::vector<bool> VisibleLayerSet(const TShapeStore& store) {
     return visible;
 }
 
-// A point close to the last point drawn is skipped; otherwise it becomes the last point.
-bool MergesWithLastPoint(const TFrame& frame, const TQShape& shape, TPixel& lastPoint) {
-    const auto* point = dynamic_cast<const TQPoint*>(&shape);
-    if (!point) return false;
-    const TPixel p{frame.PixelX(point->X), frame.PixelY(point->Y)};
+// A point close to the last point drawn is skipped; otherwise it is drawn and becomes the last
+// point. False for a shape that is not a TQPoint.
+bool DrawOrMergePoint(TFrame& frame, const TQShape& shape, TPixel& lastPoint) {
+    // TQPoint is final: comparing the type is exact and much cheaper than a dynamic_cast.
+    if (typeid(shape) != typeid(TQPoint)) return false;
+    const auto& point = static_cast<const TQPoint&>(shape);
+    const TPixel p{frame.PixelX(point.X), frame.PixelY(point.Y)};
     if (std::abs(p.X - lastPoint.X) <= kPointMergePixels &&
         std::abs(p.Y - lastPoint.Y) <= kPointMergePixels) {
         return true;
     }
     lastPoint = p;
-    return false;
+    frame.DrawPoint(point, p);
+    return true;
 }
 
 bool BelowHalfPixel(const TFrame& frame, const TQShape& shape) {
@@ -99,7 +126,6 @@ void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
         if (i + kPrefetchAhead < shapes.size()) {
             const char* ahead = reinterpret_cast<const char*>(shapes[i + kPrefetchAhead].get());
             __builtin_prefetch(ahead);
-            __builtin_prefetch(ahead + 64);
             __builtin_prefetch(ahead + 128);
         }
         const TQShape& shape = *shapes[i];
@@ -109,7 +135,7 @@ void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
             if (const auto* text = dynamic_cast<const TQText*>(&shape)) texts.push_back(text);
             continue;
         }
-        if (type == stPoint && MergesWithLastPoint(frame, shape, lastPoint)) continue;
+        if (type == stPoint && DrawOrMergePoint(frame, shape, lastPoint)) continue;
         if (type != stRectangle && type != stLine && type != stPoint &&
             BelowHalfPixel(frame, shape))
             continue;
@@ -146,7 +172,11 @@ int DrawShapes(const TCanvasModel& model, TDrawSurface& surface) {
                  width,
                  height,
                  viewWidth / width,
+                 width / viewWidth,
+                 false,
                  VisibleLayerSet(model)};
+    frame.SquarePixels = frame.Mapper.ScaleX() == frame.PixelsPerUnit &&
+                         frame.Mapper.ScaleY() == frame.PixelsPerUnit;
     std::vector<const TQText*> texts;
     DrawNonTexts(frame, texts);
     DrawTexts(frame, texts);

@@ -1,5 +1,6 @@
 #include "canvas/OrvaltCanvas.h"
 
+#include "canvas/CanvasInteraction.h"
 #include "canvas/MapOverlays.h"
 #include "canvas/MapRenderer.h"
 #include "canvas/ProjectFile.h"
@@ -46,9 +47,11 @@ TOrvaltCanvas::TOrvaltCanvas(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     resize(kDefaultWidth, kDefaultHeight);
+    SetHost(this);
+    Input = std::make_unique<TCanvasInteraction>(*this);
 }
 
-TOrvaltCanvas::~TOrvaltCanvas() = default;
+TOrvaltCanvas::~TOrvaltCanvas() { SetHost(nullptr); }
 
 void TOrvaltCanvas::Invalidate() { update(); }
 
@@ -113,13 +116,52 @@ void TOrvaltCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (Input && button != 0) Input->MouseUp(button, ShiftCode(event->modifiers()), p.x(), p.y());
 }
 
-// The second press of a double click is a press like the first, then the owner hears of it.
+// The second press of a double click is a press like the first, then the owner hears of it;
+// only the left button double-clicks.
 void TOrvaltCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
-    if (OnDblClick) OnDblClick(this);
+    if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
 }
 
 void TOrvaltCanvas::keyPressEvent(QKeyEvent* event) {
     if (Input) Input->KeyDown(event->key(), ShiftCode(event->modifiers()));
     QWidget::keyPressEvent(event);
+}
+
+void TOrvaltCanvas::SetCursor(TCanvasCursor cursor) {
+    switch (cursor) {
+        case TCanvasCursor::Cross:
+            setCursor(Qt::CrossCursor);
+            break;
+        case TCanvasCursor::SizeAll:
+            setCursor(Qt::SizeAllCursor);
+            break;
+        case TCanvasCursor::Default:
+            unsetCursor();
+            break;
+    }
+}
+
+void TOrvaltCanvas::ShapeNumberSelected(int shapeType, int shapeNumber) {
+    if (OnShapeNumberSelected)
+        OnShapeNumberSelected(this, static_cast<short>(shapeType), shapeNumber);
+}
+
+void TOrvaltCanvas::WorldMouseMove(int shift, double x, double y, double magnitude, double angle) {
+    if (OnWorldMouseMove) OnWorldMouseMove(this, static_cast<short>(shift), x, y, magnitude, angle);
+}
+
+void TOrvaltCanvas::WorldMouseDown(int button, int shift, int action, double x, double y) {
+    if (OnWorldMouseDown) {
+        OnWorldMouseDown(this, static_cast<short>(button), static_cast<short>(shift),
+                         static_cast<short>(action), x, y);
+    }
+}
+
+void TOrvaltCanvas::DrawBegin(int shapeType, double x, double y) {
+    if (OnDrawBegin) OnDrawBegin(this, static_cast<short>(shapeType), x, y);
+}
+
+void TOrvaltCanvas::DrawEnd(int shapeType, double x, double y) {
+    if (OnDrawEnd) OnDrawEnd(this, static_cast<short>(shapeType), x, y);
 }

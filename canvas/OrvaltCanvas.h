@@ -5,8 +5,9 @@
 // of changes within one event (one map tick) cost one rebuild at the next paint.
 //
 // The mouse wheel zooms about the cursor. Mouse buttons, moves and keys go to Input, the
-// active tools, in client pixels. The owner binds the five events; an unbound event is empty
-// and not called.
+// mouse tools (TCanvasInteraction by default), in client pixels. The widget is their host: it
+// shows their cursor over itself and passes their events to the owner, who binds the five
+// events; an unbound event is empty and not called.
 
 #include "canvas/CanvasInput.h"
 #include "canvas/CanvasModel.h"
@@ -17,7 +18,7 @@
 #include <memory>
 #include <string>
 
-class TOrvaltCanvas : public QWidget, public TCanvasModel {
+class TOrvaltCanvas : public QWidget, public TCanvasModel, private TCanvasHost {
     Q_OBJECT
 
   public:
@@ -49,7 +50,7 @@ class TOrvaltCanvas : public QWidget, public TCanvasModel {
     std::function<void(TOrvaltCanvas* Sender, short ShapeType, double X, double Y)> OnDrawEnd;
     std::function<void(TOrvaltCanvas* Sender)> OnDblClick;
 
-    // The tools fed by the mouse and the keys; none by default.
+    // The tools fed by the mouse and the keys.
     std::unique_ptr<TCanvasInput> Input;
 
   protected:
@@ -63,5 +64,12 @@ class TOrvaltCanvas : public QWidget, public TCanvasModel {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void SetCursor(TCanvasCursor cursor) override;
+    void ShapeNumberSelected(int shapeType, int shapeNumber) override;
+    void WorldMouseMove(int shift, double x, double y, double magnitude, double angle) override;
+    void WorldMouseDown(int button, int shift, int action, double x, double y) override;
+    void DrawBegin(int shapeType, double x, double y) override;
+    void DrawEnd(int shapeType, double x, double y) override;
+
     QImage backBuffer_;
 };

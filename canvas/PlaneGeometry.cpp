@@ -23,3 +23,14 @@ TWorldPoint RotatePoint(TWorldPoint p, double angleDeg, double cx, double cy) {
 TWorldPoint ScalePoint(TWorldPoint p, double sx, double sy, double cx, double cy) {
     return {(p.X - cx) * sx + cx, (p.Y - cy) * sy + cy};
 }
+
+bool PointInPolygon(double x, double y, std::span<const TVertex> polygon) {
+    bool inside = false;
+    const size_t n = polygon.size();
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double xi = polygon[i].X, yi = polygon[i].Y;
+        const double xj = polygon[j].X, yj = polygon[j].Y;
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+    }
+    return inside;
+}

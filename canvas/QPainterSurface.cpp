@@ -43,8 +43,6 @@ QRect OutlineBox(int left, int top, int right, int bottom) {
 
 }  // namespace
 
-QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
-
 TColor ToTColor(const QColor& color) {
     return (color.blue() << 16) | (color.green() << 8) | color.red();
 }
@@ -103,12 +101,17 @@ void TQPainterSurface::SetBrush(TColor color, int style) {
 
 void TQPainterSurface::SetBrushStyle(int style) { SetBrush(brushColor_, style); }
 
-void TQPainterSurface::SetFont(const QString& name, int sizePoints, bool bold, bool italic) {
+QFont ScreenFont(const QString& name, int sizePoints, bool bold, bool italic) {
     QFont font(ScreenFontFamily(name));
     const int pixels = static_cast<int>(std::lround(sizePoints * kScreenDpi / kPointsPerInch));
     font.setPixelSize(std::max(1, pixels));
     font.setWeight(name == "Arial Black" ? QFont::Black : bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
+    return font;
+}
+
+void TQPainterSurface::SetFont(const QString& name, int sizePoints, bool bold, bool italic) {
+    const QFont font = ScreenFont(name, sizePoints, bold, italic);
     if (font == font_) return;
     font_ = font;
     metrics_.reset();
@@ -172,8 +175,14 @@ void TQPainterSurface::SetPixel(int x, int y, TColor color) {
 void TQPainterSurface::FillRect(int left, int top, int right, int bottom) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
-    painter_.fillRect(QRect(left, top, right - left, bottom - top),
-                      QBrush(ToQColor(brushColor_), ToQtBrushStyle(brushStyle_)));
+    const QRect box(left, top, right - left, bottom - top);
+    const Qt::BrushStyle style = ToQtBrushStyle(brushStyle_);
+    // A plain colour takes the raster engine's fast path and builds no brush.
+    if (style == Qt::SolidPattern) {
+        painter_.fillRect(box, ToQColor(brushColor_));
+    } else {
+        painter_.fillRect(box, QBrush(ToQColor(brushColor_), style));
+    }
 }
 
 void TQPainterSurface::Rectangle(int left, int top, int right, int bottom) {

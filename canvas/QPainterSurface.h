@@ -77,11 +77,17 @@ private:
     std::optional<QFontMetrics> metrics_;
 };
 
-// The QColor of a TColor (0x00BBGGRR), and back.
-QColor ToQColor(TColor color);
+// The QColor of a TColor (0x00BBGGRR), and back. Inline, so that the colour is built where it
+// is stored: a QColor returned from another unit is reassembled from 16-bit halves, which
+// stalls every point of a track.
+constexpr QColor ToQColor(TColor color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
 TColor ToTColor(const QColor& color);
 
 // Fonts the program names that Debian lacks, with the metric-compatible family used instead.
 const std::map<QString, QString>& FontSubstitutes();
 // The family drawn for a font name: the name when the system has it, else its substitute.
 QString ScreenFontFamily(const QString& name);
+// The font SetFont draws with, for measuring text without a surface.
+QFont ScreenFont(const QString& name, int sizePoints, bool bold, bool italic);

@@ -10,7 +10,7 @@ void TQShape::Draw(TDrawSurface& surface, double viewLeft, double viewRight, dou
 
 void TQShape::DrawInColor(TDrawSurface& surface, const TPixelMapper& view, TColor color) const {
     if (!Visible) return;
-    DrawShape(surface, view, Selected ? kRed : color);
+    DrawShape(surface, view, DrawnColor(color));
 }
 
 void TQShape::Move(double dx, double dy) {

@@ -30,7 +30,7 @@ enum TShapeTypeCode {
 };
 
 class TQShape {
-  public:
+public:
     TQShape(int layerId, int shapeType) : LayerId(layerId), ShapeType(shapeType) {}
     virtual ~TQShape() = default;
     TQShape(const TQShape&) = delete;
@@ -41,6 +41,8 @@ class TQShape {
               double viewBottom, int width, int height) const;
     // As Draw, with `color` standing in for Color (the canvas's contrast rule).
     void DrawInColor(TDrawSurface& surface, const TPixelMapper& view, TColor color) const;
+    // What a shape drawn in `color` shows: red while selected.
+    TColor DrawnColor(TColor color) const { return Selected ? kRed : color; }
 
     // The world point (x, y) lies on the shape; tolerance in world units.
     virtual bool HitTest(double x, double y, double tolerance) const = 0;
@@ -71,7 +73,7 @@ class TQShape {
     QString UserText1;
     QString UserText2;
 
-  protected:
+protected:
     // drawColor is red for a selected shape, else the colour to draw with.
     virtual void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                            TColor drawColor) const = 0;

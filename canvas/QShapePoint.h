@@ -5,18 +5,20 @@
 #include "canvas/QShape.h"
 
 class TQPoint final : public TQShape {
-  public:
+public:
     TQPoint(int layerId, double x, double y);
 
     bool HitTest(double x, double y, double tolerance) const override;
     void UpdateBounds() override;
+    // Draws the marker at its pixel, worked out by the caller for the current view.
+    void DrawAtPixel(TDrawSurface& surface, TPixel pixel, TColor drawColor) const;
 
     double X, Y;
     double Value = 0;
     // Half the side of the bounding box, world units.
     int Radius = 3;
 
-  protected:
+protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
     void MapPoints(const TPointMap& map) override;

@@ -8,11 +8,6 @@
 
 #include <vector>
 
-struct TVertex {
-    float X = 0;
-    float Y = 0;
-};
-
 class TQPolyline final : public TQShape {
   public:
     TQPolyline(int layerId, int shapeType, bool closed)

@@ -80,8 +80,18 @@ int TShapeStore::AddWithLayerPen(std::unique_ptr<TQShape> shape) {
 }
 
 int TShapeStore::AddShape(std::unique_ptr<TQShape> shape) {
-    const int id = nextShapeId_++;
-    shape->Id = id;
+    shape->Id = nextShapeId_++;
+    return Append(std::move(shape));
+}
+
+int TShapeStore::AddReservedShape(std::unique_ptr<TQShape> shape) {
+    const int id = shape->Id;
+    if (id <= 0 || id >= nextShapeId_ || indexOfId_.contains(id)) shape->Id = nextShapeId_++;
+    return Append(std::move(shape));
+}
+
+int TShapeStore::Append(std::unique_ptr<TQShape> shape) {
+    const int id = shape->Id;
     indexOfId_[id] = shapes_.size();
     boxes_.push_back(CullBoxOf(*shape));
     shapes_.push_back(std::move(shape));
@@ -156,13 +166,19 @@ int TShapeStore::AddText(int layer, const QString& text, double x, double y, int
     return AddShape(std::move(shape));
 }
 
+void TShapeStore::ResetShapeIds() {
+    BeforeShapeIdsReset();
+    shapes_.clear();
+    boxes_.clear();
+    indexOfId_.clear();
+    SelectedIds.clear();
+    nextShapeId_ = 1;
+    Dirty = true;
+}
+
 void TShapeStore::DeleteLayerShapes(int layerId) {
     if (layerId == -1) {
-        shapes_.clear();
-        boxes_.clear();
-        indexOfId_.clear();
-        SelectedIds.clear();
-        nextShapeId_ = 1;
+        ResetShapeIds();
     } else {
         RemoveShapes([layerId](const TQShape& shape) { return shape.LayerId == layerId; });
     }
@@ -191,25 +207,38 @@ void TShapeStore::DeleteShape(int id) {
     RemoveShapes([id](const TQShape& shape) { return shape.Id == id; });
 }
 
+void TShapeStore::DeleteSelectedShapes() {
+    // Every listed id goes, so the list need not be searched.
+    SelectedIds.clear();
+    RemoveShapes([](const TQShape& shape) { return shape.Selected; });
+    Redraw();
+}
+
 template <class Predicate>
 void TShapeStore::RemoveShapes(Predicate&& doomed) {
+    // One pass: a shape that stays moves down over the removed ones, and its index entry
+    // follows it while the shape is at hand.
     size_t kept = 0;
-    size_t firstRemoved = shapes_.size();
     for (size_t i = 0; i < shapes_.size(); ++i) {
+        PrefetchAfter(shapes_, i);
+        const int id = shapes_[i]->Id;
         if (doomed(*shapes_[i])) {
-            const int id = shapes_[i]->Id;
             indexOfId_.erase(id);
-            std::erase(SelectedIds, id);
-            firstRemoved = std::min(firstRemoved, i);
-        } else {
-            boxes_[kept] = boxes_[i];
-            shapes_[kept++] = std::move(shapes_[i]);
+            continue;
         }
+        if (kept != i) {
+            indexOfId_[id] = kept;
+            boxes_[kept] = boxes_[i];
+            shapes_[kept] = std::move(shapes_[i]);
+        }
+        ++kept;
     }
-    if (firstRemoved == shapes_.size()) return;
+    if (kept == shapes_.size()) return;
     shapes_.resize(kept);
     boxes_.resize(kept);
-    ReindexFrom(firstRemoved);
+    // One pass over the list afterwards: removing ids one by one costs the list's length per
+    // deleted shape.
+    std::erase_if(SelectedIds, [this](int id) { return !indexOfId_.contains(id); });
     Dirty = true;
 }
 

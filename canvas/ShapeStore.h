@@ -13,14 +13,20 @@
 #include "canvas/QFontEntry.h"
 #include "canvas/QLayer.h"
 #include "canvas/QShape.h"
+#include "canvas/ShapePrefetch.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 class TQPolyline;
 class TQText;
+
+// The layers of the planned route (run-line generator) and of the lasso polygon.
+inline const QString kRouteLayerName = "Orvalt_Route";
+inline const QString kLassoLayerName = "Orvalt_SelectPoly";
 
 struct TLineEnds {
     bool Found = false;
@@ -102,9 +108,19 @@ class TShapeStore {
     // Makes room for this many shapes in all, so that a reader about to add many adds them
     // without regrowing the store.
     void ReserveShapes(size_t count);
+    // Hands out the next id to a shape that is still being drawn and not yet in the store.
+    int ReserveShapeId() { return nextShapeId_++; }
+    // Appends a shape that holds an id from ReserveShapeId and returns that id. An id that is
+    // no longer free (the ids started again since) is replaced by the next one, so two shapes
+    // never share an id.
+    int AddReservedShape(std::unique_ptr<TQShape> shape);
+    // Destroys every shape, empties SelectedIds and starts shape ids at 1 again. Whatever
+    // holds a reserved id is told first (BeforeShapeIdsReset), so the id is not handed out
+    // twice. The project reader's replace mode goes through here too.
+    void ResetShapeIds();
 
     // Deleting shapes; deleted ids leave SelectedIds too.
-    // -1 deletes every shape and starts ids at 1 again.
+    // -1 deletes every shape and starts ids at 1 again (ResetShapeIds).
     void DeleteLayerShapes(int layerId);
     void DeleteLayerShapesByName(const QString& name);
     void DeleteShape(int id);
@@ -181,6 +197,44 @@ class TShapeStore {
     // Positive: to the front; negative: to the back; 0: nothing.
     void ChangeOrder(int id, int direction);
 
+    // Selection: the Selected flags of the shapes and SelectedIds, the ids in the order
+    // selected. SelectedIds may hold an id more than once; a removal drops every entry of it.
+    // Each operation marks the drawing Dirty unless it says otherwise; only those that say
+    // so repaint.
+    // Unless add, everything is deselected first; an id that names nothing then adds nothing.
+    void SelectShape(int id, bool add);
+    void DeselectShape(int id);
+    // Appends every id, without emptying SelectedIds first.
+    void SelectAll();
+    void ClearSelection();
+    // As ClearSelection, leaving Dirty alone.
+    void ClearSelectionWithoutDirty();
+    void SelectLayerShapes(int layer, bool add);
+    void DeselectLayerShapes(int layer);
+    // Selects exactly the shapes of these layers; repaints.
+    void SelectByLayerIds(const std::vector<int>& layers);
+    void MoveSelected(double dx, double dy);
+    std::vector<int> GetSelectedIds() const { return SelectedIds; }
+    // Counted from the flags, so an id listed twice counts once.
+    int GetSelectedCount() const;
+    // Destroys the selected shapes in one pass and empties SelectedIds; repaints.
+    void DeleteSelectedShapes();
+
+    // Polygon (lasso) selection; a shape passes when a test point of it lies inside the
+    // polygon (PointInPolygon). Both clear the selection first, select nothing for fewer than
+    // three vertices, and repaint.
+    // Every shape but those on "Orvalt_SelectPoly", the lasso itself, whatever its visibility.
+    // Test points: a point, either end of a line, any vertex of a polyline, the four corners
+    // and the centre of a rectangle, the centre of a circle or an ellipse, the anchor of a
+    // text, any of the three points of an arc.
+    void SelectInPolygon(std::span<const TVertex> polygon);
+    // The shapes of the listed layers. Test points: a point, either end of a line, any vertex
+    // of a polyline, the centre of the bounding box of any other kind.
+    void SelectInPolygonOnLayers(std::span<const TVertex> polygon, const std::vector<int>& layers);
+    // The vertices of the last polyline (of two vertices or more) on "Orvalt_Route" or
+    // "Orvalt_SelectPoly", or on any layer when neither layer exists; empty when none.
+    std::vector<TWorldPoint> GetRoutePolyline() const;
+
     // Appends a font table entry from "name,size,styles" and returns its index.
     int AddFont(const QString& spec);
     void ResetTextDefaults();
@@ -195,10 +249,16 @@ class TShapeStore {
     // The back buffer must be rebuilt.
     bool Dirty = true;
 
+  protected:
+    // Called before the shape ids start again.
+    virtual void BeforeShapeIdsReset() {}
+
   private:
     int LayerOrDefault(int layer);
     // Gives the shape its layer's Color and LineWidth, then adds it.
     int AddWithLayerPen(std::unique_ptr<TQShape> shape);
+    // Puts a shape that already has its id on top.
+    int Append(std::unique_ptr<TQShape> shape);
     // Applies to the shape of this id, when there is one, and marks the drawing Dirty.
     template <class Kind = TQShape, class F>
     void Change(int id, F&& change) {
@@ -215,6 +275,17 @@ class TShapeStore {
     template <class Kind>
     const Kind* FindKind(int id) const {
         return dynamic_cast<const Kind*>(FindShape(id));
+    }
+    // Selects every shape for which chosen is true, appending its id, in drawing order.
+    template <class Predicate>
+    void SelectWhere(Predicate&& chosen) {
+        for (size_t i = 0; i < shapes_.size(); ++i) {
+            PrefetchAfter(shapes_, i);
+            TQShape& shape = *shapes_[i];
+            if (!chosen(shape)) continue;
+            shape.Selected = true;
+            SelectedIds.push_back(shape.Id);
+        }
     }
     // Removes every shape for which doomed is true, keeping the order of the rest.
     template <class Predicate>

@@ -5,10 +5,11 @@
 //
 // Prints Google Benchmark's table, then ms per frame and the ratios.
 
-#include "benchmarks/canvas/BenchmarkReport.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/MapRenderer.h"
 #include "canvas/QPainterSurface.h"
+
+#include "benchmarks/canvas/MedianReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -206,14 +207,14 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("model/cull_10k_alone", RenderModel, inView)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
-    TCollectingReporter reporter;
+    TMedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
-    PrintRatio(reporter, "(a) 100,000 track points", "model/a_track_points", "bare/a_track_points",
-               "<= 1.3");
-    PrintRatio(reporter, "(b) 100,000 lines", "model/b_lines", "bare/b_lines", "<= 1.3");
-    PrintRatio(reporter, "(c) 1,000,000 mixed shapes", "model/c_mixed", "bare/c_mixed", "<= 1.3");
-    PrintRatio(reporter, "1,000,000 shapes, 1 % in view", "model/cull_1M_1pct_in_view",
-               "model/cull_10k_alone", "<= 2");
+    reporter.PrintRatio("(a) 100,000 track points", "model/a_track_points", "bare/a_track_points",
+                        "<= 1.3");
+    reporter.PrintRatio("(b) 100,000 lines", "model/b_lines", "bare/b_lines", "<= 1.3");
+    reporter.PrintRatio("(c) 1,000,000 mixed shapes", "model/c_mixed", "bare/c_mixed", "<= 1.3");
+    reporter.PrintRatio("1,000,000 shapes, 1 % in view", "model/cull_1M_1pct_in_view",
+                        "model/cull_10k_alone", "<= 2");
     return 0;
 }

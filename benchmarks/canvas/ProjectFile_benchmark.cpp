@@ -4,7 +4,7 @@
 //
 // Prints Google Benchmark's table, then the ratios and the peak memory of one load.
 
-#include "benchmarks/canvas/BenchmarkReport.h"
+#include "benchmarks/canvas/MedianReporter.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/ProjectFile.h"
 #include "platform/Clock.h"
@@ -139,21 +139,18 @@ int main(int argc, char** argv) {
         }
     }
     benchmark::Initialize(&argc, argv);
-    TCollectingReporter reporter;
+    TMedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
-    // The names Google Benchmark gives runs of one iteration, repeated.
-    const auto key = [](const char* kind, const char* size) {
-        return std::string(kind) + size + "/iterations:1/repeats:3/real_time";
-    };
-    PrintRatio(reporter, "save, 1,000,000 shapes", key("save/", "1M"), key("bare_deflate/", "1M"),
-               "<= 1.3");
-    PrintRatio(reporter, "load, 1,000,000 shapes", key("load/", "1M"), key("bare_inflate/", "1M"),
-               "<= 4, and <= 2000 ms");
-    PrintRatio(reporter, "save, 1,000,000 / 100,000 shapes", key("save/", "1M"),
-               key("save/", "100k"), "<= 12");
-    PrintRatio(reporter, "load, 1,000,000 / 100,000 shapes", key("load/", "1M"),
-               key("load/", "100k"), "<= 12");
+    const auto key = [](const char* kind, const char* size) { return std::string(kind) + size; };
+    reporter.PrintRatio("save, 1,000,000 shapes", key("save/", "1M"), key("bare_deflate/", "1M"),
+                        "<= 1.3");
+    reporter.PrintRatio("load, 1,000,000 shapes", key("load/", "1M"), key("bare_inflate/", "1M"),
+                        "<= 4, and <= 2000 ms");
+    reporter.PrintRatio("save, 1,000,000 / 100,000 shapes", key("save/", "1M"),
+                        key("save/", "100k"), "<= 12");
+    reporter.PrintRatio("load, 1,000,000 / 100,000 shapes", key("load/", "1M"),
+                        key("load/", "100k"), "<= 12");
     PrintLoadMemory(large);
     return 0;
 }

@@ -11,10 +11,10 @@
 namespace {
 
 class TPaintCounter : public QObject {
-  public:
+public:
     int paints = 0;
 
-  protected:
+protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) ++paints;
         return false;
@@ -23,7 +23,7 @@ class TPaintCounter : public QObject {
 
 // Writes down what the widget hands on, one line per call.
 class TRecordingInput : public TCanvasInput {
-  public:
+public:
     explicit TRecordingInput(std::vector<std::string>& log) : log_(log) {}
     void MouseDown(int button, int shift, int px, int py) override {
         log_.push_back(Line("down", button, shift, px, py));
@@ -38,7 +38,7 @@ class TRecordingInput : public TCanvasInput {
         log_.push_back(Line("key", key == Qt::Key_Escape, shift, 0, 0));
     }
 
-  private:
+private:
     static std::string Line(const char* what, int a, int shift, int px, int py) {
         return std::string(what) + " " + std::to_string(a) + " " + std::to_string(shift) + " " +
                std::to_string(px) + "," + std::to_string(py);
@@ -47,7 +47,7 @@ class TRecordingInput : public TCanvasInput {
 };
 
 class OrvaltCanvasTest : public ::testing::Test {
-  protected:
+protected:
     OrvaltCanvasTest() {
         canvas.resize(400, 300);
         canvas.show();
@@ -127,6 +127,47 @@ TEST_F(OrvaltCanvasTest, HandsMouseAndKeysOnInTheCanvasCodes) {
     QApplication::sendEvent(&canvas, &second);
     EXPECT_EQ(doubleClicks, 1);
     EXPECT_EQ(log, std::vector<std::string>{"down 1 0 7,8"});
+}
+
+// The mouse tools are installed by default; their cursor is the widget's own and their events
+// reach the owner with the widget as sender.
+TEST_F(OrvaltCanvasTest, ToolsSetTheCursorOnTheWidgetAndFireTheEvents) {
+    canvas.SetView(0, 300, 400, 0);
+    std::vector<std::string> events;
+    canvas.OnDrawBegin = [&](TOrvaltCanvas* sender, short type, double x, double y) {
+        if (sender == &canvas)
+            events.push_back(QString::asprintf("begin %d %g,%g", type, x, y).toStdString());
+    };
+    canvas.OnDrawEnd = [&](TOrvaltCanvas* sender, short type, double x, double y) {
+        if (sender == &canvas)
+            events.push_back(QString::asprintf("end %d %g,%g", type, x, y).toStdString());
+    };
+    canvas.DrawMode = stRectangle;
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    EXPECT_EQ(canvas.cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
+    QTest::mouseClick(&canvas, Qt::RightButton, Qt::NoModifier, QPoint(50, 60));
+    EXPECT_EQ(canvas.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(events, (std::vector<std::string>{"begin 1 10,280", "end 1 50,240"}));
+    EXPECT_EQ(canvas.ShapeCount(), 1);
+    EXPECT_EQ(canvas.DrawMode, 0);
+    QTest::mousePress(&canvas, Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
+    EXPECT_EQ(canvas.cursor().shape(), Qt::SizeAllCursor);
+    QTest::mouseRelease(&canvas, Qt::MiddleButton, Qt::NoModifier, QPoint(100, 100));
+    EXPECT_EQ(canvas.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(OrvaltCanvasTest, OnlyTheLeftButtonDoubleClicks) {
+    int doubleClicks = 0;
+    canvas.OnDblClick = [&](TOrvaltCanvas*) { ++doubleClicks; };
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(7, 8),
+                           canvas.mapToGlobal(QPointF(7, 8)), button, button, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &second);
+        QTest::mouseRelease(&canvas, button, Qt::NoModifier, QPoint(7, 8));
+    }
+    EXPECT_EQ(doubleClicks, 1);
 }
 
 }  // namespace

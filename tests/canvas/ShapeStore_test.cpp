@@ -82,6 +82,25 @@ TEST(ShapeStoreAdd, IdsCountUpAndRestartOnlyWhenAllAreDeleted) {
     EXPECT_EQ(store.FindShape(1)->Id, 1);
 }
 
+// A shape being drawn holds its id before it is in the store; once the ids started again that
+// id may be taken, and the shape then gets a new one instead of sharing it.
+TEST(ShapeStoreAdd, AReservedIdIsNeverHandedOutTwice) {
+    TShapeStore store;
+    const int layer = store.AddLayer("a");
+    auto drawn = std::make_unique<TQPolyline>(layer, stPolyline, false);
+    drawn->Id = store.ReserveShapeId();
+    EXPECT_EQ(drawn->Id, 1);
+    EXPECT_EQ(store.AddPoint(0, 0, layer), 2);
+    store.ResetShapeIds();
+    store.AddPoint(0, 0, layer);
+    EXPECT_EQ(store.AddReservedShape(std::move(drawn)), 2);
+    auto kept = std::make_unique<TQPolyline>(layer, stPolyline, false);
+    kept->Id = store.ReserveShapeId();
+    store.AddPoint(0, 0, layer);
+    EXPECT_EQ(store.AddReservedShape(std::move(kept)), 3);
+    EXPECT_EQ(store.GetAllShapeIds(), (std::vector<int>{1, 2, 4, 3}));
+}
+
 TEST(ShapeStoreAdd, TextTakesFontEntryAndDefaultAlignments) {
     TShapeStore store;
     EXPECT_EQ(store.AddFont("txt,12,bi"), 1);

@@ -1,0 +1,105 @@
+#include "canvas/OverlayLayout.h"
+
+#include "platform/NumberFormat.h"
+
+namespace {
+
+constexpr int kBigNumberMargin = 10;
+constexpr int kPositionSideMargin = 8;
+constexpr int kPositionTopMargin = 8;
+constexpr int kPositionBottomMargin = 10;
+
+constexpr TColor kAqua = 0xFFFF00;
+constexpr TColor kLime = 0x00FF00;
+constexpr TColor kYellow = 0x00FFFF;
+
+struct TSplitNumber {
+    QString Big, Small;
+};
+
+const TSplitNumber kNoDepth{"--.-", "m"};
+
+// All but the last digit big, the last digit and the unit small.
+TSplitNumber SplitDepth(double depthM) {
+    if (!(depthM > 0)) return kNoDepth;
+    const QString text = QString::fromStdString(FormatFixed(depthM, 2));
+    return {text.chopped(1), text.right(1) + "m"};
+}
+
+}  // namespace
+
+TBigNumberTexts BigNumberTexts(double depthHi, double depthLo, bool showDepth, double speedKn,
+                               bool showSpeed) {
+    TBigNumberTexts texts;
+    if (showDepth) {
+        const TSplitNumber hi = SplitDepth(depthHi);
+        texts.DepthBig = hi.Big;
+        texts.DepthSmall = hi.Small;
+        if (depthLo > 0 || (depthLo == 0 && depthHi == 0)) {
+            const TSplitNumber lo = SplitDepth(depthLo);
+            texts.DepthSmall += " / " + lo.Big + lo.Small;
+        }
+    }
+    if (showSpeed) {
+        texts.SpeedBig = QString::fromStdString(FormatFixed(speedKn, 1));
+        texts.SpeedSmall = "kn";
+    }
+    return texts;
+}
+
+TPixel BigNumberOrigin(int corner, int clientWidth, int clientHeight, int blockWidth,
+                       int blockHeight) {
+    const int left = kBigNumberMargin;
+    const int right = clientWidth - blockWidth - kBigNumberMargin;
+    const int top = kBigNumberMargin;
+    const int bottom = clientHeight - blockHeight - kBigNumberMargin;
+    switch (corner) {
+        case 1:
+            return {right, bottom};
+        case 2:
+            return {right, top};
+        case 3:
+            return {left, top};
+        default:
+            return {left, bottom};
+    }
+}
+
+TPixel PositionTextOrigin(int corner, int clientWidth, int clientHeight, int textWidth,
+                          int textHeight) {
+    const int left = kPositionSideMargin;
+    const int right = clientWidth - textWidth - kPositionSideMargin;
+    const int top = kPositionTopMargin;
+    const int bottom = clientHeight - textHeight - kPositionBottomMargin;
+    switch (corner) {
+        case 1:
+            return {right, top};
+        case 2:
+            return {right, bottom};
+        case 3:
+            return {left, bottom};
+        default:
+            return {left, top};
+    }
+}
+
+TPositionBoxColors PositionBoxColors(bool emptyGGA, int fixQuality) {
+    if (emptyGGA) return {kRed, kWhite};
+    switch (fixQuality) {
+        case 0:
+        case 1:
+            return {kRed, kWhite};
+        case 2:
+            return {kAqua, kBlack};
+        case 4:
+        case 7:
+            return {kLime, kBlack};
+        default:
+            return {kYellow, kBlack};
+    }
+}
+
+QString PositionText(bool emptyGGA, const std::string& ggaOverlayText) {
+    if (emptyGGA) return "NO VALID POSITION RECEIVED";
+    return QString::fromStdString(ggaOverlayText);
+}
