@@ -18,6 +18,7 @@
 #include <vector>
 
 struct TCanvasViewSettings;
+class QLineEdit;
 class TOrvaltCanvas;
 class TOrvaltSerialGPS;
 
@@ -95,6 +96,10 @@ public:
     void fcadDrawBegin(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
+
+    // On-screen keypad and keyboard for another window's edit.
+    void ShowNumericKeypad(QLineEdit* edit);
+    void ShowSimpleKeyboard(QLineEdit* edit);
 
     // Project file hooks: reloading the last project at start and the automatic save at close.
     bool LoadProjectFile(const std::string& path);

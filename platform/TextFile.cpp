@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -35,6 +36,13 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
         return false;
     }
     return true;
+}
+
+bool AppendFileBytes(const std::string& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
