@@ -72,15 +72,16 @@ TOffsetsCheck CheckOffsetsEntries(const TOffsetsEntries& entries, TMessageLangua
     for (TOffsetsField field : kNames) {
         if (entries[field].empty()) return FieldFailure(field, language);
     }
-    double values[4];
-    for (TOffsetsField field : {TOffsetsField::OffsetA, TOffsetsField::OffsetB,
-                                TOffsetsField::OffsetC, TOffsetsField::SV}) {
+    // The tide converts whole too: the main window reads every number edit whole, and a tide it
+    // cannot read would leave the elevations without it.
+    double values[std::size(kNumbers)];
+    for (TOffsetsField field : kNumbers) {
         const std::string& text = entries[field];
         if (!TryStrToFloat(text, values[static_cast<std::size_t>(field)])) {
             return Failure(field, FloatConversionMessage(text));
         }
     }
-    const auto [a, b, c, sv] = values;
+    const auto [a, b, c, sv, tide] = values;
     if (!(std::fabs(c + a - b) <= kClosingToleranceM)) {
         return Failure(TOffsetsField::OffsetA, Text(kOffsetsDoNotClose, language));
     }

@@ -2,9 +2,9 @@
 // The check of the offsets window's entries before real time starts, and its messages.
 //
 // The check runs to the first failure, in this order: the five numbers must begin with a number
-// (as the C scanner reads "%lf"), the three names must not be empty, the four numbers A, B, C and
-// SV must convert whole, the offsets must close (|C + A - B| <= 0.025 m) and the sound velocity
-// must lie within 1300 to 1700 m/s. Non-finite texts ("nan", "inf") are no numbers.
+// (as the C scanner reads "%lf"), the three names must not be empty, the five numbers must
+// convert whole, the offsets must close (|C + A - B| <= 0.025 m) and the sound velocity must lie
+// within 1300 to 1700 m/s. Non-finite texts ("nan", "inf") are no numbers.
 
 #include "tools/MessageLanguage.h"
 #include "tools/OffsetsEntries.h"
