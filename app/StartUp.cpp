@@ -41,33 +41,6 @@ void SubstituteFonts() {
     }
 }
 
-int RunApplication(int argc, char** argv) {
-    const TStartupSettings settings = ReadStartupSettings(TIniFile(GetSettingsFilePath()));
-    OverlayFontSize = settings.overlayFontSize;
-    OverlayDepthColor = settings.overlayDepthColor;
-    OverlaySpeedColor = settings.overlaySpeedColor;
-    TGuardedApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");  // QApplication takes the locale from the environment
-    application.setQuitOnLastWindowClosed(false);
-    application.setApplicationName("Quellbay");
-    TWidgetDialogs dialogs;
-    TDialogPresenterScope presenter(&dialogs);
-    try {
-        SubstituteFonts();
-        ApplyTheme(settings.themeStyle);
-        TWindowSet windows;
-        CreateWindowSet(windows);
-        TTerminationWatcher termination([] { FNav->close(); });
-        FNav->show();
-        return application.exec();
-    } catch (const std::exception& error) {
-        ShowException(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ShowException(QString());
-    }
-    return 0;
-}
-
 }  // namespace
 
 TStartupSettings ReadStartupSettings(const TIniFile& ini) {
@@ -114,7 +87,32 @@ void CreateWindowSet(TWindowSet& windows) {
     windows.Create(fRTCMParsing);
 }
 
+// Everything from the first settings read on runs inside the one exception guard, so a start
+// that fails shows why instead of ending the program without a word.
 int RunQuellbay(int argc, char** argv) {
-    InitDayFolderGlobals();
-    return RunApplication(argc, argv);
+    TGuardedApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // QApplication takes the locale from the environment
+    application.setQuitOnLastWindowClosed(false);
+    application.setApplicationName("Quellbay");
+    TWidgetDialogs dialogs;
+    TDialogPresenterScope presenter(&dialogs);
+    try {
+        InitDayFolderGlobals();
+        const TStartupSettings settings = ReadStartupSettings(TIniFile(GetSettingsFilePath()));
+        OverlayFontSize = settings.overlayFontSize;
+        OverlayDepthColor = settings.overlayDepthColor;
+        OverlaySpeedColor = settings.overlaySpeedColor;
+        SubstituteFonts();
+        ApplyTheme(settings.themeStyle);
+        TWindowSet windows;
+        CreateWindowSet(windows);
+        TTerminationWatcher termination([] { FNav->close(); });
+        FNav->show();
+        return application.exec();
+    } catch (const std::exception& error) {
+        ShowException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowException(QString());
+    }
+    return 0;
 }

@@ -7,20 +7,39 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 
 QString Tr(const QString& text) { return Translator->Translate(text); }
+
+// Status-bar panels show data (a language code, coordinates), not captions.
+bool InStatusBar(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        if (qobject_cast<const QStatusBar*>(widget)) return true;
+    }
+    return false;
+}
+
+// Only menu items are captions; tool bars own actions too (their show/hide toggles).
+bool IsMenuItem(const QAction* action) {
+    const QList<QObject*> holders = action->associatedObjects();
+    return std::any_of(holders.begin(), holders.end(), [](const QObject* holder) {
+        return qobject_cast<const QMenu*>(holder) || qobject_cast<const QMenuBar*>(holder);
+    });
+}
 
 }  // namespace
 
 void TranslateComponent(QObject* component) {
     if (!Translator || !component) return;
     if (auto* label = qobject_cast<QLabel*>(component)) {
-        label->setText(Tr(label->text()));
+        if (!InStatusBar(label)) label->setText(Tr(label->text()));
     } else if (qobject_cast<QPushButton*>(component) || qobject_cast<QCheckBox*>(component) ||
                qobject_cast<QRadioButton*>(component)) {
         auto* button = static_cast<QAbstractButton*>(component);
@@ -30,7 +49,7 @@ void TranslateComponent(QObject* component) {
     } else if (auto* tabs = qobject_cast<QTabWidget*>(component)) {
         for (int i = 0; i < tabs->count(); ++i) tabs->setTabText(i, Tr(tabs->tabText(i)));
     } else if (auto* action = qobject_cast<QAction*>(component)) {
-        if (!action->isSeparator()) action->setText(Tr(action->text()));
+        if (!action->isSeparator() && IsMenuItem(action)) action->setText(Tr(action->text()));
     }
 }
 

@@ -8,8 +8,8 @@ class QObject;
 class QWidget;
 
 // The window title and every caption-bearing child: labels, push buttons, check and radio
-// boxes, group boxes, tab pages and menu actions. Edits, lists, tool buttons and the like
-// are left alone.
+// boxes, group boxes, tab pages and menu items. Edits, lists, tool buttons, the status bar's
+// panels and the tool bars' show/hide actions are left alone.
 void TranslateForm(QWidget* form);
 // One object's caption by its kind, without its children.
 void TranslateComponent(QObject* component);

@@ -4,16 +4,22 @@
 // and not verified. The type is the three characters after "$" and the two-letter talker, so
 // GP, GN, GL, GA, BD and any other talker decode alike. A sentence with too few fields is
 // ignored; a field that does not convert gives 0. Only a change of the stored position or
-// speed raises an event.
+// speed raises an event. The checksum is not checked, so a damaged line can carry any digits:
+// a GGA whose position lies off the globe and a speed that is negative or not finite are
+// skipped and counted, never stored.
 
 #include "devices/OrvaltSerialGPS.h"
 
 #include "platform/NumberFormat.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr double kKmPerNauticalMile = 1.852;
 constexpr double kMinutesPerDegree = 60;
+constexpr double kMaxLatitude = 90;
+constexpr double kMaxLongitude = 180;
 
 double Number(std::string_view field) { return StrToFloatDef(field, 0); }
 
@@ -49,6 +55,10 @@ void TOrvaltSerialGPS::ParseGGA(std::string_view sentence) {
     if (fields.size() < 10) return;
     const double lat = NmeaToDegrees(fields[2], fields[3]);
     const double lon = NmeaToDegrees(fields[4], fields[5]);
+    if (std::fabs(lat) > kMaxLatitude || std::fabs(lon) > kMaxLongitude) {
+        ++skippedValues_;
+        return;
+    }
     if (!fields[6].empty()) fixQuality_ = StrToIntDef(fields[6], 0);
     if (!fields[7].empty()) satellites_ = StrToIntDef(fields[7], 0);
     const double alt = fields[9].empty() ? alt_ : Number(fields[9]);
@@ -65,13 +75,7 @@ void TOrvaltSerialGPS::ParseGGA(std::string_view sentence) {
 void TOrvaltSerialGPS::ParseRMC(std::string_view sentence) {
     const std::vector<std::string_view> fields = SplitFields(sentence, ',');
     if (fields.size() < 8) return;
-    if (!fields[7].empty()) {
-        const double speed = Number(fields[7]) * kKmPerNauticalMile;
-        if (speed != speed_) {
-            speed_ = speed;
-            if (OnSpeedChange) OnSpeedChange(this, speed);
-        }
-    }
+    if (!fields[7].empty()) StoreSpeed(Number(fields[7]) * kKmPerNauticalMile);
     if (fields.size() > 8 && !fields[8].empty()) course_ = Number(fields[8]);
 }
 
@@ -81,8 +85,14 @@ void TOrvaltSerialGPS::ParseVTG(std::string_view sentence) {
     const std::vector<std::string_view> fields = SplitFields(sentence, ',');
     if (fields.size() < 8) return;
     if (!fields[1].empty()) course_ = Number(fields[1]);
-    if (fields[7].empty()) return;
-    const double speed = Number(fields[7]);
+    if (!fields[7].empty()) StoreSpeed(Number(fields[7]));
+}
+
+void TOrvaltSerialGPS::StoreSpeed(double speed) {
+    if (!std::isfinite(speed) || speed < 0) {
+        ++skippedValues_;
+        return;
+    }
     if (speed == speed_) return;
     speed_ = speed;
     if (OnSpeedChange) OnSpeedChange(this, speed);

@@ -12,7 +12,10 @@ namespace {
 constexpr int kDefaultPollMs = 50;
 constexpr int kDefaultIdleMs = 10000;
 constexpr int kWriteTimeoutMs = 1000;
-constexpr int kMaxReadBytes = 1023;
+// One tick reads what has queued up, so that no poll interval lets the kernel's buffer overrun,
+// but no more than this, so that a flood cannot hold the user-interface thread.
+constexpr std::size_t kMaxTickBytes = 64 * 1024;
+constexpr std::size_t kReadChunkBytes = 4096;
 // A run this long without a line feed is noise or a stuck device: keep only its tail.
 constexpr std::size_t kRunLimit = 4097;
 constexpr std::size_t kRunTail = 2048;
@@ -98,13 +101,19 @@ void TOrvaltSerialGPS::Send(const std::string& text) {
 }
 
 void TOrvaltSerialGPS::PollTimerTick() {
-    if (!connected_ || device_.Handle() < 0) return;
-    const int queued = device_.QueuedBytes();
-    if (queued <= 0) return;
-    char chunk[kMaxReadBytes + 1];
-    const long count = device_.Read(chunk, std::min(queued, kMaxReadBytes));
-    if (count <= 0) return;
-    ReceiveBytes(std::string_view(chunk, static_cast<std::size_t>(count)));
+    const std::uint64_t closes = closeCount_;
+    char chunk[kReadChunkBytes];
+    for (std::size_t taken = 0; taken < kMaxTickBytes;) {
+        if (!connected_ || device_.Handle() < 0 || closeCount_ != closes) return;
+        const int queued = device_.QueuedBytes();
+        if (queued <= 0) return;
+        const std::size_t wanted =
+            std::min({static_cast<std::size_t>(queued), sizeof chunk, kMaxTickBytes - taken});
+        const long count = device_.Read(chunk, wanted);
+        if (count <= 0) return;
+        taken += static_cast<std::size_t>(count);
+        ReceiveBytes(std::string_view(chunk, static_cast<std::size_t>(count)));
+    }
 }
 
 void TOrvaltSerialGPS::ReceiveBytes(std::string_view chunk) {
@@ -167,14 +176,20 @@ void TOrvaltSerialGPS::CloseLog() {
     logFile_ = nullptr;
 }
 
-int TOrvaltSerialGPS::ParsePortNumber(const std::string& text) {
+std::optional<int> TOrvaltSerialGPS::PortNumberOf(const std::string& text) {
     std::string upper = text;
     for (char& c : upper) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
     std::string_view number = upper;
     if (number.rfind("COM", 0) == 0) number.remove_prefix(3);
-    return std::clamp(StrToIntDef(number, 1), kFirstSerialPort, kLastSerialPort);
+    int port = 0;
+    if (!TryStrToInt(number, port)) return std::nullopt;
+    return port;
+}
+
+int TOrvaltSerialGPS::ParsePortNumber(const std::string& text) {
+    return std::clamp(PortNumberOf(text).value_or(1), kFirstSerialPort, kLastSerialPort);
 }
 
 int TOrvaltSerialGPS::ValidateBaudRate(int rate) {

@@ -1,7 +1,7 @@
 #pragma once
 // The serial NMEA port: one COM port, polled by a timer on the user-interface thread.
 //
-// Each poll tick takes at most one non-waiting read of up to 1023 bytes, cuts the received
+// Each poll tick reads, without waiting, what has queued up (at most 64 KiB), cuts the received
 // text into lines at "\n", logs each trimmed non-empty line, reports it through OnNewCommand
 // and decodes the GGA, RMC and VTG sentences among them (NmeaDecoding.cpp). A second timer
 // reports silence once per silent period. Port and device problems raise nothing: the port
@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,6 +86,8 @@ public:
     double GetLatitude() const { return lat_; }   // degrees, north positive
     double GetLongitude() const { return lon_; }  // degrees, east positive
     double GetAltitude() const { return alt_; }   // metres
+    // Positions off the globe and speeds negative or not finite that decoding skipped.
+    std::uint64_t SkippedValues() const { return skippedValues_; }
     // Received text after the last line end.
     const std::string& RxBuffer() const { return rxBuffer_; }
     const QTimer& PollTimer() const { return pollTimer_; }
@@ -103,6 +106,8 @@ public:
     void ParseGGA(std::string_view sentence);
     void ParseRMC(std::string_view sentence);
     void ParseVTG(std::string_view sentence);
+    // Stores a decoded speed in km/h and reports a change; skips one that cannot be a speed.
+    void StoreSpeed(double speed);
     // Splits at every separator, empty fields included: n separators give n + 1 fields. The
     // fields point into `text`.
     static std::vector<std::string_view> SplitFields(std::string_view text, char separator);
@@ -111,6 +116,9 @@ public:
     static double NmeaToDegrees(std::string_view value, std::string_view hemisphere);
 
     // Text helpers of the settings window.
+    // The number after an optional "COM" (any letter case): "COM25" gives 25; nothing when the
+    // rest is not an integer.
+    static std::optional<int> PortNumberOf(const std::string& text);
     // "COM7", "com7" and "7" give 7; the result is clamped to 1..20, unreadable text gives 1.
     static int ParsePortNumber(const std::string& text);
     // The rate when it is one of the supported ones, else 9600.
@@ -135,6 +143,7 @@ private:
     double course_ = 0;
     int fixQuality_ = 0;
     int satellites_ = 0;
+    std::uint64_t skippedValues_ = 0;
     std::string rxBuffer_;
     QTimer pollTimer_;
     QTimer idleTimer_;

@@ -16,9 +16,13 @@ std::string WithoutTrailingSlash(std::string path) {
     return path;
 }
 
+// Without HOME the temporary folder stands in; a TMPDIR that names no folder gives /tmp.
 std::string HomeFolder() {
-    std::string home = Environment("HOME");
-    return home.empty() ? std::filesystem::temp_directory_path().string() : home;
+    const std::string home = Environment("HOME");
+    if (!home.empty()) return home;
+    std::error_code error;
+    const std::string temporary = std::filesystem::temp_directory_path(error).string();
+    return error || temporary.empty() ? "/tmp" : temporary;
 }
 
 }  // namespace

@@ -51,10 +51,10 @@ TEST(StartUp, WholeWindowSetInItsOrder) {
     {
         TWindowSet windows;
         CreateWindowSet(windows);
-        const char* names[] = {"FNav",      "Navset",    "FShape",    "FGPS",
-                               "fRealtime", "FMsg",      "Offsets",   "formAbout",
-                               "fSVP",      "fRunline1", "fLatency",  "fWaterfal",
-                               "fTheme",    "fJoystick", "fSVPGraph", "frmNTRIPSettings",
+        const char* names[] = {"FNav",        "Navset",    "FShape",    "FGPS",
+                               "fRealtime",   "FMsg",      "Offsets",   "formAbout",
+                               "fSVP",        "fRunline1", "fLatency",  "fWaterfal",
+                               "fTheme",      "fJoystick", "fSVPGraph", "frmNTRIPSettings",
                                "fRTCMParsing"};
         ASSERT_EQ(windows.Count(), 17u);
         for (size_t i = 0; i < windows.Count(); ++i) {

@@ -11,7 +11,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -56,6 +60,19 @@ TEST_F(TranslateCaptionsTest, FormCaptionsGoBackAndForth) {
     TranslateForm(&form);
     EXPECT_EQ(form.windowTitle(), "Settings");
     EXPECT_EQ(box->text(), "Logging");
+}
+
+TEST_F(TranslateCaptionsTest, StatusPanelsAndToolBarTogglesAreNoCaptions) {
+    QMainWindow window;
+    window.menuBar()->addMenu("File")->addAction("Save");
+    window.addToolBar("tDraw")->setObjectName("tDraw");
+    window.statusBar()->addWidget(new QLabel("TR"));
+    Translator->SetLanguage("tr");
+    TranslateForm(&window);
+    const std::string missing = ReadFileBytes(Translator->folder() + "missing.log");
+    EXPECT_EQ(missing.find("tDraw"), std::string::npos);
+    EXPECT_EQ(missing.find("TR"), std::string::npos);
+    EXPECT_EQ(window.menuBar()->actions()[0]->menu()->actions()[0]->text(), "Kaydet");
 }
 
 TEST_F(TranslateCaptionsTest, MenuItemsRecursively) {

@@ -212,6 +212,44 @@ TEST(NmeaDecoding, EventsCarryTheStoredValues) {
     EXPECT_DOUBLE_EQ(events.Speeds[0], 10.186);
 }
 
+// Checksums are not checked, so noise on the line can bring any digits; a damaged value must not
+// reach the position, the map or the survey log.
+TEST(NmeaDecoding, ValuesNoReceiverSendsAreSkippedAndCounted) {
+    const char* kRMC = "$GPRMC,123519,A,4807.038,N,01131.000,E,5.5,084.4,230394,003.1,W*6A";
+    const struct {
+        const char* legend;
+        const char* line;
+        bool skipped;
+    } cases[] = {
+        {"latitude 99.9998", "$GPGGA,1,9959.99,N,01131.000,E,1,08,0.9,545.4,M,,M,,", true},
+        {"longitude 185", "$GPGGA,1,4807.038,N,18500.0,E,1,08,0.9,545.4,M,,M,,", true},
+        {"RMC knots whose km/h are infinite", "$GPRMC,1,A,,,,,1e308,12.0", true},
+        {"negative RMC knots", "$GPRMC,1,A,,,,,-5.5,12.0", true},
+        {"negative VTG km/h", "$GPVTG,054.7,T,,M,,N,-10.2,K", true},
+        {"the poles and the antimeridian are on the globe",
+         "$GPGGA,1,9000.000,S,18000.000,W,1,08,0.9,545.4,M,,M,,", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.legend);
+        TOrvaltSerialGPS gps;
+        gps.ParseSentence(kGGA);
+        gps.ParseSentence(kRMC);
+        TSerialGPSRecorder events(gps);
+        gps.ParseSentence(c.line);
+        EXPECT_EQ(gps.SkippedValues(), c.skipped ? 1u : 0u);
+        if (!c.skipped) {
+            EXPECT_EQ(gps.GetLatitude(), -90);
+            EXPECT_EQ(gps.GetLongitude(), -180);
+            continue;
+        }
+        EXPECT_TRUE(events.Positions.empty() && events.Speeds.empty());
+        EXPECT_DOUBLE_EQ(gps.GetLatitude(), kLat);
+        EXPECT_DOUBLE_EQ(gps.GetLongitude(), kLon);
+        EXPECT_EQ(gps.GetFixQuality(), 1);
+        EXPECT_DOUBLE_EQ(gps.GetSpeed(), 5.5 * 1.852);
+    }
+}
+
 // The digit count follows the hemisphere letter, compared exactly, not the field's place.
 TEST(NmeaDecoding, NmeaToDegrees) {
     struct {

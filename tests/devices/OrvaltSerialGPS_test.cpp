@@ -9,7 +9,10 @@
 
 #include <QTest>
 
+#include <atomic>
+#include <cstring>
 #include <fstream>
+#include <thread>
 
 namespace {
 
@@ -128,13 +131,39 @@ TEST_F(OrvaltSerialGPSTest, NulBytesAreDroppedAndTheRestOfTheChunkKept) {
     EXPECT_DOUBLE_EQ(gps_.GetSpeed(), 10.2);
 }
 
-TEST_F(OrvaltSerialGPSTest, OneTickReadsAtMost1023Bytes) {
+TEST_F(OrvaltSerialGPSTest, OneTickReadsAllThatQueuedUp) {
     OpenPort();
-    Deliver(std::string(2000, 'x'));
-    EXPECT_EQ(gps_.RxBuffer().size(), 1023u);
-    EXPECT_EQ(TPseudoTerminal::Queued(gps_.Handle()), 2000 - 1023);
+    std::string lines;
+    while (lines.size() < 9000) lines += std::string(kGGA) + "\r\n";
+    terminal_.Send(lines);  // more than the 4095 bytes the terminal shows queued at once
+    ASSERT_TRUE(TPseudoTerminal::WaitQueued(gps_.Handle(), 4095));
     gps_.PollTimerTick();
-    EXPECT_EQ(gps_.RxBuffer().size(), 2000u);
+    EXPECT_EQ(events_.Lines.size(), lines.size() / (std::strlen(kGGA) + 2));
+    EXPECT_EQ(TPseudoTerminal::Queued(gps_.Handle()), 0);
+}
+
+// A device that never pauses must not hold the user-interface thread in one tick.
+TEST_F(OrvaltSerialGPSTest, OneTickStopsAfter64KiBOfAFlood) {
+    OpenPort();
+    const std::string line = std::string(kGGA) + "\r\n";
+    std::atomic<bool> flooding = true;
+    std::atomic<bool> done = false;
+    std::thread device([&] {
+        std::string burst;
+        while (burst.size() < 16384) burst += line;
+        while (flooding) terminal_.Send(burst);
+        done = true;
+    });
+    const bool queued = TPseudoTerminal::WaitQueued(gps_.Handle(), 4095);
+    gps_.PollTimerTick();
+    const std::size_t firstTick = events_.Lines.size();
+    flooding = false;
+    while (!done) gps_.PollTimerTick();  // the device's last burst must get through
+    device.join();
+    ASSERT_TRUE(queued);
+    EXPECT_GT(firstTick, 0u);
+    EXPECT_LE(firstTick * line.size(), 64u * 1024 + line.size());
+    EXPECT_GT(events_.Lines.size(), firstTick) << "the next tick goes on where it stopped";
 }
 
 TEST_F(OrvaltSerialGPSTest, RunWithoutLineFeedKeepsItsLast2048Characters) {

@@ -46,6 +46,20 @@ TEST(DataFolders, UnsetProgramDataFallsBackToXdgNotTheRoot) {
     EXPECT_EQ(ApplicationDataRoot(), std::string(std::getenv("HOME")) + "/.config");
 }
 
+// A start-up without HOME and with a TMPDIR that names no folder must not throw.
+TEST(DataFolders, NoHomeAndABadTemporaryFolderFallBackToTmp) {
+    const std::string home = std::getenv("HOME");
+    ::unsetenv("ProgramData");
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("HOME");
+    ::unsetenv("QUELLBAY_SMK_ROOT");
+    ::setenv("TMPDIR", "/proc/no-such-folder", 1);
+    EXPECT_EQ(ApplicationDataRoot(), "/tmp/.config");
+    EXPECT_EQ(SmkRoot(), "/tmp/SMK/");
+    ::unsetenv("TMPDIR");
+    ::setenv("HOME", home.c_str(), 1);
+}
+
 TEST(DataFolders, GlobalsStayOnTheFirstDayPastMidnight) {
     TTestClock clock(At(2024, 3, 7, 23, 59));
     InitDayFolderGlobals();
