@@ -1,6 +1,7 @@
 #include "tools/OffsetsCheck.h"
 
 #include "platform/NumberFormat.h"
+#include "platform/ScanPattern.h"
 
 #include <cmath>
 
@@ -44,11 +45,10 @@ const TOffsetsField kNumbers[] = {TOffsetsField::OffsetA, TOffsetsField::OffsetB
 const TOffsetsField kNames[] = {TOffsetsField::Location, TOffsetsField::SurveyBoat,
                                 TOffsetsField::Surveyor};
 
-// Placeholder until the platform's scan-pattern reader is merged: reads "%lf" from the text.
+// Step one reads as the C scanner reads "%lf": a number at the front of the text is enough.
 bool BeginsWithNumber(const std::string& text) {
     double value = 0;
-    const auto end = text.find_first_of(",");
-    return TryStrToFloat(text.substr(0, end), value);
+    return ScanText(text, "%lf", {&value}) == 1;
 }
 
 std::string Text(const TTexts& texts, TMessageLanguage language) {
