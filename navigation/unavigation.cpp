@@ -82,6 +82,7 @@ void TFNav::FormCreate() {
     CreateTimers();
     CreateSerialPorts();
     DisableUnbuiltCommands();
+    BindWindowCommands();
     ShowLanguageInStatusBar();
     // Dates, times and numbers have one fixed, locale-free text form throughout the program,
     // so there are no process-wide formats to set.
@@ -173,7 +174,7 @@ void TFNav::CreateStandardLayers(TOrvaltCanvas* canvas) {
 
 void TFNav::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous() && !reshowing_) FormShow();
 }
 
 void TFNav::FormShow() {
@@ -280,10 +281,6 @@ void TFNav::ZGPS1Connect(TOrvaltSerialGPS*, int) {}
 void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int) {}
 void TFNav::ZGPS1Idle(TOrvaltSerialGPS*) {}
 void TFNav::ZGPS1Timeout(TOrvaltSerialGPS*) {}
-void TFNav::ZGPS1NewCommand(TOrvaltSerialGPS*, const std::string&) {}
-void TFNav::ZGPS1Position3DChange(TOrvaltSerialGPS*, double, double, double) {}
-void TFNav::ZGPS1SpeedChange(TOrvaltSerialGPS*, double) {}
-void TFNav::ZGPS1Send(TOrvaltSerialGPS*, const std::string&) {}
 void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string&) {}
 void TFNav::fcadShapeNumberSelected(TOrvaltCanvas*, short, int) {}
 void TFNav::fcadWorldMouseMove(TOrvaltCanvas*, short, double, double, double, double) {}

@@ -5,6 +5,8 @@
 // the window placements and the map view, and ends the program. The navigation state it owns
 // lives in NavigationState.h. Commands whose work is not built yet show disabled.
 
+#include "navigation/GnssLine.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -85,6 +87,7 @@ public:
     void ZGPS1Position3DChange(TOrvaltSerialGPS* Sender, double Lat, double Lon, double Alt);
     void ZGPS1SpeedChange(TOrvaltSerialGPS* Sender, double Speed);
     void ZGPS1Send(TOrvaltSerialGPS* Sender, const std::string& Text);
+    TGnssLineReader GnssLineReader;
     // Echo-sounder lines.
     void ZSENSORNewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
     // Map events.
@@ -97,6 +100,17 @@ public:
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
 
+    // Window commands.
+    void Parameters1Click();
+    void OffsetsandValues1Click();
+    void ConnectIconClick();
+    void mRealtimeWindow1Click();
+    void LatencyWatchSet1Click();
+    void OpenLogFolder1Click();
+    // Keys the window sees before its controls do; a handler that sets Key to 0 consumes it.
+    void FormKeyDown(int& Key, Qt::KeyboardModifiers Shift);
+    // Sizeable border or none (the map-only mode); the window stays where it is and shown.
+    void SetSizeableBorder(bool sizeable);
     // On-screen keypad and keyboard for another window's edit.
     void ShowNumericKeypad(QLineEdit* edit);
     void ShowSimpleKeyboard(QLineEdit* edit);
@@ -108,18 +122,23 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
     void CreateToolBars();
     void CreateStatusBar();
     void DisableUnbuiltCommands();
+    void BindWindowCommands();
     void CreateTimers();
     void CreateSerialPorts();
     void CreateCanvas();
     void ShowLanguageInStatusBar();
     void ApplyCanvasViewSettings(const TCanvasViewSettings& view);
     void StoreCanvasViewSettings();
+
+    bool reshowing_ = false;                // a new border is no new show
+    const QEvent* previewedKey_ = nullptr;  // the key press FormKeyDown has seen
 };
 
 extern TFNav* FNav;

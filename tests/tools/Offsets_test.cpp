@@ -172,4 +172,13 @@ TEST_F(OffsetsWindowTest, LeavingANumberEditWithBadTextComplainsAndTakesTheFocus
     EXPECT_EQ(dialogs_.messages.size(), 1u);
 }
 
+TEST_F(OffsetsWindowTest, MainWindowShowsItAtFirstShowAndFromItsMenu) {
+    main_->show();
+    EXPECT_TRUE(offsets_->isVisible());
+    offsets_->BitBtn3Click();
+    ASSERT_TRUE(main_->OffsetsandValues1->isEnabled());
+    main_->OffsetsandValues1->trigger();
+    EXPECT_TRUE(offsets_->isVisible());
+}
+
 }  // namespace

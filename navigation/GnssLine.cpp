@@ -1,0 +1,129 @@
+#include "navigation/GnssLine.h"
+
+#include "devices/OrvaltSerialGPS.h"
+#include "navigation/ControlColor.h"
+#include "navigation/NavigationState.h"
+#include "platform/NumberFormat.h"
+#include "platform/ScanPattern.h"
+
+namespace {
+
+constexpr int kRtkFixed = 4;
+
+bool Contains(std::string_view line, std::string_view type) {
+    return line.find(type) != std::string_view::npos;
+}
+
+// $INHDT,218.26,T*1A: the first seven non-blank characters are skipped.
+void ReadHeading(std::string_view line, TGnssLineState& state) {
+    ScanText(line, "%*7s %lf", {&state.gyroHeading});
+}
+
+// $INRMC,000000.16,A,2200.110899,S,01756.359432,W,9.1,215.11,010814,24.7,W,A*3B: field 7 is the
+// speed in knots. Empty fields before it stop the scan, and a status-V sentence reads 0.
+void ReadRmcSpeed(std::string_view line, TGnssLineState& state) {
+    double knots = 0;
+    ScanText(line, "%*6s,%*lf,%*1s,%*lf,%*1s,%*lf,%*1s,%lf", {&knots});
+    if (knots >= 0) state.speedKnots = knots;
+}
+
+// $GPVTG,220.6,T,,M,009.7,N,018.0,K: field 5 is the speed in knots. It is taken by its place:
+// receivers leave the magnetic course empty, and the Saab R4 drops its "M" as well.
+void ReadVtgSpeed(std::string_view line, TGnssLineState& state) {
+    double knots = 0;
+    const std::vector<std::string_view> fields = TOrvaltSerialGPS::SplitFields(line, ',');
+    if (fields.size() > 5) ScanText(fields[5], "%lf", {&knots});
+    if (knots >= 0) state.speedKnots = knots;
+}
+
+// $GNGGA,133859.80,4134.50180205,N,09345.03586649,W,4,19,0.7,280.827,M,-31.442,M,5.8,0002*6D:
+// time, fix quality, altitude and geoid separation. A GGA without time or position is empty;
+// an RTK-fixed one with an altitude gives the antenna height above the geoid.
+void ReadGga(std::string_view line, TGnssLineState& state) {
+    double time = 0, altitude = 0, separation = 0;
+    int quality = 0;
+    const int read = ScanText(line, "%*6s,%lf,%*lf,%*1s,%*lf,%*1s,%d,%*d,%*lf,%lf,%*1s,%lf",
+                              {&time, &quality, &altitude, &separation});
+    state.emptyGGA = read < 2 || time == 0;
+    if (quality != kRtkFixed || read < 3) return;
+    state.rtkAntennaHeight = altitude + (read >= 4 ? separation : 0);
+    state.rtkTide = state.rtkAntennaHeight - state.rtkPoleHeight;
+}
+
+}  // namespace
+
+TColor GpsBoxColor(int fixQuality) {
+    switch (fixQuality) {
+        case kRtkFixed:
+            return kLime;
+        case 0:
+        case 1:
+            return kRed;
+        case 2:
+            return kAqua;
+        default:
+            return kYellow;
+    }
+}
+
+TGnssLineChanges TGnssLineReader::Read(const TGnssLineInput& input, TGnssLineState& state) {
+    TGnssLineChanges changes;
+    const std::string_view line = input.line;
+    if (Contains(line, "HDT")) ReadHeading(line, state);
+    if (Contains(line, "RMC")) ReadRmcSpeed(line, state);
+    if (Contains(line, "VTG")) ReadVtgSpeed(line, state);
+    if (!input.offsetsShown) changes.offsetsReport = CopyOffsets(input.offsets, state);
+    if (Contains(line, "GGA")) ReadGga(line, state);
+    if (input.fixQuality != state.shownFixQuality) {
+        changes.gpsBoxColor = GpsBoxColor(input.fixQuality);
+        state.shownFixQuality = input.fixQuality;
+    }
+    return changes;
+}
+
+// A text that is not a number keeps its copy's value and is reported the first time it is seen,
+// so the line goes on and the surveyor hears of it once.
+std::string TGnssLineReader::CopyOffsets(const TOffsetTexts& texts, TGnssLineState& state) {
+    const struct {
+        const char* caption;
+        const std::string& text;
+        double& copy;
+    } offsets[] = {{"A", texts.draft, state.transducerDraft},
+                   {"SV", texts.soundVelocity, state.soundVelocity},
+                   {"C", texts.poleHeight, state.rtkPoleHeight},
+                   {"Tide Ht", texts.tide, state.manualTide}};
+    std::string report;
+    int newlyUnread = 0;
+    for (std::size_t i = 0; i < std::size(offsets); ++i) {
+        if (TryStrToFloat(offsets[i].text, offsets[i].copy)) {
+            reportedTexts_[i].reset();
+            continue;
+        }
+        if (reportedTexts_[i] == offsets[i].text) continue;
+        reportedTexts_[i] = offsets[i].text;
+        report += (newlyUnread++ ? ", " : "") + std::string(offsets[i].caption) + " '" +
+                  offsets[i].text + "'";
+    }
+    if (newlyUnread == 0) return report;
+    return "Offsets: " + report +
+           (newlyUnread == 1 ? " is not a number; the previous value is kept"
+                             : " are not numbers; the previous values are kept");
+}
+
+TGnssLineState GnssLineStateOfNavigation() {
+    return {GyroHeading, SpeedKnots,       TransducerDraft, SoundVelocity, RtkPoleHeight,
+            ManualTide,  RtkAntennaHeight, RtkTide,         EmptyGGA,      ShownFixQuality};
+}
+
+void StoreGnssLineState(const TGnssLineState& state) {
+    GyroHeading = state.gyroHeading;
+    SpeedKnots = state.speedKnots;
+    TransducerDraft = state.transducerDraft;
+    SoundVelocity = state.soundVelocity;
+    RtkPoleHeight = state.rtkPoleHeight;
+    ManualTide = state.manualTide;
+    RtkAntennaHeight = state.rtkAntennaHeight;
+    RtkTide = state.rtkTide;
+    EmptyGGA = state.emptyGGA;
+    ShownFixQuality = state.shownFixQuality;
+}

@@ -1,0 +1,74 @@
+#include "tools/SettingKeys.h"
+
+namespace {
+
+constexpr const char* kGnss = "GPS1 COMUNICATION SETTINGS";
+constexpr const char* kSounder = "SENSOR COMUNICATION SETTINGS";
+constexpr const char* kGeodetic = "GEODETIC_PARAMETERS";
+constexpr TSettingKind kText = TSettingKind::Text;
+constexpr TSettingKind kBool = TSettingKind::Bool;
+
+// A geodetic key, read and written under one name, with the control's state as its default.
+constexpr TSettingKey Geodetic(const char* key, const char* control, TSettingKind kind) {
+    return {kGeodetic, key, key, control, kind, nullptr};
+}
+
+}  // namespace
+
+const std::array<TSettingKey, 26> kCommunicationKeys = {{
+    {kGnss, "Port No", "Port No        ", "Port", kText, ""},
+    {kGnss, "Baud Rate", "Baud Rate      ", "BaudRate", kText, ""},
+    {kGnss, "Data Width", "Data Width     ", "DataWidth", kText, ""},
+    {kGnss, "Stop Bits", "Stop Bits      ", "StopBits", kText, ""},
+    {kGnss, "Parity", "Parity         ", "Parity", kText, ""},
+    {kGnss, "Priority", "Priority       ", "Priority", kText, ""},
+    {kGnss, "Delay          ", "Delay          ", "Delay", kText, ""},
+    {kGnss, "NMEA LOG       ", "NMEA LOG       ", "NMEALog", kText, ""},
+    {kGnss, "Log Time       ", "Log Time       ", "LogTime", kText, ""},
+    {kGnss, "Enable DTR     ", "Enable DTR     ", "EnableDTR", kText, ""},
+    {kGnss, "Enable RTS     ", "Enable RTS     ", "EnableRTS", kText, ""},
+    {kSounder, "Port No         ", "Port No         ", "SPort", kText, ""},
+    {kSounder, "Baud Rate      ", "Baud Rate      ", "SBaudRate", kText, ""},
+    {kSounder, "Data Width     ", "Data Width     ", "SDataWidth", kText, ""},
+    {kSounder, "Stop Bits      ", "Stop Bits      ", "SStopBits", kText, ""},
+    {kSounder, "Parity         ", "Parity         ", "SParity", kText, ""},
+    {kSounder, "Priority       ", "Priority       ", "SPriority", kText, ""},
+    {kSounder, "Delay          ", "Delay          ", "SDelay", kText, ""},
+    {kSounder, "NMEA LOG       ", "NMEA LOG       ", "SNMEALog", kText, ""},
+    {kSounder, "Log Time       ", "Log Time       ", "SLogTime", kText, ""},
+    {kSounder, "Enable DTR     ", "Enable DTR     ", "SEnableDTR", kText, ""},
+    {kSounder, "Enable RTS     ", "Enable RTS     ", "SEnableRTS", kText, ""},
+    {kSounder, "Sensor Enabled     ", "Sensor Enabled     ", "SensorEnabled", kBool, "1"},
+    {kSounder, "cSBESMessage", "cSBESMessage", "cSBESMessage", kText, "Orvalt QRD"},
+    {kSounder, "eSBESFormat", "eSBESFormat", "eSBESFormat", kText, "%*8s,%lf"},
+    {"GYRO", "Gyro Enabled     ", "Gyro Enabled     ", "GyroEnabled", kBool, "1"},
+}};
+
+const std::array<TSettingKey, 26> kGeodeticKeys = {{
+    Geodetic("SemiMajorAxis", "edSMA", kText),
+    Geodetic("InverseFlattening", "edIF", kText),
+    Geodetic("X_Rotation", "edRX", kText),
+    Geodetic("Y_Rotation", "edRY", kText),
+    Geodetic("Z_Rotation", "edRZ", kText),
+    Geodetic("X_Shift", "edSX", kText),
+    Geodetic("Y_Shift", "edSY", kText),
+    Geodetic("Z_Shift", "edSZ", kText),
+    Geodetic("Scale_PPM", "edPPM", kText),
+    Geodetic("Central_Meridian", "edCM", kText),
+    Geodetic("Reference_Latitude", "edRL", kText),
+    Geodetic("Scale_Factor", "edSF", kText),
+    Geodetic("False_Easting", "edFE", kText),
+    Geodetic("False_Northing", "edFN", kText),
+    Geodetic("Use Projection", "cbUseTMProjection", kBool),
+    Geodetic("Use DTP", "cbUseDTP", kBool),
+    {kGeodetic, "Name of Datum", "Name of Datum", "edNameOfDatum", kText, ""},
+    Geodetic("eLCCSP1", "eLCCSP1", kText),
+    Geodetic("eLCCSP2", "eLCCSP2", kText),
+    Geodetic("eLCCSF", "eLCCSF", kText),
+    Geodetic("eLCCCP", "eLCCCP", kText),
+    Geodetic("eLCCM", "eLCCM", kText),
+    Geodetic("eLCCFE", "eLCCFE", kText),
+    Geodetic("eLCCFN", "eLCCFN", kText),
+    Geodetic("cbUseLCCProjection", "cbUseLCCProjection", kBool),
+    Geodetic("cLambert1", "cLambert1", kBool),
+}};

@@ -1,0 +1,25 @@
+#pragma once
+// The settings window's keys in the settings file, one table per group of tabs, in the order
+// the window reads them at its creation and the save-and-lock action writes them. Some keys are
+// written padded with blanks and read without them; the settings file takes both as one key.
+
+#include <array>
+
+enum class TSettingKind {
+    Text,  // the control's text
+    Bool,  // a check box, written "1" or "0" and read as an integer
+};
+
+struct TSettingKey {
+    const char* section;
+    const char* keyRead;
+    const char* keyWritten;
+    const char* control;  // the object name of the settings window's control
+    TSettingKind kind;
+    const char* fallback;  // when the key is missing; nullptr: what the control holds then
+};
+
+// The GNSS port, the echo-sounder port and its telegram format, then the gyro switch.
+extern const std::array<TSettingKey, 26> kCommunicationKeys;
+// Section "GEODETIC_PARAMETERS": datum, TM and LCC parameters and the two projection choices.
+extern const std::array<TSettingKey, 26> kGeodeticKeys;
