@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TOffsets* Offsets = nullptr;
 
@@ -188,10 +189,13 @@ void TOffsets::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
 }
 
-// The edits' clicks are bound once, at creation, rather than at every show.
+// The edits' clicks are bound once, at creation, rather than at every show. The focus starts
+// on "Realtime": in an empty number edit, the first click elsewhere would bring its conversion
+// message before anything was typed.
 void TOffsets::FormShow() {
     ShowEntries(ReadOffsetsEntries(TIniFile(GetSettingsFilePath())));
     RestoreFormPlacement(this, false);
+    BitBtn1->setFocus();
 }
 
 void TOffsets::Timer1Timer() { time->setText(Q(DateTimeToStr(Now()))); }

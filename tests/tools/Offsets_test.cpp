@@ -75,6 +75,7 @@ TEST_F(OffsetsWindowTest, EachShowReloadsTheStoredEntries) {
     EXPECT_EQ(offsets_->OffsetA->text(), "0.75");
     EXPECT_EQ(offsets_->Location->text(), "Harbour");
     EXPECT_EQ(offsets_->SV->text(), "") << "a missing key gives an empty edit";
+    EXPECT_EQ(offsets_->focusWidget(), offsets_->BitBtn1) << "no empty edit to leave";
     offsets_->OffsetA->setText("9.99");
     offsets_->BitBtn3Click();
     EXPECT_FALSE(offsets_->isVisible());
