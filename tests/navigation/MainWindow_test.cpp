@@ -37,8 +37,8 @@ protected:
 
 TEST_F(MainWindowTest, CreationMakesTheDayFoldersAndBindsTheEvents) {
     TFNav window;
-    for (const std::string& folder : {DayDir, DaySmkDir, LogDir, XyzDir, SvpDir,
-                                      DayDir + "JPG", DayDir + "MP4"}) {
+    for (const std::string& folder :
+         {DayDir, DaySmkDir, LogDir, XyzDir, SvpDir, DayDir + "JPG", DayDir + "MP4"}) {
         SCOPED_TRACE(folder);
         EXPECT_TRUE(DirectoryExists(folder));
     }
@@ -69,9 +69,9 @@ TEST_F(MainWindowTest, SavedTurkishAppliesAtCreation) {
 TEST_F(MainWindowTest, FirstShowCreatesTheStandardLayersInOrder) {
     TFNav window;
     window.show();
-    const char* expected[] = {"Orvalt Grid",      "track_fix",        "track_nofix",
-                              "track_float",      "orvalt_tempshape", "orvalt_usershape",
-                              "event_number",     "~~Orvalt Vessel"};
+    const char* expected[] = {"Orvalt Grid",  "track_fix",        "track_nofix",
+                              "track_float",  "orvalt_tempshape", "orvalt_usershape",
+                              "event_number", "~~Orvalt Vessel"};
     const int first = window.fcad->FindLayerByName(expected[0]);
     ASSERT_NE(first, -1);
     for (int i = 0; i < 8; ++i) {
