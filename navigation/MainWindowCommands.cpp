@@ -3,6 +3,7 @@
 #include "navigation/Latency.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/unavigation.h"
+#include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
 #include "tools/UShape.h"
 #include "tools/unavset.h"
@@ -29,6 +30,7 @@ void TFNav::BindWindowCommands() {
     OpenLogFolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     const std::pair<QAction*, void (TFNav::*)()> items[] = {
         {Parameters1, &TFNav::Parameters1Click},
+        {OffsetsandValues1, &TFNav::OffsetsandValues1Click},
         {mRealtimeWindow1, &TFNav::mRealtimeWindow1Click},
         {LatencyWatchSet1, &TFNav::LatencyWatchSet1Click},
         {OpenLogFolder1, &TFNav::OpenLogFolder1Click},
@@ -47,6 +49,10 @@ void TFNav::BindWindowCommands() {
 
 void TFNav::Parameters1Click() {
     if (FGPS) FGPS->show();
+}
+
+void TFNav::OffsetsandValues1Click() {
+    if (Offsets) Offsets->show();
 }
 
 void TFNav::ConnectIconClick() {

@@ -193,7 +193,7 @@ void TfRealtime::showEvent(QShowEvent* event) {
 void TfRealtime::FormShow() { RestoreFormPlacement(this, false); }
 
 void TfRealtime::Timer1Timer() {
-    if (FGPS) FGPS->cSBESMessageChange();
+    if (FGPS) FGPS->ApplyStoredSBESMessage();
     Timer1->deleteLater();
     Timer1 = nullptr;
 }

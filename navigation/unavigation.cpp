@@ -200,6 +200,7 @@ void TFNav::FormShow() {
     }
     CreateStandardLayers(fcad);
     RestoreFormPlacement(this, true);
+    if (Offsets) Offsets->show();
 }
 
 void TFNav::ApplyCanvasViewSettings(const TCanvasViewSettings& view) {
@@ -317,3 +318,5 @@ void TFNav::fcadWorldMouseDown(TOrvaltCanvas*, short, short, short, double, doub
 void TFNav::fcadDrawBegin(TOrvaltCanvas*, short, double, double) {}
 void TFNav::fcadDrawEnd(TOrvaltCanvas*, short, double, double) {}
 void TFNav::fcadDblClick(TOrvaltCanvas*) {}
+void TFNav::ShowNumericKeypad(QLineEdit*) {}
+void TFNav::ShowSimpleKeyboard(QLineEdit*) {}

@@ -21,6 +21,7 @@
 #include <vector>
 
 struct TCanvasViewSettings;
+class QLineEdit;
 class TOrvaltCanvas;
 class TOrvaltSerialGPS;
 
@@ -102,6 +103,7 @@ public:
 
     // Window commands.
     void Parameters1Click();
+    void OffsetsandValues1Click();
     void ConnectIconClick();
     void mRealtimeWindow1Click();
     void LatencyWatchSet1Click();
@@ -114,6 +116,9 @@ public:
     void VesselShape1Click();
     // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
     void OrvaltNTRIPClient1Click();
+    // On-screen keypad and keyboard for another window's edit.
+    void ShowNumericKeypad(QLineEdit* edit);
+    void ShowSimpleKeyboard(QLineEdit* edit);
 
     // Project commands (ProjectCommands.cpp). Save1Click is also the automatic save of the
     // close, the offsets window and the sound-velocity window, and never throws.

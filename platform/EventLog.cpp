@@ -3,8 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "platform/DateTimeText.h"
-
-#include <cstdio>
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -24,9 +23,6 @@ std::string WithCrLf(const std::string& text) {
 std::string EventLogFilePath() { return LogDir + GetDateFolderName() + " Events.log"; }
 
 bool AppendEventLog(const std::string& text, const std::string& fileName) {
-    const std::string record = WithCrLf("\nAuto Event:\t" + DateTimeToStr(Now()) + "\t" + text);
-    std::FILE* file = std::fopen(fileName.c_str(), "ab");
-    if (!file) return false;
-    const bool written = std::fwrite(record.data(), 1, record.size(), file) == record.size();
-    return std::fclose(file) == 0 && written;
+    return AppendFileBytes(fileName,
+                           WithCrLf("\nAuto Event:\t" + DateTimeToStr(Now()) + "\t" + text));
 }

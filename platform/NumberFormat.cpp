@@ -163,6 +163,10 @@ double StrToFloatDef(const QString& text, double fallback) {
     return StrToFloatDef(text.toStdString(), fallback);
 }
 
+std::string FloatConversionMessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid floating point value";
+}
+
 bool TryStrToInt(std::string_view text, int& value) {
     text = TrimBlanks(text);
     bool negative = false;

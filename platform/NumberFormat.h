@@ -31,6 +31,9 @@ bool TryStrToFloat(const QString& text, double& value);
 double StrToFloatDef(std::string_view text, double fallback);
 double StrToFloatDef(const QString& text, double fallback);
 
+// The message of a text that does not convert: "'<text>' is not a valid floating point value".
+std::string FloatConversionMessage(std::string_view text);
+
 // Reads a whole 32-bit integer: decimal with an optional sign, or hexadecimal as "$1F" or
 // "0x1F". Blanks around it are allowed.
 bool TryStrToInt(std::string_view text, int& value);

@@ -253,6 +253,11 @@ int ScanText(std::string_view text, std::string_view pattern,
     return stored;
 }
 
+bool ScanPatternFits(std::string_view pattern, std::span<const TScanTarget> targets) {
+    const auto directives = Compile(pattern);
+    return directives && FitsTargets(*directives, targets);
+}
+
 int ScanText(std::string_view text, std::string_view pattern,
              std::initializer_list<TScanTarget> targets) {
     return ScanText(text, pattern, std::span<const TScanTarget>(targets.begin(), targets.size()));

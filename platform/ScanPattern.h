@@ -36,3 +36,8 @@ using TScanTarget = std::variant<int*, double*>;
 int ScanText(std::string_view text, std::string_view pattern, std::span<const TScanTarget> targets);
 int ScanText(std::string_view text, std::string_view pattern,
              std::initializer_list<TScanTarget> targets);
+
+// True when ScanText would read with this pattern into these targets: the pattern is valid and
+// each of its storing conversions has a target of its own type. Tells a refused pattern from
+// a text that does not match it.
+bool ScanPatternFits(std::string_view pattern, std::span<const TScanTarget> targets);

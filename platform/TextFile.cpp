@@ -2,12 +2,20 @@
 
 #include "platform/AtomicFile.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     TAtomicFile file(path);
     return file.Write(bytes) && file.Commit();
+}
+
+bool AppendFileBytes(const std::string& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {

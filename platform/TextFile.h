@@ -13,6 +13,10 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 // `path`. Returns true only when the new file is in place; on failure the old file stays whole.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// Appends the bytes to the file, creating it when missing, and closes it. Returns true only when
+// every byte was written and the file closed cleanly.
+bool AppendFileBytes(const std::string& path, const std::string& bytes);
+
 // Splits text at LF, dropping a CR before it; a final line break gives no empty last line.
 std::vector<std::string> SplitLines(std::string_view text);
 // Joins lines, each followed by CR LF.

@@ -1,5 +1,6 @@
 #include "tools/UGPS.h"
 
+#include "navigation/RealtimeData.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
@@ -7,10 +8,12 @@
 #include "tools/PortSettings.h"
 #include "tools/SettingControls.h"
 #include "tools/SettingKeys.h"
+#include "tools/TelegramFormats.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 
 TFGPS* FGPS = nullptr;
@@ -93,7 +96,9 @@ void TFGPS::CreateMonitorTab() {
     for (QPlainTextEdit* memo : {MemoGPS, MemoSensor}) memo->viewport()->installEventFilter(this);
 }
 
+// Loading only sets the texts: the stored format is applied after start-up.
 void TFGPS::FormCreate() {
+    const QSignalBlocker formatUnchanged(cSBESMessage);
     const TIniFile ini(GetSettingsFilePath());
     LoadSettingKeys(this, ini, kCommunicationKeys);
     LoadSettingKeys(this, ini, kGeodeticKeys);
@@ -148,5 +153,15 @@ bool TFGPS::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The echo-sounder formats come with the sounder's own line handling.
-void TFGPS::cSBESMessageChange() {}
+void TFGPS::cSBESMessageChange() { ApplySBESMessage(TFormatApplication::Chosen); }
+
+void TFGPS::ApplyStoredSBESMessage() { ApplySBESMessage(TFormatApplication::StoredAtStartUp); }
+
+void TFGPS::ApplySBESMessage(TFormatApplication application) {
+    const TFormatChange change =
+        ApplyTelegramFormat(cSBESMessage->currentText().toStdString(), application);
+    if (change.pattern) eSBESFormat->setText(QString::fromStdString(*change.pattern));
+    if (!fRealtime) return;
+    if (change.lowFrequencyFrame == TLowFrequencyFrame::Shown) fRealtime->ShowDepthFrameLo();
+    if (change.lowFrequencyFrame == TLowFrequencyFrame::Hidden) fRealtime->HideDepthFrameLo();
+}

@@ -19,6 +19,7 @@
 
 class TOrvaltSerialGPS;
 struct TPortSetTexts;
+enum class TFormatApplication;
 
 class TFGPS : public QWidget {
 public:
@@ -65,8 +66,11 @@ public:
     // Holding the mouse on either memo pauses the echo of received lines.
     void MemoGPSMouseDown();
     void MemoGPSMouseUp();
-    // Applies the telegram format named in cSBESMessage.
+    // Applies the telegram format named in cSBESMessage: its default pattern into eSBESFormat
+    // and its low-frequency depth frame in the real-time window.
     void cSBESMessageChange();
+    // Applies the stored format once after start-up; a stored "OTHER" pattern is kept.
+    void ApplyStoredSBESMessage();
     // The two "Use Projection" boxes are always opposite; one standard parallel greys out the
     // two parallels' edits.
     void cbUseTMProjectionClick();
@@ -84,6 +88,7 @@ private:
     void CreateMonitorTab();
     TPortSetTexts PortTexts(bool sounder) const;
     bool ApplyPortSet(TOrvaltSerialGPS* port, bool sounder, const char* logName);
+    void ApplySBESMessage(TFormatApplication application);
 };
 
 extern TFGPS* FGPS;

@@ -4,6 +4,7 @@
 
 #include "platform/SerialPortTable.h"
 #include "tools/PortSettings.h"
+#include "tools/TelegramFormats.h"
 #include "tools/UGPS.h"
 
 #include <QLabel>
@@ -48,10 +49,6 @@ const TPortComboSpec kPortCombos[] = {
 };
 // The first five combos form the port group, the rest the optional settings.
 constexpr std::size_t kPortGroupSize = 5;
-
-const char* const kSBESMessageNames[] = {"Orvalt QRD",    "NMEA DPT",      "NMEA DBT",
-                                         "Orvalt XDR HI", "Orvalt XDR LO", "Orvalt XDR H/L",
-                                         "ODC HI",        "OTHER"};
 
 QGroupBox* AddGroup(QWidget* parent, const char* caption, const QRect& bounds) {
     auto* group = new QGroupBox(caption, parent);
@@ -116,7 +113,9 @@ void TFGPS::CreateSensorFormat() {
     SBESMessage = AddGroup(SensorTabSheet, "SBESMessage", QRect(8, 264, 350, 100));
     SBESMessage->setObjectName("SBESMessage");
     QStringList names;
-    for (const char* name : kSBESMessageNames) names << name;
+    for (const TTelegramFormat& format : TelegramFormats()) {
+        names << QString::fromUtf8(format.name.data(), static_cast<qsizetype>(format.name.size()));
+    }
     cSBESMessage =
         AddCombo(SBESMessage, "cSBESMessage", names, "Orvalt QRD", QRect(12, 28, 326, 24));
     eSBESFormat = new QLineEdit(SBESMessage);

@@ -6,3 +6,5 @@ TfSVP::TfSVP(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("fSVP");
     setWindowTitle("Sound Velocity");
 }
+
+bool SoundVelocityProfileInUse() { return false; }

@@ -9,3 +9,7 @@ public:
 };
 
 extern TfSVP* fSVP;
+
+// True while the window's "use profile" box (cUseSVP) is ticked; always false until the window
+// has its controls.
+bool SoundVelocityProfileInUse();

@@ -216,4 +216,15 @@ TEST(ScanPattern, ValuesBeforeAMismatchAreKept) {
     EXPECT_EQ(c, 0);
 }
 
+TEST(ScanPattern, FitsTellsARefusedPatternFromATextThatDoesNotMatch) {
+    double value = 0;
+    const TScanTarget target[] = {&value};
+    EXPECT_TRUE(ScanPatternFits("%*6s,%lf", target));
+    EXPECT_TRUE(ScanPatternFits("%*8s", target)) << "storing fewer values fits";
+    EXPECT_TRUE(ScanPatternFits("", target));
+    EXPECT_FALSE(ScanPatternFits("%s", target));
+    EXPECT_FALSE(ScanPatternFits("%lf,%lf", target));
+    EXPECT_FALSE(ScanPatternFits("%d", target));
+}
+
 }  // namespace
