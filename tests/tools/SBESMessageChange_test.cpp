@@ -27,7 +27,11 @@ protected:
         FGPS = settings_.get();
     }
 
-    void Choose(const char* text) { settings_->cSBESMessage->setCurrentText(text); }
+    // As the surveyor picks an entry: the window reacts to the choice, not to the text being set.
+    void Choose(const char* text) {
+        settings_->cSBESMessage->setCurrentText(text);
+        emit settings_->cSBESMessage->textActivated(text);
+    }
     QString Pattern() const { return settings_->eSBESFormat->text(); }
     bool LowFrameShown() const { return !realtime_->DepthFrameLo->isHidden(); }
 
