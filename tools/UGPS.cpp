@@ -13,7 +13,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QStyle>
 
 TFGPS* FGPS = nullptr;
@@ -96,9 +95,9 @@ void TFGPS::CreateMonitorTab() {
     for (QPlainTextEdit* memo : {MemoGPS, MemoSensor}) memo->viewport()->installEventFilter(this);
 }
 
-// Loading only sets the texts: the stored format is applied after start-up.
+// Loading only sets the texts (the format reacts to the surveyor's choice alone): the stored
+// format is applied after start-up.
 void TFGPS::FormCreate() {
-    const QSignalBlocker formatUnchanged(cSBESMessage);
     const TIniFile ini(GetSettingsFilePath());
     LoadSettingKeys(this, ini, kCommunicationKeys);
     LoadSettingKeys(this, ini, kGeodeticKeys);
