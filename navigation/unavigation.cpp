@@ -192,7 +192,10 @@ void TFNav::FormShow() {
     setWindowTitle("Quellbay - " + QString::fromStdString(lastProject));
     ApplyCanvasViewSettings(ReadCanvasViewSettings(ini));
     const int screenshotSeconds = ReadScreenshotIntervalSeconds(ini);
-    if (FGPS) FGPS->eScreenshotInterval->setText(QString::number(screenshotSeconds));
+    if (FGPS) {
+        FGPS->eScreenshotInterval->setText(QString::number(screenshotSeconds));
+        FGPS->CopyGridToMainMap();  // the surveyor's grid over the one of the stored view
+    }
     ApplyScreenshotInterval(*tScreenshot, screenshotSeconds);
     CreateStandardLayers(fcad);
     RestoreFormPlacement(this, true);

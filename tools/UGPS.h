@@ -68,6 +68,9 @@ public:
     void FormCreate();
     // Takes a lock stored by hand as 1 or 0 and copies the grid into the map.
     void FormShow();
+    // Copies the grid settings into the main window's map; the main window calls it at its first
+    // show too, after its stored view has set the map's own grid.
+    void CopyGridToMainMap();
     // Copy the port settings into the main window's ZGPS1 or ZSENSOR. A text that cannot be
     // applied is shown as an error and stops the copy, the fields before it applied; the result
     // is then false, so that the start of real time stops there.
@@ -126,6 +129,7 @@ private:
     bool StoreSettings(TIniFile& ini, bool locked) const;
     TSavedSettingsSummary SavedSettingsSummary() const;
     void SetSettingsTabsEnabled(bool enabled);
+    void RepaintMainMap();
     // The main window's map, or nullptr while there is none.
     static TOrvaltCanvas* Map();
     TPortSetTexts PortTexts(bool sounder) const;

@@ -17,15 +17,6 @@ namespace {
 constexpr TColor kSilver = 0xC0C0C0;
 constexpr TColor kNavy = 0x800000;
 
-// Asks the map for a repaint of its overlays, when there is a map.
-void RepaintMap(TOrvaltCanvas* map) {
-    if (map) map->Invalidate();
-}
-
-void CopyGrid(TOrvaltCanvas* map) {
-    if (map) CopyGridToMap(*map);
-}
-
 void CreateGridGroup(TFGPS& w, QWidget* tab) {
     QGroupBox* grid = AddGroup(tab, "Grid Settings", QRect(6, 4, 236, 188));
     w.cbGridVisible = AddBox(grid, "cbGridVisible", "Show Grid", QPoint(12, 24), true);
@@ -95,6 +86,15 @@ void TFGPS::CreateDisplayTab() {
 
 TOrvaltCanvas* TFGPS::Map() { return FNav ? FNav->fcad : nullptr; }
 
+void TFGPS::CopyGridToMainMap() {
+    if (TOrvaltCanvas* map = Map()) CopyGridToMap(*map);
+}
+
+// The overlays are drawn at every paint: asking for one is enough.
+void TFGPS::RepaintMainMap() {
+    if (TOrvaltCanvas* map = Map()) map->Invalidate();
+}
+
 TDisplayOptionTexts TFGPS::DisplayOptionTexts() const {
     return {cbGridVisible->isChecked(),     cbAutoGrid->isChecked(),
             edGridSpacingX->text(),         edGridSpacingY->text(),
@@ -112,18 +112,18 @@ void TFGPS::ApplyDisplayOptions() {
     SetDisplaySettings(DisplayOptionTexts());
     edGridSpacingX->setEnabled(!AutoGrid);
     edGridSpacingY->setEnabled(!AutoGrid);
-    CopyGrid(Map());
+    CopyGridToMainMap();
 }
 
 void TFGPS::cbGridVisibleClick() {
     GridVisible = cbGridVisible->isChecked();
     GridColor = cbGridColor->Selected();
-    CopyGrid(Map());
+    CopyGridToMainMap();
 }
 
 void TFGPS::cbGridColorChange() {
     GridColor = cbGridColor->Selected();
-    CopyGrid(Map());
+    CopyGridToMainMap();
 }
 
 void TFGPS::cbAutoGridClick() {
@@ -131,34 +131,34 @@ void TFGPS::cbAutoGridClick() {
     edGridSpacingX->setEnabled(!AutoGrid);
     edGridSpacingY->setEnabled(!AutoGrid);
     SetGridSpacings(edGridSpacingX->text(), edGridSpacingY->text());
-    CopyGrid(Map());
+    CopyGridToMainMap();
 }
 
 void TFGPS::cbShowDepthLabelsClick() { ShowDepthLabels = cbShowDepthLabels->isChecked(); }
 
 void TFGPS::edEventLabelFontSizeChange() {
     EventLabelFontSize = StrToIntDef(edEventLabelFontSize->text(), kEventLabelFontSizeFallback);
-    RepaintMap(Map());
+    RepaintMainMap();
 }
 
 void TFGPS::cbEventLabelColorChange() {
     EventLabelColor = cbEventLabelColor->Selected();
-    RepaintMap(Map());
+    RepaintMainMap();
 }
 
 void TFGPS::edOverlayFontSizeChange() {
     OverlayFontSize = StrToIntDef(edOverlayFontSize->text(), kOverlayFontSizeFallback);
-    RepaintMap(Map());
+    RepaintMainMap();
 }
 
 void TFGPS::cbOverlayDepthColorChange() {
     OverlayDepthColor = cbOverlayDepthColor->Selected();
-    RepaintMap(Map());
+    RepaintMainMap();
 }
 
 void TFGPS::cbOverlaySpeedColorChange() {
     OverlaySpeedColor = cbOverlaySpeedColor->Selected();
-    RepaintMap(Map());
+    RepaintMainMap();
 }
 
 void TFGPS::eScreenshotIntervalChange() {

@@ -3,7 +3,6 @@
 // atomic rewrite, so the file holds either the whole save or the previous one, and the events
 // log notes only a save that reached the file.
 
-#include "canvas/OrvaltCanvas.h"
 #include "platform/DataFolders.h"
 #include "platform/EventLog.h"
 #include "platform/IniFile.h"
@@ -39,7 +38,7 @@ void TFGPS::FormShow() {
     LockStateCheck1->setChecked(
         ini.ReadBool(kLockSection, kLockedTextKey, LockStateCheck1->isChecked()));
     tGlobalSetting->setEnabled(!LockStateCheck1->isChecked());
-    if (TOrvaltCanvas* map = Map()) CopyGridToMap(*map);
+    CopyGridToMainMap();
 }
 
 void TFGPS::LockStateCheck1Click() {

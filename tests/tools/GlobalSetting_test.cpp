@@ -134,9 +134,11 @@ TEST_F(GlobalSettingTest, ScreenshotIntervalSetsTheTimer) {
     }
 }
 
-TEST_F(GlobalSettingTest, MainWindowShowPutsTheStoredIntervalIntoTheSettingsWindow) {
-    ASSERT_TRUE(
-        WriteFileAtomically(GetSettingsFilePath(), "[SCREENSHOT]\r\nInterval=99999999\r\n"));
+TEST_F(GlobalSettingTest, MainWindowShowTakesTheIntervalAndGridOfTheSettingsWindow) {
+    ASSERT_TRUE(WriteFileAtomically(GetSettingsFilePath(),
+                                    "[SCREENSHOT]\r\nInterval=99999999\r\n"
+                                    "[CANVAS]\r\nGridAutoScale=1\r\n"
+                                    "[GRID_SETTINGS]\r\nGridSpacingX=25\r\n"));
     TFGPS window;
     window.eScreenshotInterval->setText("60");
     FGPS = &window;
@@ -144,6 +146,8 @@ TEST_F(GlobalSettingTest, MainWindowShowPutsTheStoredIntervalIntoTheSettingsWind
     EXPECT_EQ(window.eScreenshotInterval->text(), "99999999");
     EXPECT_EQ(FNav->tScreenshot->interval(), kLongestTimerMs);
     EXPECT_TRUE(FNav->tScreenshot->isActive());
+    EXPECT_FALSE(Map().GridAutoSpacing) << "\"Auto Scale\" is clear";
+    EXPECT_EQ(Map().GridSpacingX, 25);
     FGPS = nullptr;
 }
 
