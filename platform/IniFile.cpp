@@ -99,6 +99,7 @@ std::optional<std::string> FindValue(const std::vector<std::string>& lines,
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::vector<std::string> TIniFile::LoadLines() const {
+    if (pendingLines_) return *pendingLines_;
     std::string bytes;
     if (!ReadFileBytes(fileName_, bytes)) return {};
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
@@ -106,7 +107,22 @@ std::vector<std::string> TIniFile::LoadLines() const {
 }
 
 bool TIniFile::StoreLines(const std::vector<std::string>& lines) {
+    if (pendingLines_) {
+        *pendingLines_ = lines;
+        return true;
+    }
     return WriteFileAtomically(fileName_, JoinCrLf(lines));
+}
+
+void TIniFile::BeginUpdates() {
+    if (!pendingLines_) pendingLines_ = LoadLines();
+}
+
+bool TIniFile::CommitUpdates() {
+    if (!pendingLines_) return true;
+    const std::vector<std::string> lines = std::move(*pendingLines_);
+    pendingLines_.reset();
+    return StoreLines(lines);
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,

@@ -109,6 +109,29 @@ TEST_F(IniFileTest, FailedWriteReportsFailure) {
     EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
 }
 
+TEST_F(IniFileTest, GatheredUpdatesReachTheFileInOneRewrite) {
+    WriteRaw("[A]\r\nx=1\r\n");
+    TIniFile batch(path_);
+    const TIniFile other(path_);
+    batch.BeginUpdates();
+    ASSERT_TRUE(batch.WriteString("A", "x", "2"));
+    ASSERT_TRUE(batch.WriteBool("B", "y", true));
+    EXPECT_EQ(batch.ReadString("A", "x", ""), "2") << "the batch reads its own updates";
+    EXPECT_EQ(other.ReadString("A", "x", ""), "1") << "the file is untouched until the commit";
+    ASSERT_TRUE(batch.CommitUpdates());
+    EXPECT_EQ(ReadFileBytes(path_), "[A]\r\nx=2\r\n\r\n[B]\r\ny=1\r\n");
+    ASSERT_TRUE(batch.WriteString("A", "x", "3"));
+    EXPECT_EQ(other.ReadString("A", "x", ""), "3") << "after the commit writes go through again";
+}
+
+TEST_F(IniFileTest, GatheredUpdatesThatCannotBeWrittenFailAtTheCommit) {
+    TIniFile ini(TestTempFolder() + "no such folder/x.ini");
+    ini.BeginUpdates();
+    EXPECT_TRUE(ini.WriteString("A", "k", "v"));
+    EXPECT_FALSE(ini.CommitUpdates());
+    EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
+}
+
 TEST_F(IniFileTest, Windows1254FileReadsAsUtf8) {
     WriteRaw(
         "[SETTINGS]\r\nVessel=\xDE"
