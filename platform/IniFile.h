@@ -48,14 +48,19 @@ public:
     // reads see, and succeed; the file itself stays as it was. Writes made meanwhile through
     // other objects are overwritten by the commit.
     void BeginUpdates();
-    // Replaces the file with the copy in one atomic rewrite and returns whether it was written;
-    // either way the object then writes through again. Updates never committed are dropped.
+    // Replaces the file with the copy in one atomic rewrite and returns whether it was written
+    // (never when the file could not be read at BeginUpdates); either way the object then
+    // writes through again. Updates never committed are dropped.
     bool CommitUpdates();
 
 private:
     std::vector<std::string> LoadLines() const;
+    // The lines a write starts from; nothing when the file is there but could not be read, so
+    // that a write never replaces settings it could not see.
+    std::optional<std::vector<std::string>> LoadLinesToChange() const;
     bool StoreLines(const std::vector<std::string>& lines);
 
     std::string fileName_;
     std::optional<std::vector<std::string>> pendingLines_;  // between BeginUpdates and commit
+    bool pendingUnreadable_ = false;  // the file could not be read when the updates began
 };

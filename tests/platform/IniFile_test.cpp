@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+#include <filesystem>
+
 #include <fstream>
 
 namespace {
@@ -107,6 +110,19 @@ TEST_F(IniFileTest, FailedWriteReportsFailure) {
     TIniFile ini(TestTempFolder() + "no such folder/x.ini");
     EXPECT_FALSE(ini.WriteString("A", "k", "v"));
     EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
+}
+
+// A settings file that is there but cannot be read must not be replaced by one holding only
+// the key being written. A link to itself stands for the unreadable file (root reads any file).
+TEST_F(IniFileTest, UnreadableFileIsNeverReplaced) {
+    ASSERT_EQ(symlink(path_.c_str(), path_.c_str()), 0);
+    TIniFile ini(path_);
+    EXPECT_FALSE(ini.WriteString("A", "k", "v"));
+    EXPECT_FALSE(ini.DeleteKey("A", "k"));
+    ini.BeginUpdates();
+    ASSERT_TRUE(ini.WriteString("A", "k", "v"));
+    EXPECT_FALSE(ini.CommitUpdates());
+    EXPECT_TRUE(std::filesystem::is_symlink(path_)) << "the link was replaced";
 }
 
 TEST_F(IniFileTest, GatheredUpdatesReachTheFileInOneRewrite) {
