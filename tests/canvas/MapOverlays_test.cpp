@@ -16,9 +16,6 @@ namespace {
 
 constexpr TColor kGrey = 0x808080;
 constexpr TColor kBlue = 0xFF0000;
-constexpr TColor kLime = 0x00FF00;
-constexpr TColor kYellow = 0x00FFFF;
-constexpr TColor kAqua = 0xFFFF00;
 
 TColor ColorAt(const QImage& image, int x, int y) { return ToTColor(image.pixelColor(x, y)); }
 
@@ -171,9 +168,16 @@ TEST_F(MapOverlaysTest, PositionBoxTakesTheColourOfTheFix) {
         int fix;
         TColor box, text;
     } cases[] = {
-        {"RTK fixed", false, 4, kLime, kBlack}, {"RTK float", false, 5, kYellow, kBlack},
-        {"DGPS", false, 2, kAqua, kBlack},      {"GPS", false, 1, kRed, kWhite},
-        {"no position", true, 4, kRed, kWhite},
+        {"no fix: red", false, 0, kRed, kWhite},
+        {"GPS: red", false, 1, kRed, kWhite},
+        {"DGPS: aqua", false, 2, 0xFFFF00, kBlack},
+        {"PPS: yellow", false, 3, 0x00FFFF, kBlack},
+        {"RTK fixed: lime", false, 4, 0x00FF00, kBlack},
+        {"RTK float: yellow", false, 5, 0x00FFFF, kBlack},
+        {"dead reckoning: yellow", false, 6, 0x00FFFF, kBlack},
+        {"manual: lime", false, 7, 0x00FF00, kBlack},
+        {"unknown code: yellow", false, 9, 0x00FFFF, kBlack},
+        {"no position at RTK fixed: red", true, 4, kRed, kWhite},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);
@@ -188,7 +192,7 @@ TEST_F(MapOverlaysTest, PositionBoxTakesTheColourOfTheFix) {
         EXPECT_GT(CountIn(image, inside, c.text), 20) << "the text in its colour";
     }
     model.SetPositionOverlay("", false, 4);
-    EXPECT_TRUE(BoundsOf(Render(), kLime).isEmpty()) << "no text, no box";
+    EXPECT_TRUE(BoundsOf(Render(), 0x00FF00).isEmpty()) << "no text, no lime box";
 }
 
 TEST_F(MapOverlaysTest, AnInvalidHeadingIsMarkedRed) {
@@ -230,7 +234,8 @@ TEST_F(MapOverlaysTest, IsOnPositionTextFollowsTheBoxToItsCorner) {
         SCOPED_TRACE(c.legend);
         EXPECT_EQ(model.IsOnPositionText(c.px, c.py), c.on);
     }
-    EXPECT_EQ(ColorAt(Render(), left + 2, (top + bottom) / 2), kLime) << "drawn where it is hit";
+    EXPECT_EQ(ColorAt(Render(), left + 2, (top + bottom) / 2), 0x00FF00)
+        << "the lime box is drawn where it is hit";
 }
 
 TEST_F(MapOverlaysTest, SoundingsAndEventNumbersAreCentredOnTheirPositions) {
@@ -265,7 +270,7 @@ TEST_F(MapOverlaysTest, MeasureDrawsCircleLineAndLabel) {
     EXPECT_EQ(ColorAt(image, 50, 148), kRed) << "dot at the start, under the line";
     EXPECT_EQ(ColorAt(image, 100, 150), kBlue) << "line to the end";
     EXPECT_EQ(ColorAt(image, 350, 142), kBlue) << "cross at the end";
-    const QRect label = BoundsOf(image, kYellow);
+    const QRect label = BoundsOf(image, 0x00FFFF);  // yellow
     EXPECT_NEAR(label.center().x(), 200, 1) << "label box about the middle";
     EXPECT_EQ(label.top(), 150 - 31);
     EXPECT_GT(CountIn(image, QRect(250, 0, 150, 140), kRed), 100) << "circle through the end";

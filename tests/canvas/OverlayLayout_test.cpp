@@ -53,33 +53,4 @@ TEST(OverlayLayout, CornersDifferBetweenTheBigNumbersAndThePositionText) {
     }
 }
 
-TEST(OverlayLayout, PositionBoxColoursByFix) {
-    constexpr TColor kAqua = 0xFFFF00, kLime = 0x00FF00, kYellow = 0x00FFFF;
-    struct {
-        const char* legend;
-        bool emptyGGA;
-        int fix;
-        TColor box, text;
-    } cases[] = {
-        {"no fix", false, 0, kRed, kWhite},
-        {"GPS", false, 1, kRed, kWhite},
-        {"DGPS", false, 2, kAqua, kBlack},
-        {"PPS", false, 3, kYellow, kBlack},
-        {"RTK fixed", false, 4, kLime, kBlack},
-        {"RTK float", false, 5, kYellow, kBlack},
-        {"dead reckoning", false, 6, kYellow, kBlack},
-        {"manual", false, 7, kLime, kBlack},
-        {"unknown code", false, 9, kYellow, kBlack},
-        {"no position at RTK", true, 4, kRed, kWhite},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.legend);
-        const TPositionBoxColors colors = PositionBoxColors(c.emptyGGA, c.fix);
-        EXPECT_EQ(colors.Box, c.box);
-        EXPECT_EQ(colors.Text, c.text);
-    }
-    EXPECT_EQ(PositionText(true, "RTK Fix | Spd: 4.0 kn"), "NO VALID POSITION RECEIVED");
-    EXPECT_EQ(PositionText(false, "RTK Fix | Spd: 4.0 kn"), "RTK Fix | Spd: 4.0 kn");
-}
-
 }  // namespace
