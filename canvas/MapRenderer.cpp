@@ -3,6 +3,7 @@
 #include "canvas/MapGrid.h"
 #include "canvas/QShapePoint.h"
 #include "canvas/QShapeText.h"
+#include "canvas/ShapePrefetch.h"
 
 #include <algorithm>
 #include <array>
@@ -16,7 +17,6 @@ namespace {
 // nothing to the picture.
 constexpr int kPointMergePixels = 2;
 constexpr int kTextCellPixels = 60;
-constexpr size_t kPrefetchAhead = 8;
 
 struct TFrame {
     const TCanvasModel& Model;
@@ -122,13 +122,7 @@ void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
     for (size_t i = 0; i < shapes.size(); ++i) {
         if (frame.Drawn >= kMaxDrawnShapes) return;
         if (!frame.MayBeInView(boxes[i])) continue;
-        // Shapes lie apart on the heap; fetching ahead hides the wait when most are in view.
-        if (i + kPrefetchAhead < shapes.size()) {
-            const char* ahead = reinterpret_cast<const char*>(shapes[i + kPrefetchAhead].get());
-            __builtin_prefetch(ahead);
-            __builtin_prefetch(ahead + 64);
-            __builtin_prefetch(ahead + 128);
-        }
+        PrefetchAfter(shapes, i);  // pays off when most shapes are in view
         const TQShape& shape = *shapes[i];
         if (!frame.InView(shape)) continue;
         const int type = shape.ShapeType;
