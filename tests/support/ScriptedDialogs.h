@@ -9,6 +9,7 @@
 
 class TScriptedDialogs : public TDialogPresenter {
 public:
+
     void ShowMessage(const QString& text) override;
     TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
