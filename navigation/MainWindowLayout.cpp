@@ -189,7 +189,12 @@ void TFNav::CreateStatusBar() {
     sStatusBar->setObjectName("sStatusBar");
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(sStatusBar);
-        panel->setFixedWidth(kStatusPanelWidth);
+        // Panel 0 grows with its prompts and selection counts, so they are read whole.
+        if (i == 0) {
+            panel->setMinimumWidth(kStatusPanelWidth);
+        } else {
+            panel->setFixedWidth(kStatusPanelWidth);
+        }
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         sStatusBar->addWidget(panel);

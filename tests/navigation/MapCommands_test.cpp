@@ -161,6 +161,9 @@ TEST_F(LassoCommandsTest, SelectTrackCountsThePointsAndDeleteRemovesExactlyThose
     EXPECT_EQ(Main().Deletetracksselected1->shortcut(), QKeySequence(Qt::Key_Delete));
     DrawPolygon(kSquare);
     EXPECT_EQ(Panel(0), "4 track(s) selected. Press Delete to remove.");
+    QLabel* prompt = Main().StatusPanels[0];
+    QCoreApplication::processEvents();
+    EXPECT_GE(prompt->width(), prompt->fontMetrics().horizontalAdvance(Panel(0))) << "read whole";
     std::vector<int> selected = Map().GetSelectedIds();
     std::sort(selected.begin(), selected.end());
     EXPECT_EQ(selected, inside);
