@@ -115,7 +115,7 @@ void TFNav::FormKeyDown(int& Key, Qt::KeyboardModifiers) {
 // keys the window handles are claimed before any shortcut: Delete is also the shortcut shown
 // on "Delete tracks selected", and a shortcut would take the press away from the window.
 bool TFNav::eventFilter(QObject* watched, QEvent* event) {
-    if (StatusBarMouse(watched, event)) return true;
+    StatusBarMouse(watched, event);
     if (event->type() == QEvent::KeyRelease) previewedKey_ = nullptr;
     const bool shortcutOverride = event->type() == QEvent::ShortcutOverride;
     if ((event->type() != QEvent::KeyPress && !shortcutOverride) || event == previewedKey_) {

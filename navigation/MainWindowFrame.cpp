@@ -30,15 +30,14 @@ const char kRemoteSupportProgram[] = "Halvex";
 }  // namespace
 
 // The status bar hears of a click on one of its panels once the panel has let it pass.
-bool TFNav::StatusBarMouse(QObject* watched, QEvent* event) {
-    if (watched != sStatusBar) return false;
+void TFNav::StatusBarMouse(QObject* watched, QEvent* event) {
+    if (watched != sStatusBar) return;
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) StatusBarClick(mouse->position().toPoint().x());
     } else if (event->type() == QEvent::MouseButtonDblClick) {
         StatusBarDblClick();
     }
-    return false;
 }
 
 // Opens the folder that panel 3 shows: the one above the opened file's folder.

@@ -2,8 +2,9 @@
 // and the handlers of the map's events.
 //
 // The map timer rests while a shape is drawn. It starts again when the drawing ends only if the
-// drawing stopped it and real time is still started: a drawing finished after Stop, or after a
-// port report stopped the timer, must not set the vessel moving on a stale position.
+// drawing stopped it and real time is still started: a drawing finished after Stop must not set
+// the vessel moving on a stale or zeroed position. A port report that stops the timer during a
+// drawing clears the note (mapPausedForDrawing_) for the same reason.
 
 #include "app/FormPlacement.h"
 #include "canvas/CanvasTool.h"

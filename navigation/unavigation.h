@@ -119,7 +119,8 @@ public:
     void ZoomextentsClick();
     void ZoomwindowClick();
     void ZoomdynamicClick();
-    // The lasso, deleting the selection and clearing layers, each after a question.
+    // The lasso, deleting the selection, clearing a layer after a question, follow-vessel and
+    // the run-line window.
     void bMouseSelectClick();
     void bSelectTracksClick();
     void bDelSelectedClick();
@@ -188,9 +189,8 @@ private:
     void StartLasso(TLassoKind kind);
     void FinishLasso(TLassoKind kind);
     void ClearLayer(const TLayerClear& clear);
-    // The map-only mode's way in and out by the position text.
-    void ToggleMapOnlyMode();
-    bool StatusBarMouse(QObject* watched, QEvent* event);
+    // Hands a click or double click on the status bar to its handler.
+    void StatusBarMouse(QObject* watched, QEvent* event);
     void CreateTimers();
     void CreateSerialPorts();
     void CreateCanvas();
