@@ -40,6 +40,7 @@ TFNav* FNav = nullptr;
 namespace {
 
 constexpr int kLanguagePanel = 4;
+constexpr int kPanelTextMargin = 20;
 constexpr int kPortSettleMs = 50;  // lets the last bytes settle before and after the ports close
 
 const char* const kStandardLayers[] = {"Orvalt Grid",  "track_fix",        "track_nofix",
@@ -85,6 +86,7 @@ void TFNav::FormCreate() {
     CreateProjectCommands();
     DisableUnbuiltCommands();
     BindWindowCommands();
+    BindMapCommands();
     ShowLanguageInStatusBar();
     // Dates, times and numbers have one fixed, locale-free text form throughout the program,
     // so there are no process-wide formats to set.
@@ -160,6 +162,13 @@ void TFNav::SetStatusPanelText(int panel, const QString& text) {
     if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
         StatusPanels[panel]->setText(text);
     }
+}
+
+void TFNav::SetStatusPanelFitted(int panel, const QString& text) {
+    if (panel < 0 || panel >= static_cast<int>(StatusPanels.size())) return;
+    StatusPanels[panel]->setText(text);
+    StatusPanels[panel]->setFixedWidth(sStatusBar->fontMetrics().horizontalAdvance(text) +
+                                       kPanelTextMargin);
 }
 
 void TFNav::CreateStandardLayers(TOrvaltCanvas* canvas) {
@@ -305,17 +314,11 @@ void TFNav::OrvaltNTRIPClient1Click() {
     frmNTRIPSettings->show();
 }
 
-// The handlers below are the places where the real-time loop, the map commands and the
-// project file plug in; until those are built the events are bound and have no effect.
+// The handlers below are the places where the real-time loop plugs in; until it is built the
+// events are bound and have no effect.
 void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int) {}
 void TFNav::ZGPS1Idle(TOrvaltSerialGPS*) {}
 void TFNav::ZGPS1Timeout(TOrvaltSerialGPS*) {}
 void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string&) {}
-void TFNav::fcadShapeNumberSelected(TOrvaltCanvas*, short, int) {}
-void TFNav::fcadWorldMouseMove(TOrvaltCanvas*, short, double, double, double, double) {}
-void TFNav::fcadWorldMouseDown(TOrvaltCanvas*, short, short, short, double, double) {}
-void TFNav::fcadDrawBegin(TOrvaltCanvas*, short, double, double) {}
-void TFNav::fcadDrawEnd(TOrvaltCanvas*, short, double, double) {}
-void TFNav::fcadDblClick(TOrvaltCanvas*) {}
 void TFNav::ShowNumericKeypad(QLineEdit*) {}
 void TFNav::ShowSimpleKeyboard(QLineEdit*) {}
