@@ -125,6 +125,16 @@ const TButtonSpec kShapeButtons[] = {
     {&TFNav::ToolButton31, "ToolButton31", "Circle"},
 };
 
+// Shows the down state that the GNSS port's connect and disconnect reports set; a click starts
+// or stops real time and leaves that state alone.
+class TReportedStateButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
 template <size_t N>
 QMenu* AddMenu(TFNav* window, const char* name, const char* caption, const TItemSpec (&items)[N]) {
     QMenu* menu = window->MainMenu1->addMenu(caption);
@@ -175,7 +185,7 @@ void TFNav::CreateToolBars() {
     tRealtime = addToolBar("tRealtime");
     tRealtime->setObjectName("tRealtime");
     tRealtime->setMovable(false);
-    bRealtime = new QToolButton(tRealtime);
+    bRealtime = new TReportedStateButton(tRealtime);
     bRealtime->setObjectName("bRealtime");
     bRealtime->setText("Realtime");
     bRealtime->setCheckable(true);
