@@ -23,13 +23,13 @@ std::string TVesselShapeReader::Read(const TVesselShapeTexts& texts) {
     std::string report = reader_.TakeReport("Vessel shape", "; the previous value is kept",
                                             "; the previous values are kept");
     if (geometry_.ringCount <= kMaxVesselRings) {
-        reportedRingCount_.clear();
-    } else if (texts.ringCount != reportedRingCount_) {
-        reportedRingCount_ = texts.ringCount;
+        reportedRingCount_ = 0;
+    } else if (geometry_.ringCount != reportedRingCount_) {
+        reportedRingCount_ = geometry_.ringCount;
         if (!report.empty()) report += "\n";
-        report += "Vessel shape: Total number of circles '" + texts.ringCount + "' is more than " +
-                  std::to_string(kMaxVesselRings) + "; " + std::to_string(kMaxVesselRings) +
-                  " rings are drawn";
+        report += "Vessel shape: Total number of circles " + std::to_string(geometry_.ringCount) +
+                  " is more than " + std::to_string(kMaxVesselRings) + "; " +
+                  std::to_string(kMaxVesselRings) + " rings are drawn";
     }
     return report;
 }

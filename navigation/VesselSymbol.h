@@ -38,7 +38,7 @@ public:
 private:
     TVesselGeometry geometry_;
     TSettingNumberReader reader_;
-    std::string reportedRingCount_;  // the ring count last reported as too large
+    int reportedRingCount_ = 0;  // the ring count last reported as too large
 };
 
 struct TSegment {
