@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "tests/geodesy/ProjPeer.h"
+#include "tests/navigation/RealtimeWindowSet.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/UGPS.h"
 #include "tools/UShape.h"
@@ -55,83 +56,50 @@ std::string Gga(double lat, double lon, int quality) {
 class MapTickTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FNav = &main_;
-        FGPS = &settings_;
-        Navset = &navset_;
-        FShape = &shape_;
-        fRealtime = &realtime_;
-        FMsg = &messages_;
-        fLatency = &latency_;
-        TFNav::CreateStandardLayers(main_.fcad);
-        CurrentLatitude = CurrentLongitude = CurrentHeight = 0;
-        CurrentEasting = CurrentNorthing = GridConvergence = VesselHeading = GyroHeading = 0;
-        TrueDepthHi = TrueDepthLo = SpeedKnots = 0;
-        EmptyGGA = false;
-        FollowVessel = true;
-        ShowDepthLabels = false;
-        settings_.SensorEnabled->setChecked(false);
         SetShape("2", "10", "10", "100", "10");
-        navset_.TrackDistance->setText("20");
-        main_.fcad->ResizeClient(800, 600);
-        main_.fcad->SetView(0, 1000, 1000, 0);
+        w_.navset.TrackDistance->setText("20");
+        w_.main.fcad->ResizeClient(800, 600);
+        w_.main.fcad->SetView(0, 1000, 1000, 0);
     }
-    void TearDown() override {
-        FNav = nullptr;
-        FGPS = nullptr;
-        Navset = nullptr;
-        FShape = nullptr;
-        fRealtime = nullptr;
-        FMsg = nullptr;
-        fLatency = nullptr;
-    }
-
     void SetDatum(const char* const (&values)[9]) {
-        TLabeledEdit* edits[] = {settings_.edSMA, settings_.edIF, settings_.edPPM,
-                                 settings_.edRX,  settings_.edRY, settings_.edRZ,
-                                 settings_.edSX,  settings_.edSY, settings_.edSZ};
+        TLabeledEdit* edits[] = {w_.settings.edSMA, w_.settings.edIF, w_.settings.edPPM,
+                                 w_.settings.edRX,  w_.settings.edRY, w_.settings.edRZ,
+                                 w_.settings.edSX,  w_.settings.edSY, w_.settings.edSZ};
         for (int i = 0; i < 9; ++i) edits[i]->setText(values[i]);
     }
     void SetTransverseMercator(const char* cm) {
-        settings_.cbUseLCCProjection->setChecked(false);
-        settings_.edCM->setText(cm);
-        settings_.edRL->setText("0");
-        settings_.edSF->setText("1");
-        settings_.edFE->setText("500000");
-        settings_.edFN->setText("0");
+        w_.settings.cbUseLCCProjection->setChecked(false);
+        w_.settings.edCM->setText(cm);
+        w_.settings.edRL->setText("0");
+        w_.settings.edSF->setText("1");
+        w_.settings.edFE->setText("500000");
+        w_.settings.edFN->setText("0");
     }
     void SetShape(const char* rings, const char* interval, const char* radius, const char* bow,
                   const char* side) {
-        shape_.edAmount->setText(rings);
-        shape_.edInterval->setText(interval);
-        shape_.edRadious->setText(radius);
-        shape_.edBArrow->setText(bow);
-        shape_.edLArrow->setText(side);
+        w_.shape.edAmount->setText(rings);
+        w_.shape.edInterval->setText(interval);
+        w_.shape.edRadious->setText(radius);
+        w_.shape.edBArrow->setText(bow);
+        w_.shape.edLArrow->setText(side);
     }
     void Tick(double lat, double lon, double height = 0) {
         CurrentLatitude = lat;
         CurrentLongitude = lon;
         CurrentHeight = height;
-        main_.tMapTimer();
+        w_.main.tMapTimer();
     }
     // A GGA through the receiver's component, then a tick.
     void TickAfterGga(double lat, double lon, int quality) {
-        main_.ZGPS1->ReceiveBytes(Gga(lat, lon, quality));
-        main_.tMapTimer();
+        w_.main.ZGPS1->ReceiveBytes(Gga(lat, lon, quality));
+        w_.main.tMapTimer();
     }
     std::vector<int> Shapes(const char* layer) const {
-        return main_.fcad->GetLayerShapeIds(main_.fcad->FindLayerByName(layer));
+        return w_.main.fcad->GetLayerShapeIds(w_.main.fcad->FindLayerByName(layer));
     }
 
     TTestClock clock_{QDateTime(QDate(2024, 5, 6), QTime(8, 0))};
-    // The day folders come before the window, which creates them.
-    bool dayFolders_ = (InitDayFolderGlobals(), true);
-    TFNav main_;
-    TFGPS settings_;
-    TNavset navset_;
-    TFShape shape_;
-    TfRealtime realtime_;
-    TFMsg messages_;
-    TfLatency latency_;
+    TRealtimeWindowSet w_;
 };
 
 struct TProjectionCase {
@@ -165,19 +133,19 @@ TEST_F(MapTickTest, ProjectionsAgreeWithProj) {
          "+ellps=intl"},
     };
     TProjPeer datum(kToEd50);
-    settings_.GyroEnabled->setChecked(true);
+    w_.settings.GyroEnabled->setChecked(true);
     GyroHeading = 100;
     for (const TProjectionCase& c : cases) {
         SCOPED_TRACE(c.legend);
-        main_.MapTick = std::make_unique<TMapTick>();
+        w_.main.MapTick = std::make_unique<TMapTick>();
         SetDatum(kEd50);
-        settings_.cbUseLCCProjection->setChecked(c.lambert);
-        settings_.cLambert1->setChecked(c.oneParallel);
-        TLabeledEdit* tm[] = {settings_.edCM, settings_.edRL, settings_.edSF, settings_.edFE,
-                              settings_.edFN};
-        TLabeledEdit* lcc[] = {settings_.eLCCSP1, settings_.eLCCSP2, settings_.eLCCCP,
-                               settings_.eLCCM,   settings_.eLCCSF,  settings_.eLCCFE,
-                               settings_.eLCCFN};
+        w_.settings.cbUseLCCProjection->setChecked(c.lambert);
+        w_.settings.cLambert1->setChecked(c.oneParallel);
+        TLabeledEdit* tm[] = {w_.settings.edCM, w_.settings.edRL, w_.settings.edSF,
+                              w_.settings.edFE, w_.settings.edFN};
+        TLabeledEdit* lcc[] = {w_.settings.eLCCSP1, w_.settings.eLCCSP2, w_.settings.eLCCCP,
+                               w_.settings.eLCCM,   w_.settings.eLCCSF,  w_.settings.eLCCFE,
+                               w_.settings.eLCCFN};
         for (int i = 0; i < 5; ++i) tm[i]->setText(c.lambert ? "" : c.fields[i]);
         for (int i = 0; i < 7; ++i) lcc[i]->setText(c.lambert ? c.fields[i] : "");
         TProjPeer projection(c.peer);
@@ -198,20 +166,20 @@ TEST_F(MapTickTest, ProjectionsAgreeWithProj) {
             EXPECT_DOUBLE_EQ(VesselHeading, 100 + GridConvergence);
         }
     }
-    EXPECT_EQ(messages_.Msg->toPlainText().toStdString(), "") << "nothing to report";
+    EXPECT_EQ(w_.messages.Msg->toPlainText().toStdString(), "") << "nothing to report";
 }
 
 // One standard parallel at 45 degrees, central meridian 30: one degree east the grid north
 // lies sin 45 degrees east of true north, so a true heading reads that much less on the grid.
 TEST_F(MapTickTest, LambertConvergenceTurnsTheHeadingTheWayTheGridDoes) {
     SetDatum(kWgs84);
-    settings_.cbUseLCCProjection->setChecked(true);
-    settings_.cLambert1->setChecked(true);
-    for (auto [edit, text] : {std::pair{settings_.eLCCCP, "45"},
-                              {settings_.eLCCM, "30"},
-                              {settings_.eLCCSF, "1"},
-                              {settings_.eLCCFE, "0"},
-                              {settings_.eLCCFN, "0"}}) {
+    w_.settings.cbUseLCCProjection->setChecked(true);
+    w_.settings.cLambert1->setChecked(true);
+    for (auto [edit, text] : {std::pair{w_.settings.eLCCCP, "45"},
+                              {w_.settings.eLCCM, "30"},
+                              {w_.settings.eLCCSF, "1"},
+                              {w_.settings.eLCCFE, "0"},
+                              {w_.settings.eLCCFN, "0"}}) {
         edit->setText(text);
     }
     Tick(45, 31);
@@ -223,15 +191,15 @@ TEST_F(MapTickTest, LambertConvergenceTurnsTheHeadingTheWayTheGridDoes) {
 TEST_F(MapTickTest, VesselAlongTheHeadingAndTheStatusBar) {
     SetDatum(kWgs84);
     SetTransverseMercator("27");
-    settings_.GyroEnabled->setChecked(true);
+    w_.settings.GyroEnabled->setChecked(true);
     GyroHeading = 90;
-    navset_.VesselColor->SetSelected(0x0000C0);
-    navset_.VesselWidth->setText("4");
+    w_.navset.VesselColor->SetSelected(0x0000C0);
+    w_.navset.VesselWidth->setText("4");
     SetShape("3", "10", "5", "100", "8");
     Tick(-36.5, 27);  // on the central meridian the convergence is 0
     const double e = CurrentEasting, n = CurrentNorthing;
     EXPECT_NEAR(e, 500000, 1e-6);
-    const std::vector<int> ids = main_.fcad->GetLayerShapeIds(VesselLayer);
+    const std::vector<int> ids = w_.main.fcad->GetLayerShapeIds(VesselLayer);
     ASSERT_EQ(ids.size(), 8u) << "five lines and three rings";
     const double ends[5][4] = {{e, n, e + 100, n},
                                {e, n, e, n - 8},
@@ -239,21 +207,21 @@ TEST_F(MapTickTest, VesselAlongTheHeadingAndTheStatusBar) {
                                {e + 100, n, e, n - 8},
                                {e + 100, n, e, n + 8}};
     for (int i = 0; i < 5; ++i) {
-        const TLineEnds line = main_.fcad->GetLineEnds(ids[i]);
+        const TLineEnds line = w_.main.fcad->GetLineEnds(ids[i]);
         EXPECT_NEAR(line.X1, ends[i][0], 1e-6);
         EXPECT_NEAR(line.Y1, ends[i][1], 1e-6);
         EXPECT_NEAR(line.X2, ends[i][2], 1e-6);
         EXPECT_NEAR(line.Y2, ends[i][3], 1e-6);
-        EXPECT_EQ(main_.fcad->GetShapeColor(ids[i]), 0x0000C0);
-        EXPECT_EQ(main_.fcad->GetShapeLineWidth(ids[i]), 4);
+        EXPECT_EQ(w_.main.fcad->GetShapeColor(ids[i]), 0x0000C0);
+        EXPECT_EQ(w_.main.fcad->GetShapeLineWidth(ids[i]), 4);
     }
-    EXPECT_NEAR((main_.fcad->ViewLeft + main_.fcad->ViewRight) / 2, e, 1e-6) << "followed";
+    EXPECT_NEAR((w_.main.fcad->ViewLeft + w_.main.fcad->ViewRight) / 2, e, 1e-6) << "followed";
 
     Tick(-36.5, 27.25);
-    EXPECT_EQ(main_.StatusPanels[0]->text(), QString::fromUtf8("36°30'0.000\"S, 27°15'0.000\"E"));
-    EXPECT_EQ(main_.StatusPanels[1]->text().toStdString(),
+    EXPECT_EQ(w_.main.StatusPanels[0]->text(), QString::fromUtf8("36°30'0.000\"S, 27°15'0.000\"E"));
+    EXPECT_EQ(w_.main.StatusPanels[1]->text().toStdString(),
               GridPositionText(CurrentEasting, CurrentNorthing));
-    EXPECT_EQ(main_.fcad->GetLayerShapeIds(VesselLayer).size(), 8u) << "redrawn, not added";
+    EXPECT_EQ(w_.main.fcad->GetLayerShapeIds(VesselLayer).size(), 8u) << "redrawn, not added";
 }
 
 TEST_F(MapTickTest, SettingsTyposNeverStopTheMap) {
@@ -261,14 +229,14 @@ TEST_F(MapTickTest, SettingsTyposNeverStopTheMap) {
     SetTransverseMercator("30");
     Tick(40, 30);
     const double firstNorthing = CurrentNorthing;
-    shape_.edInterval->setText("1O");
-    shape_.edAmount->setText("2000000");
-    navset_.TrackDistance->setText("2O");
+    w_.shape.edInterval->setText("1O");
+    w_.shape.edAmount->setText("2000000");
+    w_.navset.TrackDistance->setText("2O");
     Tick(40.01, 30);
     EXPECT_GT(CurrentNorthing, firstNorthing + 1000) << "the grid position moves on";
-    EXPECT_EQ(main_.fcad->GetLayerShapeIds(VesselLayer).size(), 5u + kMaxVesselRings);
+    EXPECT_EQ(w_.main.fcad->GetLayerShapeIds(VesselLayer).size(), 5u + kMaxVesselRings);
     Tick(40.02, 30);
-    EXPECT_EQ(messages_.Msg->toPlainText().toStdString(),
+    EXPECT_EQ(w_.messages.Msg->toPlainText().toStdString(),
               "Vessel shape: Offset to next circle '1O' is not a number; the previous value is "
               "kept\n"
               "Vessel shape: Total number of circles 2000000 is more than 100; 100 rings are "
@@ -281,19 +249,19 @@ TEST_F(MapTickTest, SettingsTyposNeverStopTheMap) {
 TEST_F(MapTickTest, UnusableGeodesyIsReportedAndTheReadOutsGoOn) {
     SetDatum(kWgs84);
     SetTransverseMercator("");
-    settings_.SensorEnabled->setChecked(true);
+    w_.settings.SensorEnabled->setChecked(true);
     TrueDepthHi = 12.5;
     SpeedKnots = 6.5;
     Tick(40, 30);
     Tick(40.1, 30);
-    EXPECT_EQ(messages_.Msg->toPlainText().toStdString(),
+    EXPECT_EQ(w_.messages.Msg->toPlainText().toStdString(),
               "Geodetic parameters: TM Central Meridian '' is not a number; the map is not "
               "projected until it is");
     EXPECT_EQ(CurrentEasting, 0);
-    EXPECT_EQ(main_.fcad->GetLayerShapeIds(VesselLayer).size(), 0u) << "no position yet";
-    EXPECT_EQ(main_.fcad->SpeedKn, 6.5);
-    EXPECT_EQ(main_.fcad->DepthHi, 12.5);
-    settings_.edCM->setText("30");
+    EXPECT_EQ(w_.main.fcad->GetLayerShapeIds(VesselLayer).size(), 0u) << "no position yet";
+    EXPECT_EQ(w_.main.fcad->SpeedKn, 6.5);
+    EXPECT_EQ(w_.main.fcad->DepthHi, 12.5);
+    w_.settings.edCM->setText("30");
     Tick(40, 30);
     EXPECT_NEAR(CurrentEasting, 500000, 1e-6);
     EXPECT_TRUE(GeodeticParamsLoaded);
@@ -303,37 +271,37 @@ TEST_F(MapTickTest, UnusableGeodesyIsReportedAndTheReadOutsGoOn) {
 TEST_F(MapTickTest, OverlayLineAndBigNumbers) {
     SetDatum(kWgs84);
     SetTransverseMercator("30");
-    realtime_.Speed->setText("9.7");
-    main_.ZGPS1->ReceiveBytes(Gga(40, 30, 4));
+    w_.realtime.Speed->setText("9.7");
+    w_.main.ZGPS1->ReceiveBytes(Gga(40, 30, 4));
     RtkAntennaHeight = 1.254;
     RtkTide = 0.4;
     TrueDepthHi = 8.25;
     TrueDepthLo = 9.5;
     Tick(40, 30);
     EXPECT_EQ(GGAOverlayText, "RTK Fix | Spd: 9.7 kn | SV: 12 | Ant: 1.25 m | Tide: 0.40 m");
-    EXPECT_EQ(main_.fcad->GGAOverlayText, GGAOverlayText);
-    EXPECT_EQ(main_.fcad->CurrentFixQuality, 4);
-    EXPECT_FALSE(main_.fcad->ShowDepth) << "the sounder is off";
-    EXPECT_EQ(realtime_.LAntennaH->text(), "1.25");
-    EXPECT_EQ(realtime_.Fixed->text(), "4");
+    EXPECT_EQ(w_.main.fcad->GGAOverlayText, GGAOverlayText);
+    EXPECT_EQ(w_.main.fcad->CurrentFixQuality, 4);
+    EXPECT_FALSE(w_.main.fcad->ShowDepth) << "the sounder is off";
+    EXPECT_EQ(w_.realtime.LAntennaH->text(), "1.25");
+    EXPECT_EQ(w_.realtime.Fixed->text(), "4");
 
-    settings_.SensorEnabled->setChecked(true);
-    realtime_.HideDepthFrameLo();
+    w_.settings.SensorEnabled->setChecked(true);
+    w_.realtime.HideDepthFrameLo();
     EmptyGGA = true;
     Tick(40, 30);
-    EXPECT_EQ(main_.fcad->GGAOverlayText, "*** EMPTY GGA - NO POSITION ***");
-    EXPECT_TRUE(main_.fcad->EmptyGGA);
-    EXPECT_EQ(main_.fcad->DepthHi, 8.25);
-    EXPECT_EQ(main_.fcad->DepthLo, 0) << "the low-frequency frame is hidden";
-    realtime_.ShowDepthFrameLo();
+    EXPECT_EQ(w_.main.fcad->GGAOverlayText, "*** EMPTY GGA - NO POSITION ***");
+    EXPECT_TRUE(w_.main.fcad->EmptyGGA);
+    EXPECT_EQ(w_.main.fcad->DepthHi, 8.25);
+    EXPECT_EQ(w_.main.fcad->DepthLo, 0) << "the low-frequency frame is hidden";
+    w_.realtime.ShowDepthFrameLo();
     EmptyGGA = false;
-    latency_.show();
+    w_.latency.show();
     Tick(40, 30);
     EXPECT_EQ(GGAOverlayText,
               "RTK Fix | Spd: 9.7 kn | SV: 12 | Ant: 1.25 m | Tide: 0.40 m | Depth: 8.25 m");
-    EXPECT_EQ(main_.fcad->DepthLo, 9.5);
-    EXPECT_EQ(latency_.eCurrentLatency->text(), "0") << "the test clock stands";
-    EXPECT_EQ(latency_.eLatencyAveraged->text(), "0.0");
+    EXPECT_EQ(w_.main.fcad->DepthLo, 9.5);
+    EXPECT_EQ(w_.latency.eCurrentLatency->text(), "0") << "the test clock stands";
+    EXPECT_EQ(w_.latency.eLatencyAveraged->text(), "0.0");
 }
 
 // The track follows the receiver's fix quality; a tick without a position draws nothing and
@@ -341,26 +309,26 @@ TEST_F(MapTickTest, OverlayLineAndBigNumbers) {
 TEST_F(MapTickTest, TrackByFixQuality) {
     SetDatum(kWgs84);
     SetTransverseMercator("30");
-    navset_.ColorTracklines1->SetSelected(0x00AA00);
-    navset_.ColorTracklines0->SetSelected(0xAA0000);
-    navset_.TrackWidth->setText("3");
-    navset_.cLineOrDot->setChecked(true);
+    w_.navset.ColorTracklines1->SetSelected(0x00AA00);
+    w_.navset.ColorTracklines0->SetSelected(0xAA0000);
+    w_.navset.TrackWidth->setText("3");
+    w_.navset.cLineOrDot->setChecked(true);
     const auto north = [](double metres) { return 40 + metres / kMetresPerDegree; };
-    main_.ZGPS1->ReceiveBytes("$GPGGA,120000.00,,,,,0,,,,M,,M,,\r\n");
-    main_.tMapTimer();
-    EXPECT_FALSE(main_.MapTick->Track().Last()) << "(0, 0) never seeds";
+    w_.main.ZGPS1->ReceiveBytes("$GPGGA,120000.00,,,,,0,,,,M,,M,,\r\n");
+    w_.main.tMapTimer();
+    EXPECT_FALSE(w_.main.MapTick->Track().Last()) << "(0, 0) never seeds";
     TickAfterGga(north(0), 30, 4);
     TickAfterGga(north(5), 30, 4);
     EXPECT_TRUE(Shapes("track_fix").empty()) << "seeded, then too close";
     TickAfterGga(north(30), 30, 4);
     ASSERT_EQ(Shapes("track_fix").size(), 1u);
     const int line = Shapes("track_fix")[0];
-    EXPECT_EQ(main_.fcad->GetShapeType(line), stLine);
-    EXPECT_NEAR(main_.fcad->GetLineEnds(line).Y2 + 30, main_.fcad->GetLineEnds(line).Y1, 0.5);
-    EXPECT_EQ(main_.fcad->GetShapeColor(line), 0x00AA00);
-    EXPECT_EQ(main_.fcad->GetShapeLineWidth(line), 3);
+    EXPECT_EQ(w_.main.fcad->GetShapeType(line), stLine);
+    EXPECT_NEAR(w_.main.fcad->GetLineEnds(line).Y2 + 30, w_.main.fcad->GetLineEnds(line).Y1, 0.5);
+    EXPECT_EQ(w_.main.fcad->GetShapeColor(line), 0x00AA00);
+    EXPECT_EQ(w_.main.fcad->GetShapeLineWidth(line), 3);
 
-    navset_.cLineOrDot->setChecked(false);
+    w_.navset.cLineOrDot->setChecked(false);
     const std::pair<int, const char*> qualities[] = {
         {5, "track_float"}, {2, "track_float"}, {3, "track_float"}, {1, "track_nofix"}};
     double at = 30;
@@ -370,14 +338,14 @@ TEST_F(MapTickTest, TrackByFixQuality) {
         TickAfterGga(north(at += 30), 30, quality);
         ASSERT_EQ(Shapes(layer).size(), before + 1);
         const int point = Shapes(layer).back();
-        EXPECT_EQ(main_.fcad->GetShapeType(point), stPoint);
-        EXPECT_EQ(main_.fcad->GetShapeColor(point), quality == 1 ? kRed : 0xAA0000);
+        EXPECT_EQ(w_.main.fcad->GetShapeType(point), stPoint);
+        EXPECT_EQ(w_.main.fcad->GetShapeColor(point), quality == 1 ? kRed : 0xAA0000);
     }
     const double beforeJump = CurrentNorthing;
     TickAfterGga(north(at += 1000), 30, 1);
     EXPECT_EQ(Shapes("track_nofix").size(), 1u) << "a jump draws nothing";
-    main_.ZGPS1->ReceiveBytes("$GPGGA,120000.00,,,,,0,,,,M,,M,,\r\n");
-    main_.tMapTimer();
+    w_.main.ZGPS1->ReceiveBytes("$GPGGA,120000.00,,,,,0,,,,M,,M,,\r\n");
+    w_.main.tMapTimer();
     EXPECT_GT(CurrentNorthing, beforeJump + 900) << "no position keeps the last grid position";
     TickAfterGga(north(at += 30), 30, 1);
     EXPECT_EQ(Shapes("track_nofix").size(), 2u) << "the track goes on after the jump";
@@ -390,14 +358,14 @@ TEST_F(MapTickTest, DepthLabelsOnlyAtAProjectedPosition) {
     DepthLabelSpacing = 5;
     TrueDepthHi = 14.2;
     Tick(0, 0);
-    EXPECT_TRUE(main_.fcad->GetSoundings().empty());
+    EXPECT_TRUE(w_.main.fcad->GetSoundings().empty());
     Tick(40, 30);
-    ASSERT_EQ(main_.fcad->GetSoundings().size(), 1u);
-    EXPECT_EQ(main_.fcad->GetSoundings()[0].Z, 14.2);
-    EXPECT_EQ(main_.fcad->SoundingMinSpacing, 5);
+    ASSERT_EQ(w_.main.fcad->GetSoundings().size(), 1u);
+    EXPECT_EQ(w_.main.fcad->GetSoundings()[0].Z, 14.2);
+    EXPECT_EQ(w_.main.fcad->SoundingMinSpacing, 5);
     Tick(0, 0);
     Tick(40, 30);
-    EXPECT_EQ(main_.fcad->GetSoundings().size(), 1u) << "closer than the spacing";
+    EXPECT_EQ(w_.main.fcad->GetSoundings().size(), 1u) << "closer than the spacing";
 }
 
 }  // namespace
