@@ -57,7 +57,8 @@ bool SensorEnabled() { return FGPS && FGPS->SensorEnabled->isChecked(); }
 void TMapTick::Run(TFNav& window) {
     const bool timed = fLatency && fLatency->isVisible();
     const std::uint64_t start = GetTickCount();
-    if (frmNTRIPSettings) {
+    // (0, 0) is no position: the caster keeps the last real one for its corrections.
+    if (frmNTRIPSettings && (CurrentLatitude != 0 || CurrentLongitude != 0)) {
         frmNTRIPSettings->UpdatePosition(CurrentLatitude, CurrentLongitude, CurrentHeight);
     }
     ShowRealtimePanel(window);

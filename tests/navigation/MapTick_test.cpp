@@ -7,7 +7,9 @@
 #include "app/UMsg.h"
 #include "canvas/DisplaySettings.h"
 #include "canvas/OrvaltCanvas.h"
+#include "devices/OrvaltNTRIPClient.h"
 #include "devices/OrvaltSerialGPS.h"
+#include "devices/uNTRIPSettings.h"
 #include "navigation/Latency.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
@@ -349,6 +351,17 @@ TEST_F(MapTickTest, TrackByFixQuality) {
     EXPECT_GT(CurrentNorthing, beforeJump + 900) << "no position keeps the last grid position";
     TickAfterGga(north(at += 30), 30, 1);
     EXPECT_EQ(Shapes("track_nofix").size(), 2u) << "the track goes on after the jump";
+}
+
+TEST_F(MapTickTest, TheCasterGetsOnlyRealPositions) {
+    TfrmNTRIPSettings ntrip;
+    frmNTRIPSettings = &ntrip;
+    Tick(-33.5, -70.25, 12);
+    Tick(0, 0);
+    frmNTRIPSettings = nullptr;
+    EXPECT_EQ(ntrip.Client->Position().Lat, -33.5);
+    EXPECT_EQ(ntrip.Client->Position().Lon, -70.25);
+    EXPECT_EQ(ntrip.Client->Position().Alt, 12);
 }
 
 TEST_F(MapTickTest, DepthLabelsOnlyAtAProjectedPosition) {
