@@ -36,7 +36,7 @@ enum TBrushStyleCode {
 };
 
 class TDrawSurface {
-  public:
+public:
     virtual ~TDrawSurface() = default;
 
     virtual void SetPen(TColor color, int width) = 0;
@@ -50,7 +50,9 @@ class TDrawSurface {
     virtual void SetFontColor(TColor color) = 0;
     virtual void SetFontOrientation(int orientationTenths) = 0;
 
-    virtual void SetPixel(int x, int y, TColor color) = 0;
+    // Paints the size x size pixels right and down from (x, y) in the colour (size 1: one
+    // pixel); pen and brush stay as they are.
+    virtual void FillPixels(int x, int y, int size, TColor color) = 0;
     virtual void FillRect(int left, int top, int right, int bottom) = 0;
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     virtual void RoundRect(int left, int top, int right, int bottom, int cornerWidth,

@@ -16,7 +16,7 @@ namespace {
 // nothing to the picture.
 constexpr int kPointMergePixels = 2;
 constexpr int kTextCellPixels = 60;
-constexpr size_t kPrefetchAhead = 32;
+constexpr size_t kPrefetchAhead = 8;
 
 struct TFrame {
     const TCanvasModel& Model;
@@ -126,6 +126,7 @@ void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
         if (i + kPrefetchAhead < shapes.size()) {
             const char* ahead = reinterpret_cast<const char*>(shapes[i + kPrefetchAhead].get());
             __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + 64);
             __builtin_prefetch(ahead + 128);
         }
         const TQShape& shape = *shapes[i];
@@ -165,18 +166,18 @@ int DrawShapes(const TCanvasModel& model, TDrawSurface& surface) {
     const int width = std::max(1, model.ClientWidth());
     const int height = std::max(1, model.ClientHeight());
     const double viewWidth = model.GetViewWidth() > 0 ? model.GetViewWidth() : 1;
+    const TPixelMapper mapper(model.ViewLeft, model.ViewRight, model.ViewTop, model.ViewBottom,
+                              width, height);
+    const double pixelsPerUnit = width / viewWidth;
     TFrame frame{model,
                  surface,
-                 TPixelMapper(model.ViewLeft, model.ViewRight, model.ViewTop, model.ViewBottom,
-                              width, height),
+                 mapper,
                  width,
                  height,
                  viewWidth / width,
-                 width / viewWidth,
-                 false,
+                 pixelsPerUnit,
+                 mapper.ScaleX() == pixelsPerUnit && mapper.ScaleY() == pixelsPerUnit,
                  VisibleLayerSet(model)};
-    frame.SquarePixels = frame.Mapper.ScaleX() == frame.PixelsPerUnit &&
-                         frame.Mapper.ScaleY() == frame.PixelsPerUnit;
     std::vector<const TQText*> texts;
     DrawNonTexts(frame, texts);
     DrawTexts(frame, texts);

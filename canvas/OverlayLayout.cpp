@@ -13,6 +13,20 @@ constexpr TColor kAqua = 0xFFFF00;
 constexpr TColor kLime = 0x00FF00;
 constexpr TColor kYellow = 0x00FFFF;
 
+// The edges a corner code names. The two overlays number their corners differently; a code
+// outside 0 to 3 counts as 0.
+struct TCorner {
+    bool Right, Bottom;
+};
+constexpr TCorner kBigNumberCorners[4] = {
+    {false, true}, {true, true}, {true, false}, {false, false}};
+constexpr TCorner kPositionTextCorners[4] = {
+    {false, false}, {true, false}, {true, true}, {false, true}};
+
+TCorner CornerOf(const TCorner (&corners)[4], int code) {
+    return code >= 0 && code < 4 ? corners[code] : corners[0];
+}
+
 struct TSplitNumber {
     QString Big, Small;
 };
@@ -49,38 +63,16 @@ TBigNumberTexts BigNumberTexts(double depthHi, double depthLo, bool showDepth, d
 
 TPixel BigNumberOrigin(int corner, int clientWidth, int clientHeight, int blockWidth,
                        int blockHeight) {
-    const int left = kBigNumberMargin;
-    const int right = clientWidth - blockWidth - kBigNumberMargin;
-    const int top = kBigNumberMargin;
-    const int bottom = clientHeight - blockHeight - kBigNumberMargin;
-    switch (corner) {
-        case 1:
-            return {right, bottom};
-        case 2:
-            return {right, top};
-        case 3:
-            return {left, top};
-        default:
-            return {left, bottom};
-    }
+    const TCorner c = CornerOf(kBigNumberCorners, corner);
+    return {c.Right ? clientWidth - blockWidth - kBigNumberMargin : kBigNumberMargin,
+            c.Bottom ? clientHeight - blockHeight - kBigNumberMargin : kBigNumberMargin};
 }
 
 TPixel PositionTextOrigin(int corner, int clientWidth, int clientHeight, int textWidth,
                           int textHeight) {
-    const int left = kPositionSideMargin;
-    const int right = clientWidth - textWidth - kPositionSideMargin;
-    const int top = kPositionTopMargin;
-    const int bottom = clientHeight - textHeight - kPositionBottomMargin;
-    switch (corner) {
-        case 1:
-            return {right, top};
-        case 2:
-            return {right, bottom};
-        case 3:
-            return {left, bottom};
-        default:
-            return {left, top};
-    }
+    const TCorner c = CornerOf(kPositionTextCorners, corner);
+    return {c.Right ? clientWidth - textWidth - kPositionSideMargin : kPositionSideMargin,
+            c.Bottom ? clientHeight - textHeight - kPositionBottomMargin : kPositionTopMargin};
 }
 
 TPositionBoxColors PositionBoxColors(bool emptyGGA, int fixQuality) {

@@ -168,8 +168,8 @@ const QFontMetrics& TQPainterSurface::Metrics() {
     return *metrics_;
 }
 
-void TQPainterSurface::SetPixel(int x, int y, TColor color) {
-    painter_.fillRect(x, y, 1, 1, ToQColor(color));
+void TQPainterSurface::FillPixels(int x, int y, int size, TColor color) {
+    painter_.fillRect(x, y, size, size, ToQColor(color));
 }
 
 void TQPainterSurface::FillRect(int left, int top, int right, int bottom) {

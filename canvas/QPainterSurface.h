@@ -35,7 +35,7 @@ public:
     void SetFontColor(TColor color) override;
     void SetFontOrientation(int orientationTenths) override;
 
-    void SetPixel(int x, int y, TColor color) override;
+    void FillPixels(int x, int y, int size, TColor color) override;
     void FillRect(int left, int top, int right, int bottom) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void RoundRect(int left, int top, int right, int bottom, int cornerWidth,

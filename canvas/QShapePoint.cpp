@@ -8,17 +8,11 @@ void TQPoint::DrawShape(TDrawSurface& surface, const TPixelMapper& view, TColor 
     DrawAtPixel(surface, {view.X(X), view.Y(Y)}, drawColor);
 }
 
-void TQPoint::DrawAtPixel(TDrawSurface& surface, TPixel pixel, TColor drawColor) const {
+void TQPoint::DrawSquareOrDisc(TDrawSurface& surface, TPixel pixel, TColor drawColor) const {
     const int px = pixel.X;
     const int py = pixel.Y;
     const int size = LineWidth;
-    if (size <= 0) {
-        surface.SetPixel(px, py, drawColor);
-    } else if (size == 1) {
-        // The four pixels (px, py) to (px + 1, py + 1) in one fill: tracks are mostly these.
-        surface.SetBrush(drawColor, bsSolid);
-        surface.FillRect(px, py, px + 2, py + 2);
-    } else if (size <= 3) {
+    if (size <= 3) {
         const int h = (size + 1) / 2;
         surface.SetBrush(drawColor, bsSolid);
         surface.SetPenStyle(TPenStyle::Clear);

@@ -52,31 +52,31 @@ bool TViewTransform::ZoomAt(double step, double x, double y) {
     const double newHeight = newWidth / Aspect();
     const double rx = (x - Left) / w;
     const double ry = (y - Bottom) / h;
-    const TViewTransform old = *this;
-    Left = x - newWidth * rx;
-    Right = x + newWidth * (1 - rx);
-    Bottom = y - newHeight * ry;
-    Top = y + newHeight * (1 - ry);
-    if (AllFinite({Left, Right, Top, Bottom})) return true;
-    *this = old;
-    return false;
+    TViewTransform zoomed = *this;
+    zoomed.Left = x - newWidth * rx;
+    zoomed.Right = x + newWidth * (1 - rx);
+    zoomed.Bottom = y - newHeight * ry;
+    zoomed.Top = y + newHeight * (1 - ry);
+    return TakeIfSound(zoomed);
 }
 
 bool TViewTransform::Pan(double dx, double dy) {
-    if (!AllFinite({Left + dx, Right + dx, Top + dy, Bottom + dy})) return false;
-    Left += dx;
-    Right += dx;
-    Top += dy;
-    Bottom += dy;
-    return true;
+    TViewTransform panned = *this;
+    panned.Left += dx;
+    panned.Right += dx;
+    panned.Top += dy;
+    panned.Bottom += dy;
+    return TakeIfSound(panned);
 }
 
 bool TViewTransform::SetView(double left, double top, double right, double bottom) {
-    if (!AllFinite({left, top, right, bottom})) return false;
-    Left = left;
-    Top = top;
-    Right = right;
-    Bottom = bottom;
+    TViewTransform set = *this;
+    set.Left = left;
+    set.Top = top;
+    set.Right = right;
+    set.Bottom = bottom;
+    if (!set.HasFiniteSize()) return false;
+    *this = set;
     return true;
 }
 
@@ -88,28 +88,44 @@ bool TViewTransform::FitBox(const TWorldBox& box) {
         ResetToDefault();
         return true;
     }
-    const TViewTransform old = *this;
-    Left = box.MinX - width * kExtentsMargin;
-    Right = box.MaxX + width * kExtentsMargin;
-    Bottom = box.MinY - height * kExtentsMargin;
-    Top = box.MaxY + height * kExtentsMargin;
-    FitToClient();
-    if (AllFinite({Left, Right, Top, Bottom})) return true;
-    *this = old;
-    return false;
+    TViewTransform fitted = *this;
+    fitted.Left = box.MinX - width * kExtentsMargin;
+    fitted.Right = box.MaxX + width * kExtentsMargin;
+    fitted.Bottom = box.MinY - height * kExtentsMargin;
+    fitted.Top = box.MaxY + height * kExtentsMargin;
+    if (!fitted.HasFiniteSize() || !fitted.FitToClient()) return false;
+    *this = fitted;
+    return true;
 }
 
-void TViewTransform::FitToClient() {
-    if (!HasArea()) return;
+bool TViewTransform::FitToClient() {
+    if (!HasArea()) return true;
     const double vw = ViewWidth();
     const double vh = ViewHeight();
+    TViewTransform fitted = *this;
+    // Halves first: the sum of two edges near the largest double overflows.
     if (vw / PositiveOrOne(vh) > Aspect()) {
-        const double centre = (Bottom + Top) / 2;
-        Bottom = centre - vw / Aspect() / 2;
-        Top = centre + vw / Aspect() / 2;
+        const double centre = Bottom / 2 + Top / 2;
+        const double half = vw / 2 / Aspect();
+        fitted.Bottom = centre - half;
+        fitted.Top = centre + half;
     } else {
-        const double centre = (Left + Right) / 2;
-        Left = centre - vh * Aspect() / 2;
-        Right = centre + vh * Aspect() / 2;
+        const double centre = Left / 2 + Right / 2;
+        const double half = vh / 2 * Aspect();
+        fitted.Left = centre - half;
+        fitted.Right = centre + half;
     }
+    return TakeIfSound(fitted);
+}
+
+bool TViewTransform::HasFiniteSize() const {
+    return AllFinite({Left, Right, Top, Bottom, ViewWidth(), ViewHeight()});
+}
+
+bool TViewTransform::TakeIfSound(const TViewTransform& changed) {
+    const bool lostWidth = ViewWidth() > 0 && !(changed.ViewWidth() > 0);
+    const bool lostHeight = ViewHeight() > 0 && !(changed.ViewHeight() > 0);
+    if (!changed.HasFiniteSize() || lostWidth || lostHeight) return false;
+    *this = changed;
+    return true;
 }

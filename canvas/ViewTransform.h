@@ -5,7 +5,9 @@
 // A value class: the canvas builds one from its view edges and client size, asks it for
 // conversions or a changed view, and stores the result. Every operation that changes the view
 // refuses non-finite input and a client without area, leaving the view as it was, so a bad
-// number never reaches the view, the settings or the project file.
+// number never reaches the view, the settings or the project file. It also refuses a result
+// whose edges, width or height are not finite, and a zoom, pan or fit that rounds a width or
+// height away (edges near the largest doubles), so the view never sticks.
 
 #include "canvas/DrawSurface.h"
 #include "canvas/PlaneGeometry.h"
@@ -15,7 +17,7 @@ struct TWorldBox {
 };
 
 class TViewTransform {
-  public:
+public:
     // World units.
     double Left = 0, Right = 1000, Top = 1000, Bottom = 0;
     // Client size in pixels.
@@ -39,12 +41,17 @@ class TViewTransform {
     // Fits the view to a box: 5 % margin on every side, then widened to the client's aspect
     // ratio. A box of zero width or height gives the default view.
     bool FitBox(const TWorldBox& box);
-    // Grows the view to the client's aspect ratio about its centre (it never crops).
-    void FitToClient();
+    // Grows the view to the client's aspect ratio about its centre (it never crops). Nothing
+    // to do without a client area.
+    bool FitToClient();
 
     void ResetToDefault() { Left = 0, Right = 1000, Top = 1000, Bottom = 0; }
 
-  private:
+private:
     bool HasArea() const { return Width > 0 && Height > 0; }
+    bool HasFiniteSize() const;
+    // Takes the changed edges when they are finite and keep the width and height this view
+    // has.
+    bool TakeIfSound(const TViewTransform& changed);
     double Aspect() const { return static_cast<double>(Width) / (Height > 0 ? Height : 1); }
 };

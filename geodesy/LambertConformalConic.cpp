@@ -66,6 +66,9 @@ TLambertConformalConic::TLambertConformalConic(const TLccOneParallel& p) : param
     n_ = std::sin(phi0);
     t0_ = ParallelT(e_, phi0);
     rho0_ = p.a * p.scaleFactor * ParallelM(e_, phi0) / n_;
+    // A semi-major axis near the largest double passes the checks above but overflows rho0,
+    // after which the inverse would report success with a NaN latitude.
+    valid_ = std::isfinite(rho0_) && rho0_ != 0 && std::isfinite(t0_) && t0_ > 0;
 }
 
 int TLambertConformalConic::Forward(double latitude, double longitude, double& easting,

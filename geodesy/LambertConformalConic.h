@@ -42,7 +42,8 @@ public:
     // Usable when the central meridian lies within [-pi, 2pi] (one above pi is kept as
     // lambda0 - 2pi), the origin latitude within 89°59'59" of the equator and not so near it
     // that the cone flattens into a cylinder (|n| < 1e-4), a > 0, 1/f within [250, 350],
-    // k0 within [0.3, 3] and the false origin finite.
+    // k0 within [0.3, 3], the false origin finite, and rho0 finite and not 0 (which refuses a
+    // semi-major axis near the largest or the smallest double).
     explicit TLambertConformalConic(const TLccOneParallel& parameters);
 
     bool IsValid() const { return valid_; }

@@ -5,6 +5,10 @@
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+
 TMainWindowStartSettings ReadMainWindowStartSettings(const TIniFile& ini) {
     TMainWindowStartSettings settings;
     settings.language = ini.ReadString("SETTINGS", "Language", "en");
@@ -42,6 +46,16 @@ std::string ReadLastProjectPath(const TIniFile& ini) {
 
 int ReadScreenshotIntervalSeconds(const TIniFile& ini) {
     return ini.ReadInteger("SCREENSHOT", "Interval", 60);
+}
+
+void ApplyScreenshotInterval(QTimer& timer, int seconds) {
+    constexpr long long kLongestMs = std::numeric_limits<int>::max();
+    timer.setInterval(static_cast<int>(std::clamp(seconds * 1000LL, 0LL, kLongestMs)));
+    if (seconds > 0) {
+        timer.start();
+    } else {
+        timer.stop();
+    }
 }
 
 void CreateDayFolderTree() {

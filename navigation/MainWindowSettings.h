@@ -5,6 +5,7 @@
 
 #include <string>
 
+class QTimer;
 class TIniFile;
 
 // SETTINGS/Language (default "en") and OVERLAY_SETTINGS/FontSize (40 when missing or not a
@@ -33,6 +34,10 @@ bool WriteCanvasViewSettings(TIniFile& ini, const TCanvasViewSettings& view);
 std::string ReadLastProjectPath(const TIniFile& ini);
 // SCREENSHOT/Interval in seconds (default 60); 0 or less switches screenshots off.
 int ReadScreenshotIntervalSeconds(const TIniFile& ini);
+// Sets the screenshot timer to a number of seconds: it runs only when they are above 0, every
+// seconds × 1000 ms, worked out in 64 bits and held to the longest interval a timer takes
+// (about 24.8 days), so a large number never wraps into a short one.
+void ApplyScreenshotInterval(QTimer& timer, int seconds);
 
 // Creates the day folder, its SMK, LOG, XYZ and SVP folders and the JPG and MP4 folders for
 // pictures and videos, with any missing parents. Failures are not reported here: the writers

@@ -194,12 +194,11 @@ void TFNav::FormShow() {
     setWindowTitle("Quellbay - " + QString::fromStdString(lastProject));
     ApplyCanvasViewSettings(ReadCanvasViewSettings(ini));
     const int screenshotSeconds = ReadScreenshotIntervalSeconds(ini);
-    tScreenshot->setInterval(std::max(screenshotSeconds, 1) * 1000);
-    if (screenshotSeconds > 0) {
-        tScreenshot->start();
-    } else {
-        tScreenshot->stop();
+    if (FGPS) {
+        FGPS->eScreenshotInterval->setText(QString::number(screenshotSeconds));
+        FGPS->CopyGridToMainMap();  // the surveyor's grid over the one of the stored view
     }
+    ApplyScreenshotInterval(*tScreenshot, screenshotSeconds);
     CreateStandardLayers(fcad);
     RestoreFormPlacement(this, true);
     if (Offsets) Offsets->show();

@@ -4,6 +4,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/TextFile.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -99,14 +100,46 @@ std::optional<std::string> FindValue(const std::vector<std::string>& lines,
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
 std::vector<std::string> TIniFile::LoadLines() const {
+    return LoadLinesToChange().value_or(std::vector<std::string>{});
+}
+
+std::optional<std::vector<std::string>> TIniFile::LoadLinesToChange() const {
+    if (pendingLines_) return *pendingLines_;
     std::string bytes;
-    if (!ReadFileBytes(fileName_, bytes)) return {};
+    if (!ReadFileBytes(fileName_, bytes)) {
+        std::error_code error;
+        const bool missing = !std::filesystem::exists(fileName_, error) && !error;
+        if (missing) return std::vector<std::string>{};
+        return std::nullopt;
+    }
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
     return SplitLines(SystemTextToUtf8(bytes));
 }
 
 bool TIniFile::StoreLines(const std::vector<std::string>& lines) {
+    if (pendingLines_) {
+        *pendingLines_ = lines;
+        return true;
+    }
     return WriteFileAtomically(fileName_, JoinCrLf(lines));
+}
+
+void TIniFile::BeginUpdates() {
+    if (pendingLines_) return;
+    pendingLines_ = LoadLinesToChange();
+    pendingUnreadable_ = !pendingLines_;
+    if (pendingUnreadable_) pendingLines_.emplace();
+}
+
+bool TIniFile::CommitUpdates() {
+    if (!pendingLines_) return true;
+    const std::vector<std::string> lines = std::move(*pendingLines_);
+    pendingLines_.reset();
+    if (pendingUnreadable_) {
+        pendingUnreadable_ = false;
+        return false;
+    }
+    return StoreLines(lines);
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
@@ -128,7 +161,9 @@ double TIniFile::ReadFloat(std::string_view section, std::string_view key, doubl
 }
 
 bool TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    std::vector<std::string> lines = LoadLines();
+    auto loaded = LoadLinesToChange();
+    if (!loaded) return false;
+    std::vector<std::string>& lines = *loaded;
     // A line break cannot be stored in a value: it would start a line of its own.
     std::string flatValue(value);
     for (char& c : flatValue) {
@@ -193,7 +228,9 @@ std::vector<std::string> TIniFile::ReadSections() const {
 }
 
 bool TIniFile::EraseSection(std::string_view section) {
-    std::vector<std::string> lines = LoadLines();
+    auto loaded = LoadLinesToChange();
+    if (!loaded) return false;
+    std::vector<std::string>& lines = *loaded;
     const auto range = FindSection(lines, section);
     if (!range) return true;
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(range->begin),
@@ -202,7 +239,9 @@ bool TIniFile::EraseSection(std::string_view section) {
 }
 
 bool TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-    std::vector<std::string> lines = LoadLines();
+    auto loaded = LoadLinesToChange();
+    if (!loaded) return false;
+    std::vector<std::string>& lines = *loaded;
     const auto range = FindSection(lines, section);
     if (!range) return true;
     const auto index = FindKey(lines, *range, key);

@@ -8,7 +8,11 @@
 // once, through a temporary file renamed over it, so two objects on one file see each other's
 // writes and a write cut short leaves the previous file whole. Files are written in UTF-8 with
 // CR LF; a file that is not valid UTF-8 is read as Windows-1254.
+//
+// A window that stores many keys at once gathers them between BeginUpdates and CommitUpdates:
+// the file is then replaced once, still atomically, instead of once per key.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,9 +44,23 @@ public:
     bool EraseSection(std::string_view section);
     bool DeleteKey(std::string_view section, std::string_view key);
 
+    // From here on this object's writes change a copy of the file held in memory, which its
+    // reads see, and succeed; the file itself stays as it was. Writes made meanwhile through
+    // other objects are overwritten by the commit.
+    void BeginUpdates();
+    // Replaces the file with the copy in one atomic rewrite and returns whether it was written
+    // (never when the file could not be read at BeginUpdates); either way the object then
+    // writes through again. Updates never committed are dropped.
+    bool CommitUpdates();
+
 private:
     std::vector<std::string> LoadLines() const;
+    // The lines a write starts from; nothing when the file is there but could not be read, so
+    // that a write never replaces settings it could not see.
+    std::optional<std::vector<std::string>> LoadLinesToChange() const;
     bool StoreLines(const std::vector<std::string>& lines);
 
     std::string fileName_;
+    std::optional<std::vector<std::string>> pendingLines_;  // between BeginUpdates and commit
+    bool pendingUnreadable_ = false;  // the file could not be read when the updates began
 };

@@ -3,8 +3,6 @@
 #include "platform/AtomicFile.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     TAtomicFile file(path);
@@ -19,12 +17,17 @@ bool AppendFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    std::ifstream file(path, std::ios::binary);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
-    std::stringstream buffer;
-    buffer << file.rdbuf();
-    bytes = buffer.str();
-    return !file.bad();
+    std::string content;
+    char buffer[65536];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, count);
+    // A folder opens but does not read: that is an error, not an empty file.
+    const bool readWhole = !std::ferror(file);
+    std::fclose(file);
+    if (readWhole) bytes = std::move(content);
+    return readWhole;
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

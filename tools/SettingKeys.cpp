@@ -7,10 +7,21 @@ constexpr const char* kSounder = "SENSOR COMUNICATION SETTINGS";
 constexpr const char* kGeodetic = "GEODETIC_PARAMETERS";
 constexpr TSettingKind kText = TSettingKind::Text;
 constexpr TSettingKind kBool = TSettingKind::Bool;
+constexpr TSettingKind kColor = TSettingKind::Color;
+constexpr const char* kGrid = "GRID_SETTINGS";
+constexpr const char* kDepthLabel = "DEPTH_LABEL_SETTINGS";
+constexpr const char* kEventLabel = "EVENT_LABEL_SETTINGS";
+constexpr const char* kOverlay = "OVERLAY_SETTINGS";
 
 // A geodetic key, read and written under one name, with the control's state as its default.
 constexpr TSettingKey Geodetic(const char* key, const char* control, TSettingKind kind) {
     return {kGeodetic, key, key, control, kind, nullptr};
+}
+
+// A display key, read and written under one name.
+constexpr TSettingKey Display(const char* section, const char* key, const char* control,
+                              TSettingKind kind, const char* fallback) {
+    return {section, key, key, control, kind, fallback};
 }
 
 }  // namespace
@@ -71,4 +82,23 @@ const std::array<TSettingKey, 26> kGeodeticKeys = {{
     Geodetic("eLCCFN", "eLCCFN", kText),
     Geodetic("cbUseLCCProjection", "cbUseLCCProjection", kBool),
     Geodetic("cLambert1", "cLambert1", kBool),
+}};
+
+const std::array<TSettingKey, 16> kDisplayKeys = {{
+    Display(kGrid, "GridVisible", "cbGridVisible", kBool, "1"),
+    Display(kGrid, "AutoGrid", "cbAutoGrid", kBool, "0"),
+    Display(kGrid, "GridSpacingX", "edGridSpacingX", kText, "100"),
+    Display(kGrid, "GridSpacingY", "edGridSpacingY", kText, "100"),
+    Display(kGrid, "GridColor", "cbGridColor", kColor, "12632256"),  // silver
+    Display(kDepthLabel, "ShowDepthLabels", "cbShowDepthLabels", kBool, "1"),
+    Display(kDepthLabel, "LabelSpacing", "edDepthLabelSpacing", kText, "10"),
+    Display(kDepthLabel, "FontName", "edDepthLabelFontName", kText, "Arial"),
+    Display(kDepthLabel, "FontSize", "edDepthLabelFontSize", kText, "12"),
+    Display(kDepthLabel, "TextColor", "cbTextColor", kColor, "0"),
+    Display(kEventLabel, "FontSize", "edEventLabelFontSize", kText, "24"),
+    Display(kEventLabel, "TextColor", "cbEventLabelColor", kColor, "255"),  // red
+    Display(kOverlay, "FontSize", "edOverlayFontSize", kText, "40"),
+    Display(kOverlay, "DepthColor", "cbOverlayDepthColor", kColor, "8388608"),  // navy
+    Display(kOverlay, "SpeedColor", "cbOverlaySpeedColor", kColor, "0"),
+    Display("SCREENSHOT", "Interval", "eScreenshotInterval", TSettingKind::Integer, "60"),
 }};

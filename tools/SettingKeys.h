@@ -6,8 +6,10 @@
 #include <array>
 
 enum class TSettingKind {
-    Text,  // the control's text
-    Bool,  // a check box, written "1" or "0" and read as an integer
+    Text,     // the control's text
+    Bool,     // a check box, written "1" or "0" and read as an integer
+    Color,    // a colour box, written as the decimal TColor
+    Integer,  // an edit, written as the whole number of its text (the fallback when none)
 };
 
 struct TSettingKey {
@@ -23,3 +25,6 @@ struct TSettingKey {
 extern const std::array<TSettingKey, 26> kCommunicationKeys;
 // Section "GEODETIC_PARAMETERS": datum, TM and LCC parameters and the two projection choices.
 extern const std::array<TSettingKey, 26> kGeodeticKeys;
+// The display options: grid, depth labels, event labels, the big numbers' overlay, and last the
+// screenshot interval in seconds.
+extern const std::array<TSettingKey, 16> kDisplayKeys;

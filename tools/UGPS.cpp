@@ -1,5 +1,6 @@
 #include "tools/UGPS.h"
 
+#include "canvas/DisplaySettings.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
@@ -8,6 +9,7 @@
 #include "tools/PortSettings.h"
 #include "tools/SettingControls.h"
 #include "tools/SettingKeys.h"
+#include "tools/SettingsLock.h"
 #include "tools/TelegramFormats.h"
 
 #include <QCloseEvent>
@@ -70,11 +72,13 @@ TFGPS::TFGPS(QWidget* parent)
     CreatePortTab(SensorTabSheet, true);
     CreateSensorFormat();
     CreateGeodeticTab();
+    CreateDisplayTab();
     CreateMonitorTab();
 
     LockStateCheck1 = new QCheckBox("SAVE && LOCK SETTINGS", this);
     LockStateCheck1->setObjectName("LockStateCheck1");
     LockStateCheck1->setGeometry(12, 418, 300, 26);
+    connect(LockStateCheck1, &QCheckBox::toggled, this, &TFGPS::LockStateCheck1Click);
     BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "Close", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(kClientWidth - 106, 414, 96, 32);
@@ -96,11 +100,14 @@ void TFGPS::CreateMonitorTab() {
 }
 
 // Loading only sets the texts (the format reacts to the surveyor's choice alone): the stored
-// format is applied after start-up.
+// format is applied after start-up. A lock stored ticked runs the save-and-lock, last.
 void TFGPS::FormCreate() {
+    if (DepthLabelFontName.empty()) DepthLabelFontName = "Arial";
     const TIniFile ini(GetSettingsFilePath());
     LoadSettingKeys(this, ini, kCommunicationKeys);
     LoadSettingKeys(this, ini, kGeodeticKeys);
+    LoadDisplaySettings(ini);
+    LockStateCheck1->setChecked(ini.ReadBool(kLockSection, kLockKey, false));
 }
 
 bool TFGPS::GPSSetClick() {

@@ -5,9 +5,13 @@
 // settings into its serial components with "GPS Set" and "SBES Set" when real time starts,
 // and reads the geodetic fields itself.
 //
-// The window loads every setting once, at its creation; closing it stores nothing.
+// The tab "Global Setting" holds the display options of the map, which act at once. The window
+// loads every setting at its creation; only ticking "SAVE && LOCK SETTINGS" stores them, notes
+// the save in the events log and locks the settings tabs until the box is cleared. A program
+// started with the box stored ticked saves again at every start.
 
 #include "app/LabeledEdit.h"
+#include "tools/ColorBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +21,12 @@
 #include <QTabWidget>
 #include <QWidget>
 
+class TIniFile;
+class TOrvaltCanvas;
 class TOrvaltSerialGPS;
+struct TDisplayOptionTexts;
 struct TPortSetTexts;
+struct TSavedSettingsSummary;
 enum class TFormatApplication;
 
 class TFGPS : public QWidget {
@@ -50,8 +58,19 @@ public:
     QCheckBox *cbUseDTP, *cbUseTMProjection, *cbUseLCCProjection, *cLambert1;
     // Port monitor.
     QPlainTextEdit *MemoGPS, *MemoSensor;
+    // Global Setting: grid, depth labels, event labels, screenshots, the big numbers' overlay.
+    QCheckBox *cbGridVisible, *cbAutoGrid, *cbShowDepthLabels;
+    TLabeledEdit *edGridSpacingX, *edGridSpacingY, *edDepthLabelSpacing, *edDepthLabelFontName,
+        *edDepthLabelFontSize, *edEventLabelFontSize, *eScreenshotInterval, *edOverlayFontSize;
+    TColorBox *cbGridColor, *cbTextColor, *cbEventLabelColor, *cbOverlayDepthColor,
+        *cbOverlaySpeedColor;
 
     void FormCreate();
+    // Takes a lock stored by hand as 1 or 0 and copies the grid into the map.
+    void FormShow();
+    // Copies the grid settings into the main window's map; the main window calls it at its first
+    // show too, after its stored view has set the map's own grid.
+    void CopyGridToMainMap();
     // Copy the port settings into the main window's ZGPS1 or ZSENSOR. A text that cannot be
     // applied is shown as an error and stops the copy, the fields before it applied; the result
     // is then false, so that the start of real time stops there.
@@ -76,8 +95,25 @@ public:
     void cbUseTMProjectionClick();
     void cbUseLCCProjectionClick();
     void cLambert1Click();
+    // The display options act at once on the program-wide display settings and the map.
+    void cbGridVisibleClick();
+    void cbGridColorChange();
+    void cbAutoGridClick();
+    void cbShowDepthLabelsClick();
+    void edEventLabelFontSizeChange();
+    void cbEventLabelColorChange();
+    void edOverlayFontSizeChange();
+    void cbOverlayDepthColorChange();
+    void cbOverlaySpeedColorChange();
+    void eScreenshotIntervalChange();
+    // Ticked: stores every setting of the window in one rewrite of the settings file, notes the
+    // save in the events log, applies the display options and locks the settings tabs.
+    // Cleared: stores the cleared lock and opens the tabs. When the file cannot be written the
+    // surveyor is told, nothing is noted and the box goes back.
+    void LockStateCheck1Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -86,6 +122,16 @@ private:
     void CreateSensorFormat();
     void CreateGeodeticTab();
     void CreateMonitorTab();
+    void CreateDisplayTab();
+    void LoadDisplaySettings(const TIniFile& ini);
+    TDisplayOptionTexts DisplayOptionTexts() const;
+    void ApplyDisplayOptions();
+    bool StoreSettings(TIniFile& ini, bool locked) const;
+    TSavedSettingsSummary SavedSettingsSummary() const;
+    void SetSettingsTabsEnabled(bool enabled);
+    void RepaintMainMap();
+    // The main window's map, or nullptr while there is none.
+    static TOrvaltCanvas* Map();
     TPortSetTexts PortTexts(bool sounder) const;
     bool ApplyPortSet(TOrvaltSerialGPS* port, bool sounder, const char* logName);
     void ApplySBESMessage(TFormatApplication application);

@@ -4,35 +4,10 @@
 // shifts and false origins metres, the scale correction parts per million. edIF holds the
 // flattening itself, not its inverse.
 
+#include "tools/SettingsTabWidgets.h"
 #include "tools/UGPS.h"
 
 namespace {
-
-constexpr int kEditHeight = 22;
-
-TLabeledEdit* AddEdit(QWidget* parent, const char* name, const char* caption, int left, int top,
-                      int width) {
-    auto* edit = new TLabeledEdit(caption, parent);
-    edit->setObjectName(name);
-    edit->setGeometry(left, top, width, kEditHeight);
-    return edit;
-}
-
-QCheckBox* AddBox(QWidget* parent, const char* name, const char* caption, const QPoint& at,
-                  bool checked) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->move(at);
-    box->adjustSize();
-    box->setChecked(checked);
-    return box;
-}
-
-QGroupBox* AddGroup(QWidget* parent, const char* caption, const QRect& bounds) {
-    auto* group = new QGroupBox(caption, parent);
-    group->setGeometry(bounds);
-    return group;
-}
 
 // The ellipsoid, the seven parameters from WGS 84 and the datum's name.
 void CreateDatumGroup(TFGPS& w, QWidget* tab) {

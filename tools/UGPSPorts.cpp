@@ -4,6 +4,7 @@
 
 #include "platform/SerialPortTable.h"
 #include "tools/PortSettings.h"
+#include "tools/SettingsTabWidgets.h"
 #include "tools/TelegramFormats.h"
 #include "tools/UGPS.h"
 
@@ -49,12 +50,6 @@ const TPortComboSpec kPortCombos[] = {
 };
 // The first five combos form the port group, the rest the optional settings.
 constexpr std::size_t kPortGroupSize = 5;
-
-QGroupBox* AddGroup(QWidget* parent, const char* caption, const QRect& bounds) {
-    auto* group = new QGroupBox(caption, parent);
-    group->setGeometry(bounds);
-    return group;
-}
 
 QComboBox* AddCombo(QWidget* parent, const QString& name, const QStringList& items,
                     const QString& initial, const QRect& bounds) {

@@ -128,11 +128,7 @@ void DrawBare(QPainter& painter, const TPrimitive& p, std::vector<bool>& textCel
     if (p.Kind != TKind::Point && p.Kind != TKind::Text) painter.setPen(QPen(color, 0));
     switch (p.Kind) {
         case TKind::Point:
-            for (int dx = 0; dx < 2; ++dx) {
-                for (int dy = 0; dy < 2; ++dy) {
-                    painter.fillRect(px(p.X1) + dx, py(p.Y1) + dy, 1, 1, color);
-                }
-            }
+            painter.fillRect(px(p.X1), py(p.Y1), 2, 2, color);
             break;
         case TKind::Line:
             painter.drawLine(px(p.X1), py(p.Y1), px(p.X2), py(p.Y2));

@@ -173,6 +173,26 @@ TEST_F(MapRendererTest, DenseTrackPointsMergeUntilZoomedIn) {
     EXPECT_GT(DrawShapes(model, surface), 300);
 }
 
+// The merge test measures both axes with the x scale; the point itself is drawn with each
+// axis's own scale, also when the view does not have the client's shape.
+TEST_F(MapRendererTest, PointsLandOnTheirPixelWhateverTheViewShape) {
+    const int id = model.AddPoint(100.5, 30.5, 0);
+    model.SetShapeColor(id, kBlue);
+    const struct {
+        const char* legend;
+        double top;
+        int px, py;
+    } cases[] = {{"square pixels", 100, 100, 69}, {"pixels twice as high as wide", 50, 100, 39}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.legend);
+        model.SetView(0, c.top, 200, 0);
+        const QImage image = Render();
+        EXPECT_EQ(ColorAt(image, c.px, c.py), kBlue);
+        EXPECT_EQ(ColorAt(image, c.px + 1, c.py + 1), kBlue);
+        EXPECT_EQ(CountOf(image, kBlue), 4);
+    }
+}
+
 TEST_F(MapRendererTest, OneTextPerCellAndHiddenLayersSkipped) {
     model.AddText(0, "first", 10, 90, 0);
     model.AddText(0, "second", 20, 80, 0);

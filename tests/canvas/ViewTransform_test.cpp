@@ -99,6 +99,38 @@ TEST(ViewTransform, RefusesBadNumbersAndClientsWithoutArea) {
     }
 }
 
+// Found by fuzzing the view: FitToClient's midpoint (Left + Right) / 2 overflowed for edges
+// near the largest double, leaving infinite edges that every later pan and zoom refused.
+TEST(ViewTransform, EdgesNearTheLargestDoubleKeepAUsableView) {
+    TViewTransform view = View(1e308, 1.2e308, 1e308, 0, 400, 300);
+    ASSERT_TRUE(view.FitToClient());
+    EXPECT_DOUBLE_EQ(view.Left / 2 + view.Right / 2, 1.1e308);
+    EXPECT_NEAR(view.ViewWidth() / view.ViewHeight(), 400.0 / 300, 1e-12);
+    EXPECT_TRUE(view.ZoomAt(0.1, 1.1e308, 0.5e308));
+    EXPECT_TRUE(view.Pan(-1.1e308, -0.5e308));
+
+    struct {
+        const char* legend;
+        TViewTransform start;
+        bool (*change)(TViewTransform&);
+    } refused[] = {
+        {"pan that rounds the height away", View(0, 1000, 1000, 0, 400, 300),
+         [](TViewTransform& v) { return v.Pan(0, 1e308); }},
+        {"set a view wider than the largest double", View(0, 1000, 1000, 0, 400, 300),
+         [](TViewTransform& v) { return v.SetView(-1e308, 1000, 1e308, 0); }},
+        {"fit whose width overflows", View(0, 1, 1.5e308, 0, 400, 300),
+         [](TViewTransform& v) { return v.FitToClient(); }},
+        {"zoom out beyond the largest double", View(-4e307, 4e307, 3e307, -3e307, 400, 300),
+         [](TViewTransform& v) { return v.ZoomAt(-20, 0, 0); }},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.legend);
+        TViewTransform view = c.start;
+        EXPECT_FALSE(c.change(view));
+        ExpectView(view, c.start.Left, c.start.Right, c.start.Top, c.start.Bottom);
+    }
+}
+
 TEST(ViewTransform, ResizeGrowsToTheNewAspect) {
     TViewTransform view = View(0, 400, 300, 0, 400, 600);
     view.FitToClient();
@@ -109,7 +141,7 @@ TEST(ViewTransform, ResizeGrowsToTheNewAspect) {
 }
 
 class ZoomExtentsTest : public ::testing::Test {
-  protected:
+protected:
     TCanvasModel model;
 };
 

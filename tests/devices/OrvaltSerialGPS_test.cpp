@@ -160,6 +160,7 @@ TEST_F(OrvaltSerialGPSTest, OneTickStopsAfter64KiBOfAFlood) {
     flooding = false;
     while (!done) gps_.PollTimerTick();  // the device's last burst must get through
     device.join();
+    gps_.PollTimerTick();  // the device may stop before another tick ran: read what it left
     ASSERT_TRUE(queued);
     EXPECT_GT(firstTick, 0u);
     EXPECT_LE(firstTick * line.size(), 64u * 1024 + line.size());

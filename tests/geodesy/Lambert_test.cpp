@@ -113,6 +113,10 @@ TEST(Lambert, RejectedOneParallelSetReturnsZeroAndKeepsTheStoredOne) {
         {"nan semi-major axis", NAN, kF, 0.7, 0, 1},
         {"nan origin", kA, kF, NAN, 0, 1},
         {"nan scale factor", kA, kF, 0.7, 0, NAN},
+        // Found by fuzzing: rho0 = a k0 m0 / n overflowed, and the inverse then reported
+        // success with a NaN latitude.
+        {"semi-major axis 1e308, rho0 beyond the largest double", 1e308, kF, 0.7, 0, 2},
+        {"semi-major axis 5e-324, rho0 rounds to 0", 5e-324, kF, 0.7, 0, 0.3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+#include <filesystem>
+
 #include <fstream>
 
 namespace {
@@ -106,6 +109,42 @@ TEST_F(IniFileTest, LineBreakInAValueCannotSplitTheFile) {
 TEST_F(IniFileTest, FailedWriteReportsFailure) {
     TIniFile ini(TestTempFolder() + "no such folder/x.ini");
     EXPECT_FALSE(ini.WriteString("A", "k", "v"));
+    EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
+}
+
+// A settings file that is there but cannot be read must not be replaced by one holding only
+// the key being written. A link to itself stands for the unreadable file (root reads any file).
+TEST_F(IniFileTest, UnreadableFileIsNeverReplaced) {
+    ASSERT_EQ(symlink(path_.c_str(), path_.c_str()), 0);
+    TIniFile ini(path_);
+    EXPECT_FALSE(ini.WriteString("A", "k", "v"));
+    EXPECT_FALSE(ini.DeleteKey("A", "k"));
+    ini.BeginUpdates();
+    ASSERT_TRUE(ini.WriteString("A", "k", "v"));
+    EXPECT_FALSE(ini.CommitUpdates());
+    EXPECT_TRUE(std::filesystem::is_symlink(path_)) << "the link was replaced";
+}
+
+TEST_F(IniFileTest, GatheredUpdatesReachTheFileInOneRewrite) {
+    WriteRaw("[A]\r\nx=1\r\n");
+    TIniFile batch(path_);
+    const TIniFile other(path_);
+    batch.BeginUpdates();
+    ASSERT_TRUE(batch.WriteString("A", "x", "2"));
+    ASSERT_TRUE(batch.WriteBool("B", "y", true));
+    EXPECT_EQ(batch.ReadString("A", "x", ""), "2") << "the batch reads its own updates";
+    EXPECT_EQ(other.ReadString("A", "x", ""), "1") << "the file is untouched until the commit";
+    ASSERT_TRUE(batch.CommitUpdates());
+    EXPECT_EQ(ReadFileBytes(path_), "[A]\r\nx=2\r\n\r\n[B]\r\ny=1\r\n");
+    ASSERT_TRUE(batch.WriteString("A", "x", "3"));
+    EXPECT_EQ(other.ReadString("A", "x", ""), "3") << "after the commit writes go through again";
+}
+
+TEST_F(IniFileTest, GatheredUpdatesThatCannotBeWrittenFailAtTheCommit) {
+    TIniFile ini(TestTempFolder() + "no such folder/x.ini");
+    ini.BeginUpdates();
+    EXPECT_TRUE(ini.WriteString("A", "k", "v"));
+    EXPECT_FALSE(ini.CommitUpdates());
     EXPECT_EQ(ini.ReadString("A", "k", "dflt"), "dflt");
 }
 

@@ -175,7 +175,8 @@ TEST_F(SettingsWindowTest, PortListShowsThePortsThatExist) {
 TEST_F(SettingsWindowTest, EveryKeyNamesOneControlOfTheWindow) {
     TFGPS window;
     for (const auto& table : {std::span<const TSettingKey>(kCommunicationKeys),
-                              std::span<const TSettingKey>(kGeodeticKeys)}) {
+                              std::span<const TSettingKey>(kGeodeticKeys),
+                              std::span<const TSettingKey>(kDisplayKeys)}) {
         for (const TSettingKey& key : table) {
             EXPECT_EQ(window.findChildren<QWidget*>(key.control).size(), 1) << key.control;
         }
