@@ -113,6 +113,11 @@ TEST(MapProjector, ARefusedLambertSetProjectsNothing) {
     EXPECT_FALSE(projector.IsLoaded(kind));
     EXPECT_FALSE(projector.Project(kind, 45.5, 30.5, 0).has_value());
     texts.lccOriginLatitude = "45";
+    texts.semiMajorAxis = "1e308";
+    texts.lccScaleFactor = "3";
+    EXPECT_NE(projector.Load(kind, texts), "") << "a cone radius that overflows";
+    EXPECT_FALSE(projector.IsLoaded(kind));
+    texts.semiMajorAxis = "6378137";
     EXPECT_EQ(projector.Load(kind, texts), "");
     EXPECT_TRUE(projector.IsLoaded(kind));
 }
