@@ -39,6 +39,7 @@ void TFNav::BindWindowCommands() {
         {Parameters1, &TFNav::Parameters1Click},
         {OffsetsandValues1, &TFNav::OffsetsandValues1Click},
         {mRealtimeWindow1, &TFNav::mRealtimeWindow1Click},
+        {Echogram1, &TFNav::Echogram1Click},
         {LatencyWatchSet1, &TFNav::LatencyWatchSet1Click},
         {OpenLogFolder1, &TFNav::OpenLogFolder1Click},
         {NavigationSettings1, &TFNav::NavigationSettings1Click},
@@ -47,8 +48,11 @@ void TFNav::BindWindowCommands() {
         item->setEnabled(true);
         connect(item, &QAction::triggered, this, handler);
     }
-    ConnectIcon->setEnabled(true);
-    connect(ConnectIcon, &QToolButton::clicked, this, &TFNav::ConnectIconClick);
+    for (const auto& [button, handler] :
+         {std::pair{ConnectIcon, &TFNav::ConnectIconClick}, {bRealtime, &TFNav::bRealtimeClick}}) {
+        button->setEnabled(true);
+        connect(button, &QToolButton::clicked, this, handler);
+    }
     // Keys reach the focused control first; the application's filter lets the window see them
     // before, as the map-only mode and the map commands need.
     qApp->installEventFilter(this);

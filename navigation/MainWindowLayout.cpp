@@ -89,7 +89,6 @@ const TItemSpec kHelpItems[] = {
 };
 
 const TButtonSpec kRealtimeButtons[] = {
-    {&TFNav::bRealtime, "bRealtime", "Realtime"},
     {&TFNav::bRestart, "bRestart", "Restart"},
     {&TFNav::bExit, "bExit", "Exit"},
 };
@@ -128,6 +127,16 @@ const TButtonSpec kShapeButtons[] = {
     {&TFNav::ToolButton29, "ToolButton29", "Spline"},
     {&TFNav::ToolButton30, "ToolButton30", "Arc"},
     {&TFNav::ToolButton31, "ToolButton31", "Circle"},
+};
+
+// Shows the down state that the GNSS port's connect and disconnect reports set; a click starts
+// or stops real time and leaves that state alone.
+class TReportedStateButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void nextCheckState() override {}
 };
 
 template <size_t N>
@@ -178,6 +187,11 @@ void TFNav::CreateMenus() {
 
 void TFNav::CreateToolBars() {
     tRealtime = AddToolBar(this, "tRealtime", kRealtimeButtons);
+    // The Start button shows the state the port reports give it, not its own clicks.
+    bRealtime = new TReportedStateButton(tRealtime);
+    bRealtime->setObjectName("bRealtime");
+    bRealtime->setText("Realtime");
+    tRealtime->insertWidget(tRealtime->actions().value(0), bRealtime);
     bRealtime->setCheckable(true);
     tDraw = AddToolBar(this, "tDraw", kDrawButtons);
     addToolBarBreak();
@@ -206,12 +220,11 @@ void TFNav::CreateStatusBar() {
 // the pan button and "Delete tracks selected", which have no command of their own (the Delete
 // key deletes the selection).
 void TFNav::DisableUnbuiltCommands() {
-    for (QAction* item :
-         {Import1, Export1, SoundVelocityProfile1, themeSelection1, MarkEvent1, Echogram1, English1,
-          Turkish1, TranslationEditor1, About1, Deletetracksselected1}) {
+    for (QAction* item : {Import1, Export1, SoundVelocityProfile1, themeSelection1, MarkEvent1,
+                          English1, Turkish1, TranslationEditor1, About1, Deletetracksselected1}) {
         item->setEnabled(false);
     }
-    for (QToolButton* button : {bRealtime, btEventAdd, btEventReset, Zoompan}) {
+    for (QToolButton* button : {btEventAdd, btEventReset, Zoompan}) {
         button->setEnabled(false);
     }
 }

@@ -14,6 +14,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/MainWindowSettings.h"
+#include "navigation/MapTick.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/uCanvas.h"
@@ -51,7 +52,7 @@ QString Tr(const QString& text) { return Translator ? Translator->Translate(text
 
 }  // namespace
 
-TFNav::TFNav(QWidget* parent) : QMainWindow(parent) {
+TFNav::TFNav(QWidget* parent) : QMainWindow(parent), MapTick(std::make_unique<TMapTick>()) {
     setObjectName("FNav");
     setWindowTitle("Quellbay");
     resize(1024, 700);
@@ -127,6 +128,7 @@ void TFNav::CreateTimers() {
         return timer;
     };
     tMap = make("tMap", 200);
+    connect(tMap, &QTimer::timeout, this, &TFNav::tMapTimer);
     tEchogram = make("tEchogram", 200);
     tEchogram->start();
     tScreenshot = make("tScreenshot", 30000);
@@ -296,14 +298,6 @@ void TFNav::TranslateToolbar() {
     if (fTheme) fTheme->setWindowTitle(Tr("Theme Selection"));
 }
 
-// Each opening of the GNSS port has its own sink, so the NTRIP window gets the new one; the
-// sink of an earlier opening stays closed.
-void TFNav::ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port) {
-    if (frmNTRIPSettings) {
-        frmNTRIPSettings->AttachGpsPort(Sender->PortSink(), TOrvaltSerialGPS::PortName(Port));
-    }
-}
-
 void TFNav::OrvaltNTRIPClient1Click() {
     if (!frmNTRIPSettings) frmNTRIPSettings = new TfrmNTRIPSettings(this);
     if (ZGPS1 && ZGPS1->Connected()) {
@@ -314,11 +308,6 @@ void TFNav::OrvaltNTRIPClient1Click() {
     frmNTRIPSettings->show();
 }
 
-// The handlers below are the places where the real-time loop plugs in; until it is built the
-// events are bound and have no effect.
-void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int) {}
-void TFNav::ZGPS1Idle(TOrvaltSerialGPS*) {}
-void TFNav::ZGPS1Timeout(TOrvaltSerialGPS*) {}
 void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string&) {}
 void TFNav::ShowNumericKeypad(QLineEdit*) {}
 void TFNav::ShowSimpleKeyboard(QLineEdit*) {}

@@ -23,6 +23,7 @@
 
 struct TCanvasViewSettings;
 class QLineEdit;
+class TMapTick;
 class TOrvaltCanvas;
 class TOrvaltSerialGPS;
 
@@ -92,6 +93,13 @@ public:
     void ZGPS1SpeedChange(TOrvaltSerialGPS* Sender, double Speed);
     void ZGPS1Send(TOrvaltSerialGPS* Sender, const std::string& Text);
     TGnssLineReader GnssLineReader;
+    // Real time (MainWindowRealtime.cpp): Start/Stop, and the sounder watchdog's report.
+    void bRealtimeClick();
+    void ZSENSORTimeout();
+    void Echogram1Click();
+    // The map timer's tick (MapTick.h).
+    void tMapTimer();
+    std::unique_ptr<TMapTick> MapTick;
     // Echo-sounder lines.
     void ZSENSORNewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
     // Map events.
