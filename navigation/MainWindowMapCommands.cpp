@@ -134,6 +134,11 @@ void TFNav::fcadWorldMouseDown(TOrvaltCanvas* Sender, short Button, short, short
     }
 }
 
+void TFNav::StopMapTimer() {
+    tMap->stop();
+    mapPausedForDrawing_ = false;
+}
+
 // Shapes whose first point is placed land on the user-shape layer; a polyline keeps the layer
 // it was started on (the route, the lasso).
 void TFNav::fcadDrawBegin(TOrvaltCanvas* Sender, short, double, double) {

@@ -64,7 +64,7 @@ public:
         SetControlColor(w_.tRealtime, kRunningColor);
     }
     void ShowStopped() override {
-        w_.tMap->stop();
+        w_.StopMapTimer();
         w_.tEchogram->stop();
         if (fWaterfal) fWaterfal->hide();
         w_.bRealtime->setText(Tr("Start"));
@@ -105,7 +105,7 @@ void TFNav::ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port) {
 }
 
 void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int Port) {
-    tMap->stop();
+    StopMapTimer();
     ReportStatus("Disconnected from GPS on " + PortText(Port));
     bRealtime->setChecked(false);
 }
@@ -113,7 +113,7 @@ void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int Port) {
 // The component reports a position only when it changes, so it forgets its own too: the same
 // position, when the receiver speaks again, is a new one after (0, 0).
 void TFNav::ZGPS1Idle(TOrvaltSerialGPS* Sender) {
-    tMap->stop();
+    StopMapTimer();
     CurrentLatitude = 0;
     CurrentLongitude = 0;
     Sender->ForgetPosition();

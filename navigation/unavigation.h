@@ -108,6 +108,8 @@ public:
                             double Magnitude, double Angle);
     void fcadWorldMouseDown(TOrvaltCanvas* Sender, short Button, short Shift, short Action,
                             double X, double Y);
+    // Stops the map timer for good: a drawing under way does not start it again at its end.
+    void StopMapTimer();
     void fcadDrawBegin(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
