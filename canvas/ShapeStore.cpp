@@ -15,9 +15,8 @@ namespace {
 
 const QString kDefaultLayerName = "Default";
 
-// A layer holding more than this share of the drawing is found faster by one scan in drawing
-// order than by sorting the positions of its ids.
-constexpr size_t kScanShare = 8;
+// Beyond this share of the drawing, a layer's shapes are found by a walk over the drawing.
+constexpr size_t kWalkShare = 8;
 
 }  // namespace
 
@@ -73,20 +72,30 @@ void TShapeStore::ReassignLayer(int fromLayer, int toLayer, int mode) {
     Dirty = true;
 }
 
+bool TShapeStore::WalkFor(int layer) const {
+    return index_.IdsOn(layer).size() > shapes_.size() / kWalkShare;
+}
+
 std::vector<size_t> TShapeStore::PositionsOnLayer(int layer) const {
-    const std::span<const int> ids = index_.IdsOn(layer);
     std::vector<size_t> positions;
-    positions.reserve(ids.size());
-    if (ids.size() > shapes_.size() / kScanShare) {
+    positions.reserve(index_.IdsOn(layer).size());
+    if (WalkFor(layer)) {
         for (size_t i = 0; i < shapes_.size(); ++i) {
             PrefetchAfter(shapes_, i);
             if (shapes_[i]->LayerId == layer) positions.push_back(i);
         }
     } else {
-        for (const int id : ids) positions.push_back(*index_.PositionOf(id));
+        for (const int id : index_.IdsOn(layer)) positions.push_back(*index_.PositionOf(id));
         std::sort(positions.begin(), positions.end());
     }
     return positions;
+}
+
+size_t TShapeStore::FirstPositionOnLayer(int layer) const {
+    if (WalkFor(layer)) return 0;
+    size_t first = shapes_.size();
+    for (const int id : index_.IdsOn(layer)) first = std::min(first, *index_.PositionOf(id));
+    return first;
 }
 
 int TShapeStore::LayerOrDefault(int layer) {
@@ -201,14 +210,25 @@ void TShapeStore::DeleteLayerShapes(int layerId) {
     if (layerId == -1) {
         ResetShapeIds();
     } else {
-        RemovePositions(PositionsOnLayer(layerId));
+        RemoveLayerShapes(layerId);
     }
     Redraw();
 }
 
+void TShapeStore::RemoveLayerShapes(int layer) {
+    // Only the shapes from the layer's first one on are walked: the vessel's layer, redrawn at
+    // every map tick, lies on top. Each entry leaves the index while its shape is at hand.
+    RemoveFrom(FirstPositionOnLayer(layer), [this, layer](const TQShape& shape) {
+        if (shape.LayerId != layer) return false;
+        index_.Forget(shape.Id);
+        return true;
+    });
+    index_.ClearLayer(layer);
+}
+
 void TShapeStore::DeleteLayerShapesByName(const QString& name) {
     const int layer = FindLayerByName(name);
-    if (layer >= 0) RemovePositions(PositionsOnLayer(layer));
+    if (layer >= 0) RemoveLayerShapes(layer);
     Redraw();
 }
 
@@ -221,24 +241,21 @@ void TShapeStore::ClearDrawing() {
 }
 
 void TShapeStore::DeleteShape(int id) {
-    if (const std::optional<size_t> position = index_.PositionOf(id)) RemovePositions({*position});
+    const std::optional<size_t> position = index_.PositionOf(id);
+    if (!position) return;
+    index_.Remove(id);
+    RemoveFrom(*position, [id](const TQShape& shape) { return shape.Id == id; });
 }
 
 void TShapeStore::DeleteSelectedShapes() {
     // Every listed id goes, so the list need not be searched.
     SelectedIds.clear();
-    RemoveFrom(0, [](size_t, const TQShape& shape) { return shape.Selected; });
-    Redraw();
-}
-
-void TShapeStore::RemovePositions(const std::vector<size_t>& doomed) {
-    if (doomed.empty()) return;
-    auto next = doomed.begin();
-    RemoveFrom(doomed.front(), [&next, &doomed](size_t position, const TQShape&) {
-        if (next == doomed.end() || *next != position) return false;
-        ++next;
+    RemoveFrom(0, [this](const TQShape& shape) {
+        if (!shape.Selected) return false;
+        index_.Remove(shape.Id);
         return true;
     });
+    Redraw();
 }
 
 template <class Predicate>
@@ -248,13 +265,9 @@ void TShapeStore::RemoveFrom(size_t first, Predicate&& doomed) {
     size_t kept = first;
     for (size_t i = first; i < shapes_.size(); ++i) {
         PrefetchAfter(shapes_, i);
-        const int id = shapes_[i]->Id;
-        if (doomed(i, *shapes_[i])) {
-            index_.Remove(id);
-            continue;
-        }
+        if (doomed(*shapes_[i])) continue;
         if (kept != i) {
-            index_.SetPosition(id, kept);
+            index_.SetPosition(shapes_[i]->Id, kept);
             boxes_[kept] = boxes_[i];
             shapes_[kept] = std::move(shapes_[i]);
         }

@@ -25,6 +25,11 @@ void TShapeIndex::Remove(int id) {
     entries_.erase(found);
 }
 
+void TShapeIndex::ClearLayer(int layer) {
+    const auto found = idsOnLayer_.find(layer);
+    if (found != idsOnLayer_.end()) found->second.clear();
+}
+
 void TShapeIndex::SetPosition(int id, size_t position) {
     entries_.at(id).Position = static_cast<std::uint32_t>(position);
 }

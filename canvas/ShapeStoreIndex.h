@@ -30,6 +30,10 @@ public:
     void Add(int id, int layer, size_t position);
     // Forgets the id; nothing happens for an id not held.
     void Remove(int id);
+    // Forgets the ids of a whole layer, one by one while the caller walks the drawing: Forget
+    // each of them, then ClearLayer. In between, the layer's list is not to be read.
+    void Forget(int id) { entries_.erase(id); }
+    void ClearLayer(int layer);
     // For an id that is held.
     void SetPosition(int id, size_t position);
     void SetLayer(int id, int layer);
