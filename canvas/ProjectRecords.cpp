@@ -10,13 +10,6 @@
 
 namespace {
 
-// The shape ids a drawing under way refers to belong to the drawing being replaced.
-void CancelPendingDrawing(TCanvasModel& model) {
-    model.PendingShape.reset();
-    model.ToolActive = false;
-    model.PointPending = false;
-}
-
 // File layer ids to canvas layer ids; an id not in the table is used unchanged.
 class TLayerTable {
 public:
@@ -85,10 +78,8 @@ void Apply(TCanvasModel& model, TProjectRecords& project, TLayerTable& layers, T
 }  // namespace
 
 void ApplyProjectRecords(TCanvasModel& model, TProjectRecords& project, int mode) {
-    if (mode == 0) {
-        CancelPendingDrawing(model);
-        model.ClearDrawing();
-    }
+    // Clearing starts the shape ids again, which cancels a drawing under way first.
+    if (mode == 0) model.ClearDrawing();
     const auto shapes = std::count_if(project.records.begin(), project.records.end(),
                                       [](const TProjectRecord& r) { return r.shape != nullptr; });
     model.ReserveShapes(model.Shapes().size() + static_cast<size_t>(shapes));

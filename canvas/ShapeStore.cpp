@@ -15,6 +15,10 @@ namespace {
 
 const QString kDefaultLayerName = "Default";
 
+// A layer holding more than this share of the drawing is found faster by one scan in drawing
+// order than by sorting the positions of its ids.
+constexpr size_t kScanShare = 8;
+
 }  // namespace
 
 TShapeStore::TShapeStore() {
@@ -36,6 +40,7 @@ int TShapeStore::AddLayer(const QString& name) {
         layer->Id = id = nextLayerId_++;
         layer->Name = name;
         layers_.push_back(std::move(layer));
+        layerOfName_.insert(name, id);
     }
     CurrentLayer = id;
     return id;
@@ -46,26 +51,42 @@ TQLayer* TShapeStore::FindLayer(int id) {
 }
 
 const TQLayer* TShapeStore::FindLayer(int id) const {
-    for (const auto& layer : layers_) {
-        if (layer->Id == id) return layer.get();
-    }
-    return nullptr;
+    // Layer ids are handed out from 0 in creation order and a layer goes only with all the
+    // others (ClearDrawing), so a layer's id is its position.
+    if (id < 0 || static_cast<size_t>(id) >= layers_.size()) return nullptr;
+    return layers_[static_cast<size_t>(id)].get();
 }
 
 int TShapeStore::FindLayerByName(const QString& name) const {
-    for (const auto& layer : layers_) {
-        if (layer->Name == name) return layer->Id;
-    }
-    return -1;
+    // Names are unique (AddLayer finds a name before it makes one), so the first layer of that
+    // name is the only one.
+    return layerOfName_.value(name, -1);
 }
 
 void TShapeStore::ReassignLayer(int fromLayer, int toLayer, int mode) {
-    if (mode == 1) {
-        for (auto& shape : shapes_) {
-            if (shape->LayerId == fromLayer) shape->LayerId = toLayer;
+    if (mode == 1 && fromLayer != toLayer) {
+        for (const size_t position : PositionsOnLayer(fromLayer)) {
+            shapes_[position]->LayerId = toLayer;
         }
+        index_.MoveLayer(fromLayer, toLayer);
     }
     Dirty = true;
+}
+
+std::vector<size_t> TShapeStore::PositionsOnLayer(int layer) const {
+    const std::span<const int> ids = index_.IdsOn(layer);
+    std::vector<size_t> positions;
+    positions.reserve(ids.size());
+    if (ids.size() > shapes_.size() / kScanShare) {
+        for (size_t i = 0; i < shapes_.size(); ++i) {
+            PrefetchAfter(shapes_, i);
+            if (shapes_[i]->LayerId == layer) positions.push_back(i);
+        }
+    } else {
+        for (const int id : ids) positions.push_back(*index_.PositionOf(id));
+        std::sort(positions.begin(), positions.end());
+    }
+    return positions;
 }
 
 int TShapeStore::LayerOrDefault(int layer) {
@@ -86,13 +107,13 @@ int TShapeStore::AddShape(std::unique_ptr<TQShape> shape) {
 
 int TShapeStore::AddReservedShape(std::unique_ptr<TQShape> shape) {
     const int id = shape->Id;
-    if (id <= 0 || id >= nextShapeId_ || indexOfId_.contains(id)) shape->Id = nextShapeId_++;
+    if (id <= 0 || id >= nextShapeId_ || index_.Contains(id)) shape->Id = nextShapeId_++;
     return Append(std::move(shape));
 }
 
 int TShapeStore::Append(std::unique_ptr<TQShape> shape) {
     const int id = shape->Id;
-    indexOfId_[id] = shapes_.size();
+    index_.Add(id, shape->LayerId, shapes_.size());
     boxes_.push_back(CullBoxOf(*shape));
     shapes_.push_back(std::move(shape));
     Dirty = true;
@@ -102,7 +123,7 @@ int TShapeStore::Append(std::unique_ptr<TQShape> shape) {
 void TShapeStore::ReserveShapes(size_t count) {
     shapes_.reserve(count);
     boxes_.reserve(count);
-    indexOfId_.reserve(count);
+    index_.Reserve(count);
 }
 
 int TShapeStore::AddLine(double x1, double y1, double x2, double y2, int layer) {
@@ -170,7 +191,7 @@ void TShapeStore::ResetShapeIds() {
     BeforeShapeIdsReset();
     shapes_.clear();
     boxes_.clear();
-    indexOfId_.clear();
+    index_.Clear();
     SelectedIds.clear();
     nextShapeId_ = 1;
     Dirty = true;
@@ -180,54 +201,60 @@ void TShapeStore::DeleteLayerShapes(int layerId) {
     if (layerId == -1) {
         ResetShapeIds();
     } else {
-        RemoveShapes([layerId](const TQShape& shape) { return shape.LayerId == layerId; });
+        RemovePositions(PositionsOnLayer(layerId));
     }
     Redraw();
 }
 
 void TShapeStore::DeleteLayerShapesByName(const QString& name) {
-    std::vector<int> layerIds;
-    for (const auto& layer : layers_) {
-        if (layer->Name == name) layerIds.push_back(layer->Id);
-    }
-    RemoveShapes([&layerIds](const TQShape& shape) {
-        return std::find(layerIds.begin(), layerIds.end(), shape.LayerId) != layerIds.end();
-    });
+    const int layer = FindLayerByName(name);
+    if (layer >= 0) RemovePositions(PositionsOnLayer(layer));
     Redraw();
 }
 
 void TShapeStore::ClearDrawing() {
     DeleteLayerShapes(-1);
     layers_.clear();
+    layerOfName_.clear();
     nextLayerId_ = 0;
     AddLayer(kDefaultLayerName);
 }
 
 void TShapeStore::DeleteShape(int id) {
-    RemoveShapes([id](const TQShape& shape) { return shape.Id == id; });
+    if (const std::optional<size_t> position = index_.PositionOf(id)) RemovePositions({*position});
 }
 
 void TShapeStore::DeleteSelectedShapes() {
     // Every listed id goes, so the list need not be searched.
     SelectedIds.clear();
-    RemoveShapes([](const TQShape& shape) { return shape.Selected; });
+    RemoveFrom(0, [](size_t, const TQShape& shape) { return shape.Selected; });
     Redraw();
 }
 
+void TShapeStore::RemovePositions(const std::vector<size_t>& doomed) {
+    if (doomed.empty()) return;
+    auto next = doomed.begin();
+    RemoveFrom(doomed.front(), [&next, &doomed](size_t position, const TQShape&) {
+        if (next == doomed.end() || *next != position) return false;
+        ++next;
+        return true;
+    });
+}
+
 template <class Predicate>
-void TShapeStore::RemoveShapes(Predicate&& doomed) {
+void TShapeStore::RemoveFrom(size_t first, Predicate&& doomed) {
     // One pass: a shape that stays moves down over the removed ones, and its index entry
-    // follows it while the shape is at hand.
-    size_t kept = 0;
-    for (size_t i = 0; i < shapes_.size(); ++i) {
+    // follows it while the shape is at hand. Shapes before first stay where they are.
+    size_t kept = first;
+    for (size_t i = first; i < shapes_.size(); ++i) {
         PrefetchAfter(shapes_, i);
         const int id = shapes_[i]->Id;
-        if (doomed(*shapes_[i])) {
-            indexOfId_.erase(id);
+        if (doomed(i, *shapes_[i])) {
+            index_.Remove(id);
             continue;
         }
         if (kept != i) {
-            indexOfId_[id] = kept;
+            index_.SetPosition(id, kept);
             boxes_[kept] = boxes_[i];
             shapes_[kept] = std::move(shapes_[i]);
         }
@@ -238,12 +265,12 @@ void TShapeStore::RemoveShapes(Predicate&& doomed) {
     boxes_.resize(kept);
     // One pass over the list afterwards: removing ids one by one costs the list's length per
     // deleted shape.
-    std::erase_if(SelectedIds, [this](int id) { return !indexOfId_.contains(id); });
+    std::erase_if(SelectedIds, [this](int id) { return !index_.Contains(id); });
     Dirty = true;
 }
 
 void TShapeStore::ReindexFrom(size_t position) {
-    for (size_t i = position; i < shapes_.size(); ++i) indexOfId_[shapes_[i]->Id] = i;
+    for (size_t i = position; i < shapes_.size(); ++i) index_.SetPosition(shapes_[i]->Id, i);
 }
 
 TQShape* TShapeStore::FindShape(int id) {
@@ -251,13 +278,13 @@ TQShape* TShapeStore::FindShape(int id) {
 }
 
 const TQShape* TShapeStore::FindShape(int id) const {
-    const auto found = indexOfId_.find(id);
-    return found == indexOfId_.end() ? nullptr : shapes_[found->second].get();
+    const std::optional<size_t> position = index_.PositionOf(id);
+    return position ? shapes_[*position].get() : nullptr;
 }
 
 void TShapeStore::ShapeChanged(int id) {
-    const auto found = indexOfId_.find(id);
-    if (found == indexOfId_.end()) return;
-    boxes_[found->second] = CullBoxOf(*shapes_[found->second]);
+    const std::optional<size_t> position = index_.PositionOf(id);
+    if (!position) return;
+    boxes_[*position] = CullBoxOf(*shapes_[*position]);
     Dirty = true;
 }

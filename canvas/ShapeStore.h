@@ -5,20 +5,27 @@
 // starts shape ids at 1 again. An operation given an id that names nothing changes nothing
 // and a getter then returns its stated default.
 //
-// Shape ids are found through an id-to-index map, so imports and the project reader, which
-// look up every shape they add, stay linear. Every change marks the drawing Dirty (the back
-// buffer is rebuilt at the next paint); Invalidate asks the widget for a deferred repaint.
+// Shapes are found by id through an index that also knows the shapes of each layer, and layers
+// by id and by name through their own indexes: imports and the project reader, which look up
+// every shape and layer they add, stay linear, and the map tick's work on the vessel layer
+// costs what that layer holds, whatever the size of the drawing. So that the indexes stay
+// true, a layer keeps its Id and Name, and a shape changes its layer only through SetShapeLayer
+// and ReassignLayer.
+//
+// Every change marks the drawing Dirty (the back buffer is rebuilt at the next paint);
+// Invalidate asks the widget for a deferred repaint.
 
 #include "canvas/CullBox.h"
 #include "canvas/QFontEntry.h"
 #include "canvas/QLayer.h"
 #include "canvas/QShape.h"
 #include "canvas/ShapePrefetch.h"
+#include "canvas/ShapeStoreIndex.h"
 
+#include <QHash>
 #include <memory>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class TQPolyline;
@@ -45,7 +52,7 @@ struct TTextInfo {
 };
 
 class TShapeStore {
-  public:
+public:
     TShapeStore();
     virtual ~TShapeStore();
     TShapeStore(const TShapeStore&) = delete;
@@ -249,11 +256,11 @@ class TShapeStore {
     // The back buffer must be rebuilt.
     bool Dirty = true;
 
-  protected:
+protected:
     // Called before the shape ids start again.
     virtual void BeforeShapeIdsReset() {}
 
-  private:
+private:
     int LayerOrDefault(int layer);
     // Gives the shape its layer's Color and LineWidth, then adds it.
     int AddWithLayerPen(std::unique_ptr<TQShape> shape);
@@ -287,16 +294,22 @@ class TShapeStore {
             SelectedIds.push_back(shape.Id);
         }
     }
-    // Removes every shape for which doomed is true, keeping the order of the rest.
+    // Positions of the layer's shapes in drawing order.
+    std::vector<size_t> PositionsOnLayer(int layer) const;
+    // Removes the shapes at these positions (ascending), keeping the order of the rest.
+    void RemovePositions(const std::vector<size_t>& doomed);
+    // Removes every shape from position first on for which doomed(position, shape) is true,
+    // keeping the order of the rest.
     template <class Predicate>
-    void RemoveShapes(Predicate&& doomed);
+    void RemoveFrom(size_t first, Predicate&& doomed);
     void ReindexFrom(size_t position);
     void MoveToPosition(int id, bool toFront);
 
     std::vector<std::unique_ptr<TQLayer>> layers_;
     std::vector<std::unique_ptr<TQShape>> shapes_;
     std::vector<TCullBox> boxes_;
-    std::unordered_map<int, size_t> indexOfId_;
+    TShapeIndex index_;
+    QHash<QString, int> layerOfName_;
     int nextLayerId_ = 0;
     int nextShapeId_ = 1;
 };

@@ -44,9 +44,9 @@ void TShapeStore::ChangeOrder(int id, int direction) {
 }
 
 void TShapeStore::MoveToPosition(int id, bool toFront) {
-    const auto found = indexOfId_.find(id);
-    if (found == indexOfId_.end()) return;
-    const size_t from = found->second;
+    const std::optional<size_t> found = index_.PositionOf(id);
+    if (!found) return;
+    const size_t from = *found;
     const auto offset = static_cast<std::ptrdiff_t>(from);
     if (toFront) {
         std::rotate(shapes_.begin() + offset, shapes_.begin() + offset + 1, shapes_.end());

@@ -17,9 +17,7 @@ void TShapeStore::SetLayerColor(int id, TColor color) {
     TQLayer* layer = FindLayer(id);
     if (!layer) return;
     layer->Color = color;
-    for (const auto& shape : Shapes()) {
-        if (shape->LayerId == id) shape->Color = color;
-    }
+    for (const size_t position : PositionsOnLayer(id)) shapes_[position]->Color = color;
     Redraw();
 }
 
@@ -31,9 +29,7 @@ void TShapeStore::SetLayerLineWidth(int id, int width) {
     TQLayer* layer = FindLayer(id);
     if (!layer) return;
     layer->LineWidth = width;
-    for (const auto& shape : Shapes()) {
-        if (shape->LayerId == id) shape->LineWidth = width;
-    }
+    for (const size_t position : PositionsOnLayer(id)) shapes_[position]->LineWidth = width;
     Redraw();
 }
 

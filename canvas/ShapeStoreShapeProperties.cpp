@@ -60,7 +60,11 @@ int TShapeStore::GetShapeLayerId(int id) const {
 }
 
 void TShapeStore::SetShapeLayer(int id, int layer) {
-    SetFieldOf(*this, FindShape(id), &TQShape::LayerId, layer);
+    TQShape* shape = FindShape(id);
+    if (!shape) return;
+    shape->LayerId = layer;
+    index_.SetLayer(id, layer);
+    Dirty = true;
 }
 
 bool TShapeStore::IsShapeSelected(int id) const {
@@ -124,10 +128,10 @@ std::vector<int> TShapeStore::GetAllShapeIds() const {
 }
 
 std::vector<int> TShapeStore::GetLayerShapeIds(int layer) const {
+    const std::vector<size_t> positions = PositionsOnLayer(layer);
     std::vector<int> ids;
-    for (const auto& shape : Shapes()) {
-        if (shape->LayerId == layer) ids.push_back(shape->Id);
-    }
+    ids.reserve(positions.size());
+    for (const size_t position : positions) ids.push_back(shapes_[position]->Id);
     return ids;
 }
 

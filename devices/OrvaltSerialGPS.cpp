@@ -95,6 +95,8 @@ void TOrvaltSerialGPS::ClearReadings() {
     fixQuality_ = satellites_ = 0;
 }
 
+void TOrvaltSerialGPS::ForgetPosition() { lat_ = lon_ = alt_ = 0; }
+
 void TOrvaltSerialGPS::Send(const std::string& text) {
     if (!connected_ || device_.Handle() < 0) return;
     if (device_.Write(text, kWriteTimeoutMs) != text.size()) return;

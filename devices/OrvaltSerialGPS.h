@@ -86,6 +86,9 @@ public:
     double GetLatitude() const { return lat_; }   // degrees, north positive
     double GetLongitude() const { return lon_; }  // degrees, east positive
     double GetAltitude() const { return alt_; }   // metres
+    // Forgets the last decoded position (reads 0 until the next GGA), so that the next GGA
+    // reports its position even when it is the one before.
+    void ForgetPosition();
     // Positions off the globe and speeds negative or not finite that decoding skipped.
     std::uint64_t SkippedValues() const { return skippedValues_; }
     // Received text after the last line end.

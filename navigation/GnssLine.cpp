@@ -3,7 +3,6 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "navigation/ControlColor.h"
 #include "navigation/NavigationState.h"
-#include "platform/NumberFormat.h"
 #include "platform/ScanPattern.h"
 
 namespace {
@@ -84,30 +83,12 @@ TGnssLineChanges TGnssLineReader::Read(const TGnssLineInput& input, TGnssLineSta
 // A text that is not a number keeps its copy's value and is reported the first time it is seen,
 // so the line goes on and the surveyor hears of it once.
 std::string TGnssLineReader::CopyOffsets(const TOffsetTexts& texts, TGnssLineState& state) {
-    const struct {
-        const char* caption;
-        const std::string& text;
-        double& copy;
-    } offsets[] = {{"A", texts.draft, state.transducerDraft},
-                   {"SV", texts.soundVelocity, state.soundVelocity},
-                   {"C", texts.poleHeight, state.rtkPoleHeight},
-                   {"Tide Ht", texts.tide, state.manualTide}};
-    std::string report;
-    int newlyUnread = 0;
-    for (std::size_t i = 0; i < std::size(offsets); ++i) {
-        if (TryStrToFloat(offsets[i].text, offsets[i].copy)) {
-            reportedTexts_[i].reset();
-            continue;
-        }
-        if (reportedTexts_[i] == offsets[i].text) continue;
-        reportedTexts_[i] = offsets[i].text;
-        report += (newlyUnread++ ? ", " : "") + std::string(offsets[i].caption) + " '" +
-                  offsets[i].text + "'";
-    }
-    if (newlyUnread == 0) return report;
-    return "Offsets: " + report +
-           (newlyUnread == 1 ? " is not a number; the previous value is kept"
-                             : " are not numbers; the previous values are kept");
+    offsets_.Read("A", texts.draft, state.transducerDraft);
+    offsets_.Read("SV", texts.soundVelocity, state.soundVelocity);
+    offsets_.Read("C", texts.poleHeight, state.rtkPoleHeight);
+    offsets_.Read("Tide Ht", texts.tide, state.manualTide);
+    return offsets_.TakeReport("Offsets", "; the previous value is kept",
+                               "; the previous values are kept");
 }
 
 TGnssLineState GnssLineStateOfNavigation() {

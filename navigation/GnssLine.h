@@ -9,8 +9,8 @@
 // only after this, so the fix quality given here is still that of the previous GGA.
 
 #include "canvas/Color.h"
+#include "navigation/SettingNumberReader.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,8 +60,7 @@ public:
 private:
     std::string CopyOffsets(const TOffsetTexts& texts, TGnssLineState& state);
 
-    // The text last reported for each of the four offsets, nothing while it reads as a number.
-    std::array<std::optional<std::string>, 4> reportedTexts_;
+    TSettingNumberReader offsets_;
 };
 
 // The navigation state's values of TGnssLineState, and back.

@@ -1,6 +1,8 @@
 // The main window's commands that open the other windows, and the keys it sees first.
 
+#include "canvas/OrvaltCanvas.h"
 #include "navigation/Latency.h"
+#include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/unavigation.h"
 #include "tools/Bathymetry.h"
@@ -10,10 +12,15 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <utility>
 
 namespace {
 
 constexpr int kMapOnlyImage = 1;
+
+bool IsPreviewedKey(int key) {
+    return key == Qt::Key_Escape || key == Qt::Key_F2 || key == Qt::Key_F3 || key == Qt::Key_Delete;
+}
 
 // Shows the window, when it exists, in front of the others.
 void ShowInFront(QWidget* window) {
@@ -32,6 +39,7 @@ void TFNav::BindWindowCommands() {
         {Parameters1, &TFNav::Parameters1Click},
         {OffsetsandValues1, &TFNav::OffsetsandValues1Click},
         {mRealtimeWindow1, &TFNav::mRealtimeWindow1Click},
+        {Echogram1, &TFNav::Echogram1Click},
         {LatencyWatchSet1, &TFNav::LatencyWatchSet1Click},
         {OpenLogFolder1, &TFNav::OpenLogFolder1Click},
         {NavigationSettings1, &TFNav::NavigationSettings1Click},
@@ -40,8 +48,11 @@ void TFNav::BindWindowCommands() {
         item->setEnabled(true);
         connect(item, &QAction::triggered, this, handler);
     }
-    ConnectIcon->setEnabled(true);
-    connect(ConnectIcon, &QToolButton::clicked, this, &TFNav::ConnectIconClick);
+    for (const auto& [button, handler] :
+         {std::pair{ConnectIcon, &TFNav::ConnectIconClick}, {bRealtime, &TFNav::bRealtimeClick}}) {
+        button->setEnabled(true);
+        connect(button, &QToolButton::clicked, this, handler);
+    }
     // Keys reach the focused control first; the application's filter lets the window see them
     // before, as the map-only mode and the map commands need.
     qApp->installEventFilter(this);
@@ -75,22 +86,53 @@ void TFNav::OpenLogFolder1Click() {
     if (fRealtime) fRealtime->btOpenLogFolder->click();
 }
 
+// Escape also disarms a lasso; the map itself drops the polygon under way. The map's own
+// Delete key stays off: Delete here is the one way to delete the selection.
 void TFNav::FormKeyDown(int& Key, Qt::KeyboardModifiers) {
-    if (Key == Qt::Key_Escape && fRealtime &&
-        TfRealtime::ImageIndex(fRealtime->btHide) == kMapOnlyImage) {
-        fRealtime->btHide->click();
+    switch (Key) {
+        case Qt::Key_Escape:
+            if (fRealtime && TfRealtime::ImageIndex(fRealtime->btHide) == kMapOnlyImage) {
+                fRealtime->btHide->click();
+            }
+            if (std::exchange(TrackLassoActive, false) | std::exchange(ShapeLassoActive, false)) {
+                fcad->ClearSelectionWithoutDirty();
+                SetStatusPanelText(0, QString());
+            }
+            break;
+        case Qt::Key_F2:
+            fcad->CycleBigNumberCorner();
+            break;
+        case Qt::Key_F3:
+            fcad->CyclePositionTextCorner();
+            break;
+        case Qt::Key_Delete:
+            bDelSelectedClick();
+            Key = 0;
+            break;
+        default:
+            break;
     }
 }
 
 // A key press travels from the focused control up to the window; each step passes the
-// application's filters again, so the window takes each press once, at its first step.
+// application's filters again, so the window takes each press once, at its first step. The
+// keys the window handles are claimed before any shortcut: Delete is also the shortcut shown
+// on "Delete tracks selected", and a shortcut would take the press away from the window.
 bool TFNav::eventFilter(QObject* watched, QEvent* event) {
+    StatusBarMouse(watched, event);
     if (event->type() == QEvent::KeyRelease) previewedKey_ = nullptr;
-    if (event->type() != QEvent::KeyPress || event == previewedKey_) return false;
+    const bool shortcutOverride = event->type() == QEvent::ShortcutOverride;
+    if ((event->type() != QEvent::KeyPress && !shortcutOverride) || event == previewedKey_) {
+        return false;
+    }
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;
-    previewedKey_ = event;
     auto* key = static_cast<QKeyEvent*>(event);
+    if (shortcutOverride) {
+        if (IsPreviewedKey(key->key())) key->accept();
+        return false;
+    }
+    previewedKey_ = event;
     int code = key->key();
     FormKeyDown(code, key->modifiers());
     return code == 0;

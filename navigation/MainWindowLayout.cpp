@@ -3,7 +3,6 @@
 #include "navigation/unavigation.h"
 
 #include <QAction>
-#include <algorithm>
 
 namespace {
 
@@ -89,6 +88,11 @@ const TItemSpec kHelpItems[] = {
     {&TFNav::RemoteSupport1, "RemoteSupport1", "Remote Support..."},
 };
 
+const TButtonSpec kRealtimeButtons[] = {
+    {&TFNav::bRestart, "bRestart", "Restart"},
+    {&TFNav::bExit, "bExit", "Exit"},
+};
+
 const TButtonSpec kDrawButtons[] = {
     {&TFNav::bOpen, "bOpen", "Open"},
     {&TFNav::bSave, "bSave", "Save"},
@@ -123,6 +127,16 @@ const TButtonSpec kShapeButtons[] = {
     {&TFNav::ToolButton29, "ToolButton29", "Spline"},
     {&TFNav::ToolButton30, "ToolButton30", "Arc"},
     {&TFNav::ToolButton31, "ToolButton31", "Circle"},
+};
+
+// Shows the down state that the GNSS port's connect and disconnect reports set; a click starts
+// or stops real time and leaves that state alone.
+class TReportedStateButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void nextCheckState() override {}
 };
 
 template <size_t N>
@@ -172,14 +186,13 @@ void TFNav::CreateMenus() {
 }
 
 void TFNav::CreateToolBars() {
-    tRealtime = addToolBar("tRealtime");
-    tRealtime->setObjectName("tRealtime");
-    tRealtime->setMovable(false);
-    bRealtime = new QToolButton(tRealtime);
+    tRealtime = AddToolBar(this, "tRealtime", kRealtimeButtons);
+    // The Start button shows the state the port reports give it, not its own clicks.
+    bRealtime = new TReportedStateButton(tRealtime);
     bRealtime->setObjectName("bRealtime");
     bRealtime->setText("Realtime");
+    tRealtime->insertWidget(tRealtime->actions().value(0), bRealtime);
     bRealtime->setCheckable(true);
-    tRealtime->addWidget(bRealtime);
     tDraw = AddToolBar(this, "tDraw", kDrawButtons);
     addToolBarBreak();
     tShape = AddToolBar(this, "tShape", kShapeButtons);
@@ -190,7 +203,12 @@ void TFNav::CreateStatusBar() {
     sStatusBar->setObjectName("sStatusBar");
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(sStatusBar);
-        panel->setFixedWidth(kStatusPanelWidth);
+        // Panel 0 grows with its prompts and selection counts, so they are read whole.
+        if (i == 0) {
+            panel->setMinimumWidth(kStatusPanelWidth);
+        } else {
+            panel->setFixedWidth(kStatusPanelWidth);
+        }
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         sStatusBar->addWidget(panel);
@@ -198,20 +216,15 @@ void TFNav::CreateStatusBar() {
     }
 }
 
+// Commands whose work comes with a later part of the program stay visible but disabled; so do
+// the pan button and "Delete tracks selected", which have no command of their own (the Delete
+// key deletes the selection).
 void TFNav::DisableUnbuiltCommands() {
-    // Commands whose work comes later stay visible but disabled until it is built.
-    const QAction* built[] = {NavigationSettings1, VesselShape1};
-    for (QMenu* menu : {File1, Zoom1, Tools1, Edit1, Window1, Language1, Help1}) {
-        for (QAction* item : menu->actions()) {
-            item->setEnabled(std::ranges::find(built, item) != std::end(built));
-        }
+    for (QAction* item : {Import1, Export1, SoundVelocityProfile1, themeSelection1, MarkEvent1,
+                          English1, Turkish1, TranslationEditor1, About1, Deletetracksselected1}) {
+        item->setEnabled(false);
     }
-    for (QToolBar* bar : {tRealtime, tDraw, tShape}) {
-        for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setEnabled(false);
+    for (QToolButton* button : {btEventAdd, btEventReset, Zoompan}) {
+        button->setEnabled(false);
     }
-    for (QAction* item : {New1, Open1, Save1, SaveAs1, ImportOldQBY1, Exit1}) {
-        item->setEnabled(true);
-    }
-    for (QToolButton* button : {bOpen, bSave}) button->setEnabled(true);
-    OrvaltNTRIPClient1->setEnabled(true);
 }

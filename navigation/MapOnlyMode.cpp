@@ -44,13 +44,18 @@ void TfRealtime::EnterMapOnlyMode() {
 
 void TfRealtime::LeaveMapOnlyMode() {
     show();
+    const bool sounderRunning =
+        FNav->ZSENSOR && FNav->ZSENSOR->Connected() && FNav->tEchogram->isActive();
+    RestoreMainWindow(sounderRunning);
+}
+
+void TfRealtime::RestoreMainWindow(bool showEchogram) {
+    if (!FNav) return;
     ShowMainWindowBars(true);
     if (Navset) Navset->show();
     FNav->SetSizeableBorder(true);
     FNav->MainMenu1->show();
     SetImageIndex(btHide, kNormal);
-    const bool sounderRunning =
-        FNav->ZSENSOR && FNav->ZSENSOR->Connected() && FNav->tEchogram->isActive();
-    if (fWaterfal && sounderRunning) fWaterfal->show();
+    if (fWaterfal && showEchogram) fWaterfal->show();
     FNav->tShape->show();
 }

@@ -36,3 +36,6 @@ int GridLayer = 0;
 int VesselLayer = 0;
 int UserShapeLayer = 0;
 std::string LastOpenedPath;
+bool TrackLassoActive = false;
+bool ShapeLassoActive = false;
+bool SelectionDeleted = false;

@@ -45,3 +45,9 @@ extern int UserShapeLayer;
 
 // The project or map file opened last; status panel 3 opens its folder.
 extern std::string LastOpenedPath;
+
+// The lasso: the next finished polygon selects track points (TrackLassoActive) or shapes of
+// every layer (ShapeLassoActive); SelectionDeleted is set once the selection was deleted.
+extern bool TrackLassoActive;
+extern bool ShapeLassoActive;
+extern bool SelectionDeleted;

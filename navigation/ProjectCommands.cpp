@@ -23,7 +23,6 @@
 namespace {
 
 constexpr int kProjectFolderPanel = 3;
-constexpr int kPanelTextMargin = 20;
 constexpr int kUserShapeTag = 15;
 const QString kProjectFilter = "Stellmark [*.smk] (*.smk);;All Files [*.*] (*)";
 
@@ -141,11 +140,7 @@ void TFNav::ImportOldQBY1Click() {
 
 void TFNav::ShowProjectFolder(const std::string& path) {
     LastOpenedPath = path;
-    if (!sStatusBar || StatusPanels.size() <= kProjectFolderPanel) return;
-    const QString shown = QString::fromStdString(ProjectFolderShown(path));
-    QLabel* panel = StatusPanels[kProjectFolderPanel];
-    panel->setText(shown);
-    panel->setFixedWidth(sStatusBar->fontMetrics().horizontalAdvance(shown) + kPanelTextMargin);
+    SetStatusPanelFitted(kProjectFolderPanel, QString::fromStdString(ProjectFolderShown(path)));
 }
 
 bool TFNav::LoadProjectFile(const std::string& path) {

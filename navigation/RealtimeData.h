@@ -44,6 +44,9 @@ public:
     void HideDepthFrameLo();
     // Enters the map-only mode from image index 0 and leaves it from 1.
     void btHideClick();
+    // Leaves the map-only mode without showing this window, as a double click on the map's
+    // position text does; the echogram window comes back when showEchogram.
+    void RestoreMainWindow(bool showEchogram);
     void ToolButton2Click();
     void ToolButton3Click();
     void btShowOffsetsClick();

@@ -14,6 +14,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/MainWindowSettings.h"
+#include "navigation/MapTick.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/uCanvas.h"
@@ -40,6 +41,7 @@ TFNav* FNav = nullptr;
 namespace {
 
 constexpr int kLanguagePanel = 4;
+constexpr int kPanelTextMargin = 20;
 constexpr int kPortSettleMs = 50;  // lets the last bytes settle before and after the ports close
 
 const char* const kStandardLayers[] = {"Orvalt Grid",  "track_fix",        "track_nofix",
@@ -50,7 +52,7 @@ QString Tr(const QString& text) { return Translator ? Translator->Translate(text
 
 }  // namespace
 
-TFNav::TFNav(QWidget* parent) : QMainWindow(parent) {
+TFNav::TFNav(QWidget* parent) : QMainWindow(parent), MapTick(std::make_unique<TMapTick>()) {
     setObjectName("FNav");
     setWindowTitle("Quellbay");
     resize(1024, 700);
@@ -85,6 +87,7 @@ void TFNav::FormCreate() {
     CreateProjectCommands();
     DisableUnbuiltCommands();
     BindWindowCommands();
+    BindMapCommands();
     ShowLanguageInStatusBar();
     // Dates, times and numbers have one fixed, locale-free text form throughout the program,
     // so there are no process-wide formats to set.
@@ -125,6 +128,7 @@ void TFNav::CreateTimers() {
         return timer;
     };
     tMap = make("tMap", 200);
+    connect(tMap, &QTimer::timeout, this, &TFNav::tMapTimer);
     tEchogram = make("tEchogram", 200);
     tEchogram->start();
     tScreenshot = make("tScreenshot", 30000);
@@ -160,6 +164,13 @@ void TFNav::SetStatusPanelText(int panel, const QString& text) {
     if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
         StatusPanels[panel]->setText(text);
     }
+}
+
+void TFNav::SetStatusPanelFitted(int panel, const QString& text) {
+    if (panel < 0 || panel >= static_cast<int>(StatusPanels.size())) return;
+    StatusPanels[panel]->setText(text);
+    StatusPanels[panel]->setFixedWidth(sStatusBar->fontMetrics().horizontalAdvance(text) +
+                                       kPanelTextMargin);
 }
 
 void TFNav::CreateStandardLayers(TOrvaltCanvas* canvas) {
@@ -287,14 +298,6 @@ void TFNav::TranslateToolbar() {
     if (fTheme) fTheme->setWindowTitle(Tr("Theme Selection"));
 }
 
-// Each opening of the GNSS port has its own sink, so the NTRIP window gets the new one; the
-// sink of an earlier opening stays closed.
-void TFNav::ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port) {
-    if (frmNTRIPSettings) {
-        frmNTRIPSettings->AttachGpsPort(Sender->PortSink(), TOrvaltSerialGPS::PortName(Port));
-    }
-}
-
 void TFNav::OrvaltNTRIPClient1Click() {
     if (!frmNTRIPSettings) frmNTRIPSettings = new TfrmNTRIPSettings(this);
     if (ZGPS1 && ZGPS1->Connected()) {
@@ -305,17 +308,6 @@ void TFNav::OrvaltNTRIPClient1Click() {
     frmNTRIPSettings->show();
 }
 
-// The handlers below are the places where the real-time loop, the map commands and the
-// project file plug in; until those are built the events are bound and have no effect.
-void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int) {}
-void TFNav::ZGPS1Idle(TOrvaltSerialGPS*) {}
-void TFNav::ZGPS1Timeout(TOrvaltSerialGPS*) {}
 void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string&) {}
-void TFNav::fcadShapeNumberSelected(TOrvaltCanvas*, short, int) {}
-void TFNav::fcadWorldMouseMove(TOrvaltCanvas*, short, double, double, double, double) {}
-void TFNav::fcadWorldMouseDown(TOrvaltCanvas*, short, short, short, double, double) {}
-void TFNav::fcadDrawBegin(TOrvaltCanvas*, short, double, double) {}
-void TFNav::fcadDrawEnd(TOrvaltCanvas*, short, double, double) {}
-void TFNav::fcadDblClick(TOrvaltCanvas*) {}
 void TFNav::ShowNumericKeypad(QLineEdit*) {}
 void TFNav::ShowSimpleKeyboard(QLineEdit*) {}

@@ -6,6 +6,7 @@
 // lives in NavigationState.h. Commands whose work is not built yet show disabled.
 
 #include "navigation/GnssLine.h"
+#include "navigation/MapCommandTexts.h"
 #include "navigation/ProjectCommandTexts.h"
 
 #include <QLabel>
@@ -22,6 +23,7 @@
 
 struct TCanvasViewSettings;
 class QLineEdit;
+class TMapTick;
 class TOrvaltCanvas;
 class TOrvaltSerialGPS;
 
@@ -46,7 +48,7 @@ public:
 
     // Tool bars and their buttons.
     QToolBar *tRealtime, *tDraw, *tShape;
-    QToolButton* bRealtime;
+    QToolButton *bRealtime, *bRestart, *bExit;
     QToolButton *bOpen, *bSave, *Zoomin, *Zoomout, *Zoomextents, *Zoomwindow, *Zoomdynamic,
         *Zoompan, *btEventAdd, *btEventReset, *bFollowVessel, *ToolButton13, *ConnectIcon,
         *tbRunline, *bSelectTracks, *bDelSelected, *ToolButton11, *tbFixed, *tbFloat, *tbAuto;
@@ -78,6 +80,8 @@ public:
     static void CreateStandardLayers(TOrvaltCanvas* canvas);
     void TranslateToolbar();
     void SetStatusPanelText(int panel, const QString& text);
+    // Sets the text and fits the panel's width to it.
+    void SetStatusPanelFitted(int panel, const QString& text);
 
     // GNSS port events.
     void ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port);
@@ -89,6 +93,13 @@ public:
     void ZGPS1SpeedChange(TOrvaltSerialGPS* Sender, double Speed);
     void ZGPS1Send(TOrvaltSerialGPS* Sender, const std::string& Text);
     TGnssLineReader GnssLineReader;
+    // Real time (MainWindowRealtime.cpp): Start/Stop, and the sounder watchdog's report.
+    void bRealtimeClick();
+    void ZSENSORTimeout();
+    void Echogram1Click();
+    // The map timer's tick (MapTick.h).
+    void tMapTimer();
+    std::unique_ptr<TMapTick> MapTick;
     // Echo-sounder lines.
     void ZSENSORNewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
     // Map events.
@@ -100,6 +111,44 @@ public:
     void fcadDrawBegin(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
+
+    // Map commands (MainWindowMapCommands.cpp, MainWindowSelection.cpp). The drawing tools:
+    void ToolButton10Click();  // point
+    void ToolButton9Click();   // chained lines
+    void ToolButton16Click();  // rectangle
+    void ToolButton14Click();  // polyline
+    void ToolButton19Click();  // ellipse
+    void ToolButton15Click();  // polygon
+    void ToolButton17Click();  // spline
+    void ToolButton20Click();  // three-point arc
+    void ToolButton18Click();  // circle
+    void ZoominClick();
+    void ZoomoutClick();
+    void ZoomextentsClick();
+    void ZoomwindowClick();
+    void ZoomdynamicClick();
+    // The lasso, deleting the selection, clearing a layer after a question, follow-vessel and
+    // the run-line window.
+    void bMouseSelectClick();
+    void bSelectTracksClick();
+    void bDelSelectedClick();
+    void ToolButton11Click();
+    void tbFixedClick();
+    void tbFloatClick();
+    void tbAutoClick();
+    void bFollowVesselClick();
+    void ToolButton13Click();
+    void tbRunlineClick();
+    void Generate1Click();
+    // The status bar: a click at x (status-bar pixels) on panel 3 opens the project folder; a
+    // double click switches between English and Turkish.
+    void StatusBarClick(int x);
+    void StatusBarDblClick();
+    // Starts a new instance and closes; ends at once with exit code -1; starts the
+    // remote-support program.
+    void bRestartClick();
+    void bExitClick();
+    void RemoteSupport1Click();
 
     // Window commands.
     void Parameters1Click();
@@ -144,6 +193,12 @@ private:
     void CreateStatusBar();
     void DisableUnbuiltCommands();
     void BindWindowCommands();
+    void BindMapCommands();
+    void StartLasso(TLassoKind kind);
+    void FinishLasso(TLassoKind kind);
+    void ClearLayer(const TLayerClear& clear);
+    // Hands a click or double click on the status bar to its handler.
+    void StatusBarMouse(QObject* watched, QEvent* event);
     void CreateTimers();
     void CreateSerialPorts();
     void CreateCanvas();
@@ -158,6 +213,9 @@ private:
 
     bool reshowing_ = false;                // a new border is no new show
     const QEvent* previewedKey_ = nullptr;  // the key press FormKeyDown has seen
+    // tMap was running when the drawing under way began, so its end starts it again. A port
+    // report or Stop that stops tMap clears it.
+    bool mapPausedForDrawing_ = false;
 };
 
 extern TFNav* FNav;

@@ -164,6 +164,7 @@ void TfRunline1::bDrawRouteClick() {
         }
         map->CurrentLayer = layer;
         map->DrawMode = kPolylineDrawMode;
+        map->KeepDrawMode = false;
     }
     ShowStatus("Drawing... (right-click to finish)", kBlue);
     if (TOrvaltCanvas* map = Map()) map->Invalidate();

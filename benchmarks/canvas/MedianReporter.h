@@ -12,6 +12,9 @@
 class TMedianReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> medianMs;
+    // The unit of the printed figures: ms, or for steps of microseconds "us" with 1000 per ms.
+    const char* printUnit = "ms";
+    double unitsPerMs = 1;
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
@@ -31,8 +34,8 @@ public:
                     const char* goal) {
         // A filter may have left either out.
         if (!medianMs.count(ours) || !medianMs.count(reference)) return;
-        const double a = medianMs[ours], b = medianMs[reference];
-        std::printf("%-36s %9.2f ms  vs %9.2f ms  ratio %.2f  (goal %s)\n", label, a, b, a / b,
-                    goal);
+        const double a = medianMs[ours] * unitsPerMs, b = medianMs[reference] * unitsPerMs;
+        std::printf("%-36s %10.3f %s  vs %10.3f %s  ratio %.2f  (goal %s)\n", label, a, printUnit,
+                    b, printUnit, a / b, goal);
     }
 };

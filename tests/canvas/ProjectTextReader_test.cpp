@@ -181,6 +181,34 @@ TEST(ProjectTextReader, AcceptsEmptyPlainCrLfAndWindows1254Files) {
     }
 }
 
+// A hostile layer table: every LAYER record looks its name up and every shape its layer, so a
+// lookup that walked the layers made this load take minutes. It loads whole, in both modes.
+TEST(ProjectTextReader, TwoHundredThousandLayersLoadWhole) {
+    constexpr int kLayers = 200000;
+    constexpr int kLines = 100000;
+    std::string text;
+    for (int i = 1; i <= kLayers; ++i) {
+        text += "LAYER " + std::to_string(i) + " L" + std::to_string(i) + "\n";
+    }
+    for (int i = 0; i < kLines; ++i) text += "LINE 0 0 1 1 " + std::to_string(kLayers - i) + "\n";
+    const std::string path = TempProjectPath("layers.smk");
+    ASSERT_TRUE(WriteFileAtomically(path, CompressedProject(text, 1)));
+    for (const int mode : {0, 2}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        TCanvasModel model;
+        BuildStart(model);
+        std::string reason;
+        ASSERT_TRUE(ReadProjectFile(model, path, mode, reason)) << reason;
+        const int before = mode == 0 ? 1 : 3;  // Default, and the start's two layers merged into
+        EXPECT_EQ(model.Layers().size(), static_cast<size_t>(before + kLayers));
+        const int last = model.FindLayerByName("L" + QString::number(kLayers));
+        EXPECT_EQ(last, before + kLayers - 1);
+        EXPECT_EQ(model.GetLayerShapeIds(last).size(), 1u);
+        EXPECT_TRUE(model.GetLayerShapeIds(model.FindLayerByName("L1")).empty());
+        EXPECT_EQ(model.ShapeCount(), kLines + (mode == 0 ? 0 : 1));
+    }
+}
+
 TEST(ProjectTextReader, ReplacingCancelsADrawingUnderWay) {
     const std::string path = TempProjectPath("replace.smk");
     ASSERT_TRUE(WriteFileAtomically(path, "LINE 0 0 1 1 0\n"));

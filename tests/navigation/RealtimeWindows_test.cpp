@@ -14,42 +14,19 @@
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "tests/support/GlobalWindow.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/UrlCatcher.h"
 #include "tools/UGPS.h"
 #include "tools/unavset.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
 
 namespace {
-
-// Holds a window in its global for the test's duration.
-template <class T>
-class TGlobalWindow {
-public:
-    explicit TGlobalWindow(T*& global) : global_(global) { global_ = &window_; }
-    ~TGlobalWindow() { global_ = nullptr; }
-    T* operator->() { return &window_; }
-    T& operator*() { return window_; }
-
-private:
-    T window_;
-    T*& global_;
-};
-
-// Catches what the program asks the shell to open.
-class TUrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    TUrlCatcher() { QDesktopServices::setUrlHandler("file", this, "Open"); }
-    ~TUrlCatcher() override { QDesktopServices::unsetUrlHandler("file"); }
-    Q_INVOKABLE void Open(const QUrl& url) { urls.push_back(url); }
-    std::vector<QUrl> urls;
-};
 
 TEST(RealtimeWindow, StartUpTimerFiresOnceAndGoes) {
     TfRealtime window;
@@ -212,5 +189,3 @@ TEST(MainWindowCommands, OpenTheirWindows) {
 }
 
 }  // namespace
-
-#include "RealtimeWindows_test.moc"

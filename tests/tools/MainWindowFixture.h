@@ -14,6 +14,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    TFNav& Main() { return *main_; }
     TOrvaltCanvas& Map() { return *main_->fcad; }
 
 private:

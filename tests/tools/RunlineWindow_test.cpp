@@ -111,11 +111,13 @@ TEST_F(RunlineWindowTest, ClearForgetsTheRouteAndDrawRoutePreparesTheMap) {
     const int route = Map().AddLayer("Orvalt_Route");
     Map().AddPolyline(kRoute25m, route, false);
     Map().CurrentLayer = 0;
+    Map().KeepDrawMode = true;
     window.bDrawRoute->click();
     EXPECT_EQ(RunlineShapes(), 0u);
     EXPECT_TRUE(Map().GetLayerShapeIds(route).empty()) << "the previous route goes";
     EXPECT_EQ(Map().CurrentLayer, route);
     EXPECT_EQ(Map().DrawMode, 5) << "polyline";
+    EXPECT_FALSE(Map().KeepDrawMode) << "selection again once the route is finished";
     EXPECT_TRUE(window.Route.empty());
     EXPECT_FALSE(window.RouteValid);
     EXPECT_EQ(window.lRouteStatus->text(), "Drawing... (right-click to finish)");

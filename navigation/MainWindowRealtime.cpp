@@ -1,0 +1,142 @@
+// The main window's real-time handlers: Start/Stop with the windows it changes, the GNSS
+// port's status reports and the echogram command.
+
+#include "app/StatusReport.h"
+#include "app/Translator.h"
+#include "app/UMsg.h"
+#include "canvas/OrvaltCanvas.h"
+#include "canvas/QPainterSurface.h"
+#include "devices/OrvaltSerialGPS.h"
+#include "devices/uNTRIPSettings.h"
+#include "navigation/ControlColor.h"
+#include "navigation/NavigationState.h"
+#include "navigation/RealtimeData.h"
+#include "navigation/RealtimeSwitch.h"
+#include "navigation/uCanvas.h"
+#include "navigation/unavigation.h"
+#include "platform/Dialogs.h"
+#include "tools/UGPS.h"
+
+#include <QApplication>
+
+namespace {
+
+constexpr TColor kRunningColor = 0x008000;
+constexpr int kHeightWithoutDepths = 191;
+
+QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
+
+QString PortText(int port) { return QString::fromStdString(TOrvaltSerialGPS::PortName(port)); }
+
+class TSerialRealtimePort : public TRealtimePort {
+public:
+    explicit TSerialRealtimePort(TOrvaltSerialGPS& port) : port_(port) {}
+    void Open() override { port_.Open(); }
+    void Close() override { port_.Close(); }
+    bool Connected() const override { return port_.Connected(); }
+    std::string PortName() const override { return TOrvaltSerialGPS::PortName(port_.Port); }
+
+private:
+    TOrvaltSerialGPS& port_;
+};
+
+class TMainWindowRealtime : public TRealtimeWindows {
+public:
+    explicit TMainWindowRealtime(TFNav& window) : w_(window) {}
+
+    bool ApplyPortSettings() override {
+        return !FGPS || (FGPS->GPSSetClick() && FGPS->SensorSetClick());
+    }
+    bool SensorEnabled() const override { return FGPS && FGPS->SensorEnabled->isChecked(); }
+    void AddMessageLine(const std::string& text) override {
+        if (FMsg) FMsg->Msg->appendPlainText(QString::fromStdString(text));
+    }
+    void WatchSensor() override {
+        w_.tEchogram->start();
+        HideFrames();
+    }
+    void HideDepthFrames() override {
+        HideFrames();
+        if (fRealtime) fRealtime->resize(fRealtime->width(), kHeightWithoutDepths);
+    }
+    void ShowStarted() override {
+        w_.bRealtime->setText(Tr("Stop"));
+        SetControlColor(w_.tRealtime, kRunningColor);
+    }
+    void ShowStopped() override {
+        w_.tMap->stop();
+        w_.tEchogram->stop();
+        if (fWaterfal) fWaterfal->hide();
+        w_.bRealtime->setText(Tr("Start"));
+        SetControlColor(w_.tRealtime, ToTColor(QApplication::palette().color(QPalette::Button)));
+    }
+
+private:
+    static void HideFrames() {
+        if (!fRealtime) return;
+        fRealtime->DepthFrameHi->hide();
+        fRealtime->DepthFrameLo->hide();
+    }
+
+    TFNav& w_;
+};
+
+}  // namespace
+
+void TFNav::bRealtimeClick() {
+    TSerialRealtimePort gps(*ZGPS1), sensor(*ZSENSOR);
+    TMainWindowRealtime windows(*this);
+    TRealtimeSwitch(gps, sensor, windows).Toggle();
+}
+
+// Each opening of the GNSS port has its own sink, so the NTRIP window gets the new one; the
+// sink of an earlier opening stays closed.
+void TFNav::ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port) {
+    if (frmNTRIPSettings) {
+        frmNTRIPSettings->AttachGpsPort(Sender->PortSink(), TOrvaltSerialGPS::PortName(Port));
+    }
+    ReportStatus("Connected to GPS on " + PortText(Port), TReportWindow::Keep);
+    bRealtime->setChecked(true);
+    const int vessel = fcad ? fcad->FindLayerByName("~~Orvalt Vessel") : -1;
+    if (vessel != -1) {
+        VesselLayer = vessel;
+        fcad->SetLayerTag(vessel, 1);
+    }
+}
+
+void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int Port) {
+    tMap->stop();
+    ReportStatus("Disconnected from GPS on " + PortText(Port));
+    bRealtime->setChecked(false);
+}
+
+// The component reports a position only when it changes, so it forgets its own too: the same
+// position, when the receiver speaks again, is a new one after (0, 0).
+void TFNav::ZGPS1Idle(TOrvaltSerialGPS* Sender) {
+    tMap->stop();
+    CurrentLatitude = 0;
+    CurrentLongitude = 0;
+    Sender->ForgetPosition();
+    ReportStatus("GPS is idle!");
+    if (fRealtime) SetControlColor(fRealtime->GPSGroupBox, kRed);
+}
+
+void TFNav::ZGPS1Timeout(TOrvaltSerialGPS*) {
+    ReportStatus("GPS Timeout!");
+    if (FGPS) SetControlColor(FGPS->MemoGPS, kRed);
+}
+
+void TFNav::ZSENSORTimeout() {
+    ReportStatus("Sensor TimeOut.");
+    if (!fRealtime) return;
+    SetControlColor(fRealtime->DepthFrameHi, kRed);
+    SetControlColor(fRealtime->DepthFrameLo, kRed);
+}
+
+void TFNav::Echogram1Click() {
+    if (ZSENSOR && ZSENSOR->Connected()) {
+        if (fWaterfal) fWaterfal->show();
+    } else {
+        ShowMessage("Sensor is not connected. Connect sensor to view waterfall.");
+    }
+}
