@@ -1,6 +1,8 @@
 #include "navigation/SurveyLogWriter.h"
 
 #include "navigation/NavigationState.h"
+#include "navigation/SurveyRecord.h"
+#include "platform/DataFolders.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 
@@ -76,6 +78,11 @@ bool WriteAndClose(std::FILE*& file, const std::string& bytes, std::string& reas
 }
 
 }  // namespace
+
+TSurveyFiles DaySurveyFiles() {
+    return {CoordinatesFilePath, SurveyLogHeader, XyzDir + TodayFolderName + " Simple XYZ.csv",
+            kSimpleXyzHeader};
+}
 
 std::string SurveyLogAlternatePath(const std::string& path, int n) {
     const auto slash = path.rfind('/');

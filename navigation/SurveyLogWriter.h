@@ -22,6 +22,9 @@ struct TSurveyFiles {
     std::string xyzHeader;  // kSimpleXyzHeader
 };
 
+// The day's files: the survey log at CoordinatesFilePath, the simple XYZ file in XyzDir.
+TSurveyFiles DaySurveyFiles();
+
 // One sounding's lines, without line ends.
 struct TSoundingLines {
     std::optional<std::string> logRecord;  // none: an empty log only gets its header

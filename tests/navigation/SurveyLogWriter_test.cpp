@@ -57,8 +57,7 @@ protected:
         InitDayFolderGlobals();
         CreateDirectories(LogDir);
         CreateDirectories(XyzDir);
-        files_ = {CoordinatesFilePath, SurveyLogHeader, XyzDir + "day Simple XYZ.csv",
-                  kSimpleXyzHeader};
+        files_ = DaySurveyFiles();
     }
 
     std::string Append(std::optional<std::string> log, std::optional<std::string> xyz = {}) {
