@@ -8,12 +8,11 @@
 #include "platform/DataFolders.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 namespace {
@@ -131,15 +130,12 @@ TEST_F(SurveyLogWriterTest, AFailureIsToldOnceUntilAWriteSucceeds) {
 TEST_F(SurveyLogWriterTest, AWriteCutShortLeavesWholeLines) {
     EXPECT_EQ(Append("first"), "");
     const std::string before = ReadFileBytes(files_.logPath);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit limited = saved;
-    limited.rlim_cur = before.size() + 4;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const std::string report = Append("a record longer than the limit");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    std::string report;
+    {
+        const TFileSizeLimit limit(before.size() + 4);
+        ASSERT_TRUE(limit.Applied());
+        report = Append("a record longer than the limit");
+    }
 
     EXPECT_EQ(report, "Cannot write the survey log " + files_.logPath + ": File too large");
     EXPECT_EQ(ReadFileBytes(files_.logPath), before);
