@@ -60,12 +60,22 @@ bool PositionKnown() {
 TSoundingLines SoundingLines(const TSounderLine& line, const std::string& formatName,
                              int fixQuality) {
     if (!line.RecordDue()) return {};
-    const TSurveyRecord record{Now(),          CurrentLatitude,        CurrentLongitude,
-                               CurrentEasting, CurrentNorthing,        TrueDepthHi,
-                               TrueDepthLo,    line.rawDepthHi,        line.rawDepthLo,
-                               formatName,     line.depths.velocityHi, line.draft,
-                               fixQuality,     RtkAntennaHeight,       ManualTide,
-                               RtkTide};
+    const TSurveyRecord record{.time = Now(),
+                               .latitude = CurrentLatitude,
+                               .longitude = CurrentLongitude,
+                               .easting = CurrentEasting,
+                               .northing = CurrentNorthing,
+                               .trueDepthHi = TrueDepthHi,
+                               .trueDepthLo = TrueDepthLo,
+                               .rawDepthHi = line.rawDepthHi,
+                               .rawDepthLo = line.rawDepthLo,
+                               .format = formatName,
+                               .soundVelocity = line.depths.velocityHi,
+                               .draft = line.draft,
+                               .fixQuality = fixQuality,
+                               .rtkAntennaHeight = RtkAntennaHeight,
+                               .manualTide = ManualTide,
+                               .rtkTide = RtkTide};
     TSoundingLines lines{SurveyLogRecord(record), std::nullopt};
     if (PositionKnown()) {
         lines.xyzRecord =

@@ -99,20 +99,12 @@ void CheckRecord(const std::string& record, const TExpected& expected, const TPr
     EXPECT_EQ(f[16], "1.25");
 }
 
-TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
-    const std::string folder = RealDataFolder();
-    if (folder.empty()) GTEST_SKIP() << "no real data folder";
-    const std::vector<std::string> epochs =
-        GnssEpochs(folder + "nmea/openrvdas__NBP1406_s330-2014-08-01.log");
-    const std::vector<std::string> telegrams =
-        DeviceLines(folder + "echosounder/openrvdas__NBP1406_mbdp-2014-08-01.log");
-    const TProjPeer grid(kSurveyRunProjection);
-    ASSERT_TRUE(grid.IsValid());
-
-    TSurveyRun run;
-    ASSERT_TRUE(RealtimeRunning);
-    std::vector<TExpected> expected;
+// Plays the first telegram, then for each epoch the epoch, two map ticks and one telegram,
+// each once the program has taken the step before; `expected` gets what each record must hold.
+void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
+                    const std::vector<std::string>& telegrams, std::vector<TExpected>& expected) {
     for (int i = 0; i <= kEpochs; ++i) {
+        SCOPED_TRACE(i);
         TExpected now = expected.empty() ? TExpected{} : expected.back();
         if (i > 0) {
             TakePosition(epochs[i - 1], now);
@@ -120,19 +112,29 @@ TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
             ASSERT_TRUE(TSurveyRun::WaitFor([&] {
                 return std::abs(CurrentLatitude - now.latitude) < 1e-9 &&
                        std::abs(CurrentLongitude - now.longitude) < 1e-9;
-            })) << "epoch "
-                << i;
+            }));
             const int ticks = run.MapTicks();
             ASSERT_TRUE(TSurveyRun::WaitFor([&] { return run.MapTicks() >= ticks + 2; }));
         }
         now.rawDepth = std::stod(Fields(telegrams[i])[1]);
         expected.push_back(now);
         run.SendTelegram(telegrams[i]);
-        ASSERT_TRUE(TSurveyRun::WaitFor([&] {
-            return Records(run.LogPath()).size() == expected.size();
-        })) << "telegram "
-            << i;
+        ASSERT_TRUE(
+            TSurveyRun::WaitFor([&] { return Records(run.LogPath()).size() == expected.size(); }));
     }
+}
+
+TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
+    const std::string folder = RealDataFolder();
+    if (folder.empty()) GTEST_SKIP() << "no real data folder";
+    const TProjPeer grid(kSurveyRunProjection);
+    ASSERT_TRUE(grid.IsValid());
+    TSurveyRun run;
+    ASSERT_TRUE(RealtimeRunning);
+    std::vector<TExpected> expected;
+    ASSERT_NO_FATAL_FAILURE(PlayInLockstep(
+        run, GnssEpochs(folder + "nmea/openrvdas__NBP1406_s330-2014-08-01.log"),
+        DeviceLines(folder + "echosounder/openrvdas__NBP1406_mbdp-2014-08-01.log"), expected));
 
     const std::string log = ReadFileBytes(run.LogPath());
     ASSERT_EQ(log.substr(0, log.find("\r\n")),
@@ -184,6 +186,24 @@ bool WholeRecords(const std::string& bytes, const QRegularExpression& record) {
     return true;
 }
 
+// Starts the child run and reads the paths of its two files.
+void StartChild(QProcess& child, std::string& log, std::string& xyz) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kChildVariable, "1");
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=EndToEnd.ChildRunUntilKilled"});
+    ASSERT_TRUE(child.waitForStarted());
+    while (log.empty() || xyz.empty()) {
+        ASSERT_TRUE(child.waitForReadyRead(30000)) << child.readAllStandardError().toStdString();
+        while (child.canReadLine()) {
+            const std::string line = child.readLine().trimmed().toStdString();
+            if (line.find("Coordinates") != std::string::npos) log = line;
+            if (line.find("Simple XYZ") != std::string::npos) xyz = line;
+        }
+    }
+}
+
 TEST(EndToEnd, KilledRunLeavesWholeRecords) {
     if (RealDataFolder().empty()) GTEST_SKIP() << "no real data folder";
     const QRegularExpression logRecord(
@@ -194,23 +214,9 @@ TEST(EndToEnd, KilledRunLeavesWholeRecords) {
     for (int run = 0; run < 3; ++run) {
         SCOPED_TRACE(run);
         QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(kChildVariable, "1");
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--gtest_filter=EndToEnd.ChildRunUntilKilled"});
-        ASSERT_TRUE(child.waitForStarted());
         std::string log, xyz;
-        while (log.empty() || xyz.empty()) {
-            ASSERT_TRUE(child.waitForReadyRead(30000))
-                << child.readAllStandardError().toStdString();
-            while (child.canReadLine()) {
-                const std::string line = child.readLine().trimmed().toStdString();
-                if (line.find("Coordinates") != std::string::npos) log = line;
-                if (line.find("Simple XYZ") != std::string::npos) xyz = line;
-            }
-        }
-        const std::size_t wanted = std::uniform_int_distribution<std::size_t>(20, 200)(random);
+        ASSERT_NO_FATAL_FAILURE(StartChild(child, log, xyz));
+        const std::size_t wanted = std::uniform_int_distribution<std::size_t>(50, 300)(random);
         ASSERT_TRUE(TSurveyRun::WaitFor([&] { return Records(log).size() >= wanted; }, 30000));
         QThread::usleep(std::uniform_int_distribution<int>(0, 20000)(random));
         const std::string logBefore = ReadFileBytes(log);
