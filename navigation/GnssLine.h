@@ -56,10 +56,11 @@ TColor GpsBoxColor(int fixQuality);
 class TGnssLineReader {
 public:
     TGnssLineChanges Read(const TGnssLineInput& input, TGnssLineState& state);
-
-private:
+    // The copies of the offsets texts that convert; the report of those newly found not to.
+    // The start and the sounder's lines take their copies here too, so a text is told once.
     std::string CopyOffsets(const TOffsetTexts& texts, TGnssLineState& state);
 
+private:
     TSettingNumberReader offsets_;
 };
 

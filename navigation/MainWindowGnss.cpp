@@ -14,13 +14,15 @@ namespace {
 
 constexpr double kKmPerNauticalMile = 1.852;
 
+TOffsetTexts OffsetTexts() {
+    if (!Offsets) return {};
+    return {Offsets->OffsetA->text().toStdString(), Offsets->SV->text().toStdString(),
+            Offsets->OffsetC->text().toStdString(), Offsets->TideHt->text().toStdString()};
+}
+
 TGnssLineInput LineInput(const std::string& line, int fixQuality) {
     TGnssLineInput input{line, !Offsets || Offsets->isVisible(), {}, fixQuality};
-    if (!input.offsetsShown) {
-        input.offsets = {Offsets->OffsetA->text().toStdString(), Offsets->SV->text().toStdString(),
-                         Offsets->OffsetC->text().toStdString(),
-                         Offsets->TideHt->text().toStdString()};
-    }
+    if (!input.offsetsShown) input.offsets = OffsetTexts();
     return input;
 }
 
@@ -63,4 +65,12 @@ void TFNav::ZGPS1SpeedChange(TOrvaltSerialGPS*, double Speed) {
 
 void TFNav::ZGPS1Send(TOrvaltSerialGPS*, const std::string& Text) {
     ReportStatus("Command sent to device: " + QString::fromStdString(Text));
+}
+
+void TFNav::CopyOffsets() {
+    if (!Offsets) return;
+    TGnssLineState state = GnssLineStateOfNavigation();
+    const std::string report = GnssLineReader.CopyOffsets(OffsetTexts(), state);
+    StoreGnssLineState(state);
+    if (!report.empty()) ReportStatus(QString::fromStdString(report));
 }

@@ -83,10 +83,14 @@ private:
 
 }  // namespace
 
+// A start takes the offsets copies as well: the offsets window may be open, and a telegram may
+// come before the first GNSS line.
 void TFNav::bRealtimeClick() {
     TSerialRealtimePort gps(*ZGPS1), sensor(*ZSENSOR);
     TMainWindowRealtime windows(*this);
+    const bool starting = !RealtimeRunning;
     TRealtimeSwitch(gps, sensor, windows).Toggle();
+    if (starting && RealtimeRunning) CopyOffsets();
 }
 
 // Each opening of the GNSS port has its own sink, so the NTRIP window gets the new one; the

@@ -147,6 +147,7 @@ bool TMapTick::Project() {
     CurrentEasting = fix->easting;
     CurrentNorthing = fix->northing;
     GridConvergence = fix->convergenceDeg;
+    GridPositionSinceStart = true;
     return true;
 }
 

@@ -31,6 +31,7 @@ bool SensorTimeoutReported = false;
 bool SensorWindowsShown = false;
 bool FollowVessel = true;
 bool GeodeticParamsLoaded = false;
+bool GridPositionSinceStart = false;
 std::FILE* SurveyLogFile = nullptr;
 int GridLayer = 0;
 int VesselLayer = 0;

@@ -38,8 +38,9 @@ extern bool SensorTimeoutReported;
 extern bool SensorWindowsShown;
 extern bool FollowVessel;
 extern bool GeodeticParamsLoaded;
-extern std::FILE* SurveyLogFile;  // open only while one sounder line is written
-extern int GridLayer;             // ids of the standard layers
+extern bool GridPositionSinceStart;  // a map tick has projected a position since the start
+extern std::FILE* SurveyLogFile;     // open only while one sounder line is written
+extern int GridLayer;                // ids of the standard layers
 extern int VesselLayer;
 extern int UserShapeLayer;
 

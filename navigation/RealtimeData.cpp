@@ -198,6 +198,11 @@ void TfRealtime::Timer1Timer() {
     Timer1 = nullptr;
 }
 
+void TfRealtime::ShowDepthFrameHi() {
+    DepthFrameHi->show();
+    if (DepthFrameLo->isHidden()) resize(width(), kHeightHighDepth);
+}
+
 void TfRealtime::ShowDepthFrameLo() {
     if (!DepthFrameLo->isHidden()) return;
     DepthFrameLo->show();

@@ -40,6 +40,8 @@ public:
     void FormShow();
     // Applies the stored echo-sounder format once, 10 s after start, then goes away.
     void Timer1Timer();
+    // Shows the high-frequency frame; the window takes its height unless the other is shown.
+    void ShowDepthFrameHi();
     void ShowDepthFrameLo();
     void HideDepthFrameLo();
     // Enters the map-only mode from image index 0 and leaves it from 1.

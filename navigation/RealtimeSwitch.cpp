@@ -41,6 +41,7 @@ bool TRealtimeSwitch::Start() {
     gps_.Open();
     if (!gps_.Connected()) Report("Cannot open GPS on " + gps_.PortName());
     RealtimeStartTick = StartTick();
+    GridPositionSinceStart = false;
     if (windows_.SensorEnabled()) {
         OpenSensor();
         windows_.WatchSensor();

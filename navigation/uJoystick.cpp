@@ -6,3 +6,5 @@ TfJoystick::TfJoystick(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("fJoystick");
     setWindowTitle("Battery");
 }
+
+void ShowBatteryLevel(const QString&) {}

@@ -9,3 +9,7 @@ public:
 };
 
 extern TfJoystick* fJoystick;
+
+// Shows the sounder's battery value in the window's field pBattery; nothing until the window
+// has its controls.
+void ShowBatteryLevel(const QString& text);

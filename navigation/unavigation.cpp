@@ -308,6 +308,5 @@ void TFNav::OrvaltNTRIPClient1Click() {
     frmNTRIPSettings->show();
 }
 
-void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string&) {}
 void TFNav::ShowNumericKeypad(QLineEdit*) {}
 void TFNav::ShowSimpleKeyboard(QLineEdit*) {}

@@ -8,6 +8,8 @@
 #include "navigation/GnssLine.h"
 #include "navigation/MapCommandTexts.h"
 #include "navigation/ProjectCommandTexts.h"
+#include "navigation/SounderLine.h"
+#include "navigation/SurveyLogWriter.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -100,8 +102,13 @@ public:
     // The map timer's tick (MapTick.h).
     void tMapTimer();
     std::unique_ptr<TMapTick> MapTick;
-    // Echo-sounder lines.
+    // Echo-sounder lines (MainWindowSounder.cpp).
     void ZSENSORNewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
+    // Takes the offsets window's texts into the navigation state's copies where they convert,
+    // telling the surveyor once of a text that does not (MainWindowGnss.cpp).
+    void CopyOffsets();
+    TSounderLineReader SounderLineReader;
+    TSurveyLogWriter SurveyLogWriter;
     // Map events.
     void fcadShapeNumberSelected(TOrvaltCanvas* Sender, short ShapeType, int ShapeNumber);
     void fcadWorldMouseMove(TOrvaltCanvas* Sender, short Shift, double X, double Y,
@@ -212,6 +219,8 @@ private:
     void RecordProjectCommand(TProjectCommand command, const std::string& path, bool succeeded,
                               const std::string& reason);
     void SaveSoundVelocityMemos();
+    TSounderLine ReadSounderLine(const std::string& line, const std::string& format);
+    void SoundDepthAlarm(double trueDepth);
 
     bool reshowing_ = false;                // a new border is no new show
     const QEvent* previewedKey_ = nullptr;  // the key press FormKeyDown has seen

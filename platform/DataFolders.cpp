@@ -15,7 +15,11 @@ std::string CoordinatesFilePath;
 QString LastMessage;
 std::string MapEllipsoidString;
 std::string MapTMParameterString;
-std::string SurveyLogHeader;
+// The blank before "RTK Antenna Height" is part of the stored files' header.
+std::string SurveyLogHeader =
+    "Date,Lat,Lon,Easting,Northing,Elevation (Hi),Elevation (Lo),True Depth (Hi),"
+    "True Depth (Lo),Raw Depth (Hi),Raw Depth (Lo),Message Format,Sound Velocity,"
+    "Transducer Draft,GPS, RTK Antenna Height,Manual Tide,RTK Tide";
 
 namespace {
 

@@ -8,3 +8,5 @@ TfSVP::TfSVP(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 bool SoundVelocityProfileInUse() { return false; }
+
+std::optional<std::vector<std::string>> SoundVelocityProfileColumn() { return std::nullopt; }

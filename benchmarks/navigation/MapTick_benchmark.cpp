@@ -9,6 +9,7 @@
 
 #include "app/UMsg.h"
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/navigation/SurveyTrack.h"
 #include "canvas/DisplaySettings.h"
 #include "canvas/MapOverlays.h"
 #include "canvas/OrvaltCanvas.h"
@@ -36,10 +37,6 @@ namespace {
 
 constexpr int kWidth = 1600;
 constexpr int kHeight = 1000;
-constexpr int kTrackLines = 300;
-constexpr int kPointsPerLine = 1000;
-constexpr double kLineSpacing = 20;   // m
-constexpr double kPointSpacing = 10;  // m
 // The block's south-west corner in the zone below (central meridian 30, false easting 500000).
 constexpr double kBlockEast = 495000;
 constexpr double kBlockNorth = 4425000;
@@ -89,16 +86,7 @@ std::unique_ptr<TFNav> Map(bool withTrack) {
     TFNav::CreateStandardLayers(&map);
     map.ResizeClient(kWidth, kHeight);
     map.SetView(0, 625, 1000, 0);
-    if (withTrack) {
-        const int layer = map.FindLayerByName("track_fix");
-        map.ReserveShapes(kTrackLines * kPointsPerLine + 100000);
-        for (int line = 0; line < kTrackLines; ++line) {
-            for (int i = 0; i < kPointsPerLine; ++i) {
-                map.AddPoint(kBlockEast + kPointSpacing * i, kBlockNorth + kLineSpacing * line,
-                             layer);
-            }
-        }
-    }
+    if (withTrack) AddDayTrack(map, kBlockEast, kBlockNorth);
     return window;
 }
 

@@ -5,10 +5,10 @@
 #include "platform/TextFile.h"
 #include "tests/canvas/ProjectTestSupport.h"
 #include "tests/canvas/SurveyDrawing.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -44,17 +44,13 @@ TEST(ProjectCrashSafety, FileSizeLimitLeavesTheOldFileWhole) {
     TCanvasModel bigger;
     BuildSurveyDrawing(bigger, 20000, 3);
 
-    // Ignored SIGXFSZ turns the limit into a failing write, for root too.
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit limited = saved;
-    limited.rlim_cur = old.size() + 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     std::string reason;
-    const bool written = WriteProjectFile(bigger, path, reason);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool written = false;
+    {
+        const TFileSizeLimit limit(old.size() + 64);
+        ASSERT_TRUE(limit.Applied());
+        written = WriteProjectFile(bigger, path, reason);
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(reason, "cannot write the file: File too large");

@@ -21,6 +21,7 @@
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestEnvironment.h"
+#include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
 #include "tools/UShape.h"
 #include "tools/unavset.h"
@@ -117,6 +118,30 @@ TEST_F(MainWindowRealtimeTest, AMissingLogFolderStopsTheStartBeforeAnyPort) {
     EXPECT_FALSE(RealtimeRunning);
     EXPECT_EQ(RealtimeStartTick, 0u);
     EXPECT_EQ(w_.main.bRealtime->text(), "Start");
+}
+
+// A start from the tool bar with the offsets window open, or a telegram before the first GNSS
+// line, reduces with the offsets as they stand at the start.
+TEST_F(MainWindowRealtimeTest, StartTakesTheOffsetsCopies) {
+    TOffsets offsets;
+    Offsets = &offsets;
+    offsets.show();  // loads the stored entries
+    const std::pair<QLineEdit*, const char*> texts[] = {{offsets.OffsetA, "0.5"},
+                                                        {offsets.SV, "1530"},
+                                                        {offsets.OffsetC, "2.5"},
+                                                        {offsets.TideHt, "x"}};
+    for (const auto& [edit, text] : texts) edit->setText(text);
+    StoreGnssLineState({});
+    ManualTide = 0.7;
+    w_.main.bRealtime->click();
+    EXPECT_EQ(SoundVelocity, 1530);
+    EXPECT_EQ(TransducerDraft, 0.5);
+    EXPECT_EQ(RtkPoleHeight, 2.5);
+    EXPECT_EQ(ManualTide, 0.7) << "a text that does not convert keeps its copy";
+    EXPECT_EQ(LastMessage, "Offsets: Tide Ht 'x' is not a number; the previous value is kept");
+    w_.main.bRealtime->click();
+    StoreGnssLineState({});
+    Offsets = nullptr;
 }
 
 TEST_F(MainWindowRealtimeTest, IdleStopsTheMapAndTheSamePositionComesBack) {

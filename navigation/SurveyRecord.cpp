@@ -1,0 +1,32 @@
+#include "navigation/SurveyRecord.h"
+
+#include "platform/DateTimeText.h"
+#include "platform/NumberFormat.h"
+
+#include <initializer_list>
+
+namespace {
+
+std::string Fixed2(double value) { return FloatToStrF(value, 20, 2); }
+
+std::string Joined(std::initializer_list<std::string> fields) {
+    std::string line;
+    for (const std::string& field : fields) line += field + ',';
+    line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+std::string SurveyLogRecord(const TSurveyRecord& r) {
+    return Joined({DateTimeToStr(r.time), FloatToStr(r.latitude), FloatToStr(r.longitude),
+                   Fixed2(r.easting), Fixed2(r.northing), Fixed2(r.manualTide - r.trueDepthHi),
+                   Fixed2(r.manualTide - r.trueDepthLo), Fixed2(r.trueDepthHi),
+                   Fixed2(r.trueDepthLo), FloatToStr(r.rawDepthHi), FloatToStr(r.rawDepthLo),
+                   r.format, Fixed2(r.soundVelocity), Fixed2(r.draft), IntToStr(r.fixQuality),
+                   Fixed2(r.rtkAntennaHeight), Fixed2(r.manualTide), Fixed2(r.rtkTide)});
+}
+
+std::string SimpleXyzRecord(double easting, double northing, double elevation) {
+    return Joined({Fixed2(easting), Fixed2(northing), Fixed2(elevation)});
+}

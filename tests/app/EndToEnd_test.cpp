@@ -1,0 +1,237 @@
+// The whole program on a surveyor's start: real time started from the offsets window, the
+// Nathaniel B. Palmer's Seapath 330 and EM122 logs of one day played in lockstep through the
+// two ports, and every sounding checked in the survey log and the simple XYZ file against
+// values worked out here alone (positions from the NMEA text, grid coordinates through PROJ).
+//
+// Then the same run in a child process, killed with SIGKILL in the middle of a burst of
+// telegrams: every line of both files must be a whole record, and every record read before
+// the kill must still be there.
+
+#include "navigation/NavigationState.h"
+#include "platform/NumberFormat.h"
+#include "platform/TextFile.h"
+#include "tests/app/SurveyRun.h"
+#include "tests/geodesy/ProjPeer.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+#include <cmath>
+#include <csignal>
+#include <random>
+
+namespace {
+
+constexpr int kEpochs = 100;
+constexpr double kDraft = 0.5;
+constexpr double kVelocity = 1530;
+constexpr double kTide = 1.25;
+constexpr const char* kChildVariable = "QBY_END_TO_END_CHILD";
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos;
+         start = comma + 1) {
+        fields.push_back(line.substr(start, comma - start));
+    }
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+// Degrees of an NMEA "ddmm.mmmm" field with its hemisphere letter.
+double Degrees(const std::string& field, const std::string& hemisphere) {
+    const double value = std::stod(field);
+    const double degrees = std::floor(value / 100) + std::fmod(value, 100) / 60;
+    return hemisphere == "S" || hemisphere == "W" ? -degrees : degrees;
+}
+
+struct TExpected {
+    double latitude = 0, longitude = 0;
+    bool positioned = false;
+    double rawDepth = 0;
+};
+
+// The position of the epoch's GGA sentence.
+void TakePosition(const std::string& epoch, TExpected& expected) {
+    for (const std::string& line : SplitLines(epoch)) {
+        if (line.find("GGA") == std::string::npos) continue;
+        const std::vector<std::string> f = Fields(line);
+        expected.latitude = Degrees(f[2], f[3]);
+        expected.longitude = Degrees(f[4], f[5]);
+        expected.positioned = true;
+    }
+}
+
+std::vector<std::string> Records(const std::string& path) {
+    std::vector<std::string> lines = SplitLines(ReadFileBytes(path));
+    if (!lines.empty()) lines.erase(lines.begin());
+    return lines;
+}
+
+void CheckRecord(const std::string& record, const TExpected& expected, const TProjPeer& grid) {
+    SCOPED_TRACE(record);
+    const std::vector<std::string> f = Fields(record);
+    ASSERT_EQ(f.size(), 18u);
+    EXPECT_NEAR(std::stod(f[1]), expected.latitude, 1e-9);
+    EXPECT_NEAR(std::stod(f[2]), expected.longitude, 1e-9);
+    double easting = 0, northing = 0;
+    if (expected.positioned) {
+        const PJ_COORD xy =
+            grid.Forward(proj_torad(expected.longitude), proj_torad(expected.latitude));
+        easting = xy.xy.x;
+        northing = xy.xy.y;
+    }
+    EXPECT_NEAR(std::stod(f[3]), easting, 0.01);
+    EXPECT_NEAR(std::stod(f[4]), northing, 0.01);
+    const double trueDepth = kDraft + expected.rawDepth * kVelocity / 1500;
+    EXPECT_EQ(f[7], FloatToStrF(trueDepth, 20, 2));
+    EXPECT_EQ(f[5], FloatToStrF(kTide - trueDepth, 20, 2));
+    EXPECT_EQ(std::stod(f[9]), expected.rawDepth);
+    EXPECT_EQ(f[11], "NMEA DPT");
+    EXPECT_EQ(f[12], "1530.00");
+    EXPECT_EQ(f[13], "0.50");
+    EXPECT_EQ(f[14], expected.positioned ? "1" : "0");
+    EXPECT_EQ(f[16], "1.25");
+}
+
+// Plays the first telegram, then for each epoch the epoch, two map ticks and one telegram,
+// each once the program has taken the step before; `expected` gets what each record must hold.
+void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
+                    const std::vector<std::string>& telegrams, std::vector<TExpected>& expected) {
+    for (int i = 0; i <= kEpochs; ++i) {
+        SCOPED_TRACE(i);
+        TExpected now = expected.empty() ? TExpected{} : expected.back();
+        if (i > 0) {
+            TakePosition(epochs[i - 1], now);
+            run.SendGnss(epochs[i - 1]);
+            ASSERT_TRUE(TSurveyRun::WaitFor([&] {
+                return std::abs(CurrentLatitude - now.latitude) < 1e-9 &&
+                       std::abs(CurrentLongitude - now.longitude) < 1e-9;
+            }));
+            const int ticks = run.MapTicks();
+            ASSERT_TRUE(TSurveyRun::WaitFor([&] { return run.MapTicks() >= ticks + 2; }));
+        }
+        now.rawDepth = std::stod(Fields(telegrams[i])[1]);
+        expected.push_back(now);
+        run.SendTelegram(telegrams[i]);
+        ASSERT_TRUE(
+            TSurveyRun::WaitFor([&] { return Records(run.LogPath()).size() == expected.size(); }));
+    }
+}
+
+TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
+    const std::string folder = RealDataFolder();
+    if (folder.empty()) GTEST_SKIP() << "no real data folder";
+    const TProjPeer grid(kSurveyRunProjection);
+    ASSERT_TRUE(grid.IsValid());
+    TSurveyRun run;
+    ASSERT_TRUE(RealtimeRunning);
+    std::vector<TExpected> expected;
+    ASSERT_NO_FATAL_FAILURE(PlayInLockstep(
+        run, GnssEpochs(folder + "nmea/openrvdas__NBP1406_s330-2014-08-01.log"),
+        DeviceLines(folder + "echosounder/openrvdas__NBP1406_mbdp-2014-08-01.log"), expected));
+
+    const std::string log = ReadFileBytes(run.LogPath());
+    ASSERT_EQ(log.substr(0, log.find("\r\n")),
+              "Date,Lat,Lon,Easting,Northing,Elevation (Hi),Elevation (Lo),True Depth (Hi),"
+              "True Depth (Lo),Raw Depth (Hi),Raw Depth (Lo),Message Format,Sound Velocity,"
+              "Transducer Draft,GPS, RTK Antenna Height,Manual Tide,RTK Tide");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), std::count(log.begin(), log.end(), '\r'));
+    const std::vector<std::string> records = Records(run.LogPath());
+    const std::vector<std::string> rows = Records(run.XyzPath());
+    ASSERT_EQ(records.size(), expected.size());
+    ASSERT_EQ(rows.size(), expected.size() - 1) << "none for the telegram before the first fix";
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        CheckRecord(records[i], expected[i], grid);
+        if (i == 0) continue;
+        const std::vector<std::string> f = Fields(records[i]);
+        EXPECT_EQ(rows[i - 1], f[3] + "," + f[4] + "," + f[5]);
+    }
+    EXPECT_TRUE(run.Dialogs().messages.empty());
+}
+
+// The child's part: the same start, then telegrams as fast as the port takes them, with an
+// epoch now and then, until the parent kills it.
+TEST(EndToEnd, ChildRunUntilKilled) {
+    if (qEnvironmentVariableIsEmpty(kChildVariable)) GTEST_SKIP() << "run by KilledRun only";
+    const std::string folder = RealDataFolder();
+    const std::vector<std::string> epochs =
+        GnssEpochs(folder + "nmea/openrvdas__NBP1406_s330-2014-08-01.log");
+    const std::vector<std::string> telegrams =
+        DeviceLines(folder + "echosounder/openrvdas__NBP1406_mbdp-2014-08-01.log");
+    TSurveyRun run;
+    std::printf("files\n%s\n%s\n", run.LogPath().c_str(), run.XyzPath().c_str());
+    std::fflush(stdout);
+    for (std::size_t i = 0;; ++i) {
+        if (i % 10 == 0) run.SendGnss(epochs[(i / 10) % epochs.size()]);
+        run.SendTelegram(telegrams[i % telegrams.size()]);
+        TSurveyRun::WaitFor([] { return false; }, 2);
+    }
+}
+
+bool WholeRecords(const std::string& bytes, const QRegularExpression& record) {
+    if (!bytes.empty() && bytes.substr(bytes.size() - 2) != "\r\n") return false;
+    const std::vector<std::string> lines = SplitLines(bytes);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (!record.match(QString::fromStdString(lines[i])).hasMatch()) {
+            ADD_FAILURE() << "not a whole record: " << lines[i];
+            return false;
+        }
+    }
+    return true;
+}
+
+// Starts the child run and reads the paths of its two files.
+void StartChild(QProcess& child, std::string& log, std::string& xyz) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kChildVariable, "1");
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=EndToEnd.ChildRunUntilKilled"});
+    ASSERT_TRUE(child.waitForStarted());
+    while (log.empty() || xyz.empty()) {
+        ASSERT_TRUE(child.waitForReadyRead(30000)) << child.readAllStandardError().toStdString();
+        while (child.canReadLine()) {
+            const std::string line = child.readLine().trimmed().toStdString();
+            if (line.find("Coordinates") != std::string::npos) log = line;
+            if (line.find("Simple XYZ") != std::string::npos) xyz = line;
+        }
+    }
+}
+
+TEST(EndToEnd, KilledRunLeavesWholeRecords) {
+    if (RealDataFolder().empty()) GTEST_SKIP() << "no real data folder";
+    const QRegularExpression logRecord(
+        R"(^\d{4}-\d\d-\d\d \d{9},-?[\d.E-]+,-?[\d.E-]+,(-?\d+\.\d\d,){6}[\d.E-]+,[\d.E-]+,)"
+        R"(NMEA DPT,\d+\.\d\d,-?\d+\.\d\d,\d+,(-?\d+\.\d\d,){2}-?\d+\.\d\d$)");
+    const QRegularExpression xyzRecord(R"(^-?\d+\.\d\d,-?\d+\.\d\d,-?\d+\.\d\d$)");
+    std::mt19937 random(20140801);
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        QProcess child;
+        std::string log, xyz;
+        ASSERT_NO_FATAL_FAILURE(StartChild(child, log, xyz));
+        const std::size_t wanted = std::uniform_int_distribution<std::size_t>(50, 300)(random);
+        ASSERT_TRUE(TSurveyRun::WaitFor([&] { return Records(log).size() >= wanted; }, 30000));
+        QThread::usleep(std::uniform_int_distribution<int>(0, 20000)(random));
+        const std::string logBefore = ReadFileBytes(log);
+        const std::string xyzBefore = ReadFileBytes(xyz);
+        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+        ASSERT_TRUE(child.waitForFinished());
+        const std::string logAfter = ReadFileBytes(log);
+        const std::string xyzAfter = ReadFileBytes(xyz);
+        EXPECT_EQ(logAfter.substr(0, logBefore.size()), logBefore);
+        EXPECT_EQ(xyzAfter.substr(0, xyzBefore.size()), xyzBefore);
+        EXPECT_TRUE(WholeRecords(logBefore, logRecord));
+        EXPECT_TRUE(WholeRecords(logAfter, logRecord));
+        EXPECT_TRUE(WholeRecords(xyzAfter, xyzRecord));
+        EXPECT_FALSE(xyzAfter.empty());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+#include "tests/app/SurveyRun.h"
+
+#include "navigation/NavigationState.h"
+#include "navigation/SurveyLogWriter.h"
+#include "navigation/unavigation.h"
+#include "platform/DataFolders.h"
+#include "platform/IniFile.h"
+#include "platform/TextFile.h"
+#include "tests/devices/ReceiverLog.h"
+#include "tests/support/TestEnvironment.h"
+#include "tools/Bathymetry.h"
+#include "tools/OffsetsEntries.h"
+#include "tools/unavset.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace {
+
+constexpr int kGnssPort = 3;
+constexpr int kSounderPort = 4;
+
+void WritePort(TIniFile& ini, const char* section, int port) {
+    const std::pair<const char*, const char*> keys[] = {
+        {"Port No", nullptr},    {"Baud Rate", "115200"}, {"Data Width", "8"},
+        {"Stop Bits", "1"},      {"Parity", "None"},      {"Priority", "Normal"},
+        {"Delay", "10"},         {"NMEA LOG", "False"},   {"Log Time", "False"},
+        {"Enable DTR", "False"}, {"Enable RTS", "False"}};
+    for (const auto& [key, value] : keys) {
+        ini.WriteString(section, key, value ? value : "COM" + std::to_string(port));
+    }
+}
+
+void WriteGeodesy(TIniFile& ini) {
+    const std::pair<const char*, const char*> keys[] = {
+        {"SemiMajorAxis", "6378137"},
+        {"InverseFlattening", "0.0033528106647474805"},
+        {"X_Rotation", "0"},
+        {"Y_Rotation", "0"},
+        {"Z_Rotation", "0"},
+        {"X_Shift", "0"},
+        {"Y_Shift", "0"},
+        {"Z_Shift", "0"},
+        {"Scale_PPM", "0"},
+        {"Central_Meridian", "-15"},
+        {"Reference_Latitude", "0"},
+        {"Scale_Factor", "0.9996"},
+        {"False_Easting", "500000"},
+        {"False_Northing", "10000000"},
+        {"Use Projection", "1"},
+        {"Use DTP", "1"},
+        {"cbUseLCCProjection", "0"}};
+    for (const auto& [key, value] : keys) ini.WriteString("GEODETIC_PARAMETERS", key, value);
+}
+
+void WriteOffsets(TIniFile& ini) {
+    TOffsetsEntries entries;
+    entries.texts = {
+        "0.50",       "3.00", "2.50", "1530", "1.25", "Walvis Ridge", "Nathaniel B. Palmer",
+        "A. Surveyor"};
+    WriteOffsetsEntries(ini, entries, "");
+}
+
+}  // namespace
+
+TSurveyRun::TSurveyRun(int mapIntervalMs) {
+    InitDayFolderGlobals();
+    gnss_.MapToPort(kGnssPort);
+    sounder_.MapToPort(kSounderPort);
+    TIniFile ini(GetSettingsFilePath());
+    WritePort(ini, "GPS1 COMUNICATION SETTINGS", kGnssPort);
+    WritePort(ini, "SENSOR COMUNICATION SETTINGS", kSounderPort);
+    ini.WriteString("SENSOR COMUNICATION SETTINGS", "Sensor Enabled", "1");
+    ini.WriteString("SENSOR COMUNICATION SETTINGS", "cSBESMessage", "NMEA DPT");
+    ini.WriteString("SENSOR COMUNICATION SETTINGS", "eSBESFormat", "%*6s,%lf");
+    WriteGeodesy(ini);
+    WriteOffsets(ini);
+
+    CreateWindowSet(windows_);
+    QObject::connect(FNav->tMap, &QTimer::timeout, [this] { ++mapTicks_; });
+    FNav->show();
+    Navset->show();  // as the program starts
+    Navset->eVesselUpdateRate->setText(QString::number(mapIntervalMs));
+    Offsets->BitBtn1->click();
+}
+
+TSurveyRun::~TSurveyRun() {
+    if (RealtimeRunning) FNav->bRealtimeClick();
+}
+
+void TSurveyRun::SendGnss(std::string_view bytes) { gnss_.Send(bytes); }
+
+void TSurveyRun::SendTelegram(std::string_view telegram) {
+    sounder_.Send(std::string(telegram) + "\r\n");
+}
+
+bool TSurveyRun::WaitFor(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::usleep(200);
+    }
+    return true;
+}
+
+std::string TSurveyRun::LogPath() const { return DaySurveyFiles().logPath; }
+
+std::string TSurveyRun::XyzPath() const { return DaySurveyFiles().xyzPath; }
+
+std::vector<std::string> DeviceLines(const std::string& file) {
+    std::vector<std::string> lines = SplitLines(ReceiverStream(ReadFileBytes(file), true));
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    return lines;
+}
+
+std::vector<std::string> GnssEpochs(const std::string& file) {
+    std::vector<std::string> epochs;
+    for (const std::string& line : DeviceLines(file)) {
+        if (line.find("ZDA") != std::string::npos || epochs.empty()) epochs.emplace_back();
+        epochs.back() += line + "\r\n";
+    }
+    return epochs;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// A surveyor's start in one process, for the end-to-end test and the latency benchmark: the
+// settings saved beforehand (two ports mapped to pseudo-terminals, the "NMEA DPT" sounder, a
+// Transverse Mercator grid on WGS 84, the vessel offsets), the whole window set created and
+// shown, the map timer's rate set, and real time started with the offsets window's "Realtime".
+// The test plays the receiver and the sounder on the pseudo-terminals' device side.
+
+#include "app/StartUp.h"
+#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The grid of the run: zone of central meridian -15, southern false northing.
+inline constexpr const char* kSurveyRunProjection =
+    "+proj=tmerc +lon_0=-15 +k=0.9996 +x_0=500000 +y_0=10000000 +ellps=WGS84";
+
+class TSurveyRun {
+public:
+    // Starts the run with the map timer ticking every `mapIntervalMs`.
+    explicit TSurveyRun(int mapIntervalMs = 50);
+    ~TSurveyRun();
+    TSurveyRun(const TSurveyRun&) = delete;
+    TSurveyRun& operator=(const TSurveyRun&) = delete;
+
+    // Sends bytes as the receiver would.
+    void SendGnss(std::string_view bytes);
+    // Sends one telegram as the sounder would, with its CR LF.
+    void SendTelegram(std::string_view telegram);
+    // Runs the event loop until `done` holds; false when `timeoutMs` passed first.
+    static bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+
+    int MapTicks() const { return mapTicks_; }
+    std::string LogPath() const;
+    std::string XyzPath() const;
+    // The dialogs shown during the run.
+    const TScriptedDialogs& Dialogs() const { return dialogs_; }
+
+private:
+    TScriptedDialogs dialogs_;
+    TPseudoTerminal gnss_;
+    TPseudoTerminal sounder_;
+    TWindowSet windows_;
+    int mapTicks_ = 0;
+};
+
+// The lines of a stored log without its "#" lines and the logger's time stamps.
+std::vector<std::string> DeviceLines(const std::string& file);
+
+// The receiver's epochs of a stored log: each from one "ZDA" line up to the next.
+std::vector<std::string> GnssEpochs(const std::string& file);

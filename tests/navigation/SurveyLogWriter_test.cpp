@@ -1,0 +1,146 @@
+// The survey log and the simple XYZ file on disk: record bytes, headers, alternates, a removed
+// LOG folder, failures told once, and a write cut short that leaves whole lines.
+
+#include "navigation/SurveyLogWriter.h"
+
+#include "navigation/NavigationState.h"
+#include "navigation/SurveyRecord.h"
+#include "platform/DataFolders.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+TSurveyRecord Sounding() {
+    TSurveyRecord r;
+    r.time = QDateTime(QDate(2014, 8, 1), QTime(0, 0, 7, 475));
+    r.latitude = -22.0018483166667;
+    r.longitude = -17.9393572;
+    r.easting = 602418.154;
+    r.northing = 7566446.006;
+    r.trueDepthHi = 4768.469;
+    r.trueDepthLo = 0.5;
+    r.rawDepthHi = 4674.7;
+    r.rawDepthLo = 0;
+    r.format = "NMEA DPT";
+    r.soundVelocity = 1530;
+    r.draft = 0.5;
+    r.fixQuality = 1;
+    r.rtkAntennaHeight = 0;
+    r.manualTide = 1.25;
+    r.rtkTide = -0.004;
+    return r;
+}
+
+TEST(SurveyRecord, RecordTexts) {
+    EXPECT_EQ(SurveyLogRecord(Sounding()),
+              "2014-08-01 000007475,-22.0018483166667,-17.9393572,602418.15,7566446.01,-4767.22,"
+              "0.75,4768.47,0.50,4674.7,0,NMEA DPT,1530.00,0.50,1,0.00,1.25,0.00");
+    EXPECT_EQ(SimpleXyzRecord(602418.154, 7566446.006, -4767.219), "602418.15,7566446.01,-4767.22");
+    EXPECT_EQ(SurveyLogHeader,
+              "Date,Lat,Lon,Easting,Northing,Elevation (Hi),Elevation (Lo),True Depth (Hi),"
+              "True Depth (Lo),Raw Depth (Hi),Raw Depth (Lo),Message Format,Sound Velocity,"
+              "Transducer Draft,GPS, RTK Antenna Height,Manual Tide,RTK Tide");
+}
+
+class SurveyLogWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UseFreshRoots();
+        InitDayFolderGlobals();
+        CreateDirectories(LogDir);
+        CreateDirectories(XyzDir);
+        files_ = DaySurveyFiles();
+    }
+
+    std::string Append(std::optional<std::string> log, std::optional<std::string> xyz = {}) {
+        std::string report = writer_.Append(files_, {std::move(log), std::move(xyz)});
+        EXPECT_EQ(SurveyLogFile, nullptr) << "open only while one sounding is written";
+        return report;
+    }
+
+    std::string Header() const { return SurveyLogHeader + "\r\n"; }
+
+    TSurveyLogWriter writer_;
+    TSurveyFiles files_;
+};
+
+TEST_F(SurveyLogWriterTest, RecordsEndInCrLfAfterTheHeaderOfAnEmptyFile) {
+    EXPECT_EQ(Append(std::nullopt), "");
+    EXPECT_EQ(ReadFileBytes(files_.logPath), Header()) << "the header without a record";
+    EXPECT_FALSE(FileExists(files_.xyzPath));
+    EXPECT_EQ(Append("first", "1.00,2.00,3.00"), "");
+    EXPECT_EQ(Append("second", "4.00,5.00,6.00"), "");
+    EXPECT_EQ(Append("third"), "") << "no XYZ row without a position";
+    EXPECT_EQ(ReadFileBytes(files_.logPath), Header() + "first\r\nsecond\r\nthird\r\n");
+    EXPECT_EQ(ReadFileBytes(files_.xyzPath),
+              "Easting,Northing,Elevation\r\n1.00,2.00,3.00\r\n4.00,5.00,6.00\r\n");
+}
+
+TEST_F(SurveyLogWriterTest, AFolderAtTheLogsPathGivesTheFirstFreeAlternate) {
+    CreateDirectories(files_.logPath);
+    EXPECT_EQ(Append("record", "1.00,2.00,3.00"), "");
+    const std::string first = LogDir + TodayFolderName + " Coordinates_1.csv";
+    EXPECT_EQ(ReadFileBytes(first), Header() + "record\r\n") << "with its own header";
+    EXPECT_EQ(ReadFileBytes(files_.xyzPath), "Easting,Northing,Elevation\r\n1.00,2.00,3.00\r\n");
+    std::filesystem::rename(first, LogDir + "elsewhere");
+    CreateDirectories(first);
+    EXPECT_EQ(Append("next"), "");
+    EXPECT_EQ(ReadFileBytes(SurveyLogAlternatePath(files_.logPath, 2)), Header() + "next\r\n");
+    EXPECT_EQ(SurveyLogAlternatePath("/a.b/log", 99), "/a.b/log_99");
+}
+
+TEST_F(SurveyLogWriterTest, RemovedFoldersAreCreatedAgain) {
+    std::filesystem::remove_all(LogDir);
+    std::filesystem::remove_all(XyzDir);
+    EXPECT_EQ(Append("record", "1.00,2.00,3.00"), "");
+    EXPECT_EQ(ReadFileBytes(files_.logPath), Header() + "record\r\n");
+    EXPECT_EQ(ReadFileBytes(files_.xyzPath), "Easting,Northing,Elevation\r\n1.00,2.00,3.00\r\n");
+}
+
+TEST_F(SurveyLogWriterTest, AFailureIsToldOnceUntilAWriteSucceeds) {
+    std::filesystem::remove_all(LogDir);
+    AppendFileBytes(LogDir.substr(0, LogDir.size() - 1), "a file where the folder belongs");
+    const std::string report = Append("lost");
+    EXPECT_NE(report.find("Cannot open the survey log " + files_.logPath), std::string::npos);
+    EXPECT_EQ(Append("lost again"), "") << "told once";
+    std::filesystem::remove(LogDir.substr(0, LogDir.size() - 1));
+    EXPECT_EQ(Append("written"), "");
+    EXPECT_EQ(ReadFileBytes(files_.logPath), Header() + "written\r\n");
+    std::filesystem::remove_all(LogDir);
+    AppendFileBytes(LogDir.substr(0, LogDir.size() - 1), "again");
+    EXPECT_EQ(Append("lost"), report) << "a new failure period is told again";
+
+    std::filesystem::remove_all(XyzDir);
+    AppendFileBytes(XyzDir.substr(0, XyzDir.size() - 1), "a file where the folder belongs");
+    std::filesystem::remove(LogDir.substr(0, LogDir.size() - 1));
+    EXPECT_EQ(Append("record", "1.00,2.00,3.00"),
+              "Cannot open the simple XYZ file " + files_.xyzPath);
+    EXPECT_EQ(Append("record", "1.00,2.00,3.00"), "");
+}
+
+// A file-size limit cuts a write short, as a full disk does: the cut line is taken back, so
+// the file holds whole lines only and the next record starts a line of its own.
+TEST_F(SurveyLogWriterTest, AWriteCutShortLeavesWholeLines) {
+    EXPECT_EQ(Append("first"), "");
+    const std::string before = ReadFileBytes(files_.logPath);
+    std::string report;
+    {
+        const TFileSizeLimit limit(before.size() + 4);
+        ASSERT_TRUE(limit.Applied());
+        report = Append("a record longer than the limit");
+    }
+
+    EXPECT_EQ(report, "Cannot write the survey log " + files_.logPath + ": File too large");
+    EXPECT_EQ(ReadFileBytes(files_.logPath), before);
+    EXPECT_EQ(Append("next"), "");
+    EXPECT_EQ(ReadFileBytes(files_.logPath), before + "next\r\n");
+}
+
+}  // namespace
