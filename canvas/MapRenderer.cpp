@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <span>
 #include <typeinfo>
 #include <vector>
 
@@ -113,28 +114,40 @@ bool BelowHalfPixel(const TFrame& frame, const TQShape& shape) {
     return shape.MaxX - shape.MinX < half && shape.MaxY - shape.MinY < half;
 }
 
+// A shape in view: a text is set aside, a point merged or drawn, any other kind drawn unless
+// it is below half a pixel.
+void DrawNonText(TFrame& frame, const TQShape& shape, std::vector<const TQText*>& texts,
+                 TPixel& lastPoint) {
+    const int type = shape.ShapeType;
+    if (type == stText) {
+        if (const auto* text = dynamic_cast<const TQText*>(&shape)) texts.push_back(text);
+        return;
+    }
+    if (type == stPoint && DrawOrMergePoint(frame, shape, lastPoint)) return;
+    if (type != stRectangle && type != stLine && type != stPoint && BelowHalfPixel(frame, shape))
+        return;
+    frame.Draw(shape);
+}
+
 // Rectangles and lines are always drawn: a thin long line has a box that is thin too. Texts
-// in view are set aside for the second pass, which draws them on top.
+// in view are set aside for the second pass, which draws them on top. The shapes of a block
+// whose box lies off the view would each be skipped by their own box, so the block is passed
+// over whole: neither the order nor the point merge sees a difference.
 void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
     TPixel lastPoint{-9999, -9999};
     const auto& shapes = frame.Model.Shapes();
-    const auto& boxes = frame.Model.CullBoxes();
-    for (size_t i = 0; i < shapes.size(); ++i) {
-        if (frame.Drawn >= kMaxDrawnShapes) return;
-        if (!frame.MayBeInView(boxes[i])) continue;
-        PrefetchAfter(shapes, i);  // pays off when most shapes are in view
-        const TQShape& shape = *shapes[i];
-        if (!frame.InView(shape)) continue;
-        const int type = shape.ShapeType;
-        if (type == stText) {
-            if (const auto* text = dynamic_cast<const TQText*>(&shape)) texts.push_back(text);
-            continue;
+    const TCullBoxList& boxes = frame.Model.CullBoxes();
+    const std::span<const TCullBox> blocks = boxes.Blocks();
+    for (size_t block = 0; block < blocks.size(); ++block) {
+        if (!frame.MayBeInView(blocks[block])) continue;
+        const size_t end = std::min(shapes.size(), (block + 1) * kCullBlockSize);
+        for (size_t i = block * kCullBlockSize; i < end; ++i) {
+            if (frame.Drawn >= kMaxDrawnShapes) return;
+            if (!frame.MayBeInView(boxes[i])) continue;
+            PrefetchAfter(shapes, i);  // pays off when most shapes are in view
+            const TQShape& shape = *shapes[i];
+            if (frame.InView(shape)) DrawNonText(frame, shape, texts, lastPoint);
         }
-        if (type == stPoint && DrawOrMergePoint(frame, shape, lastPoint)) continue;
-        if (type != stRectangle && type != stLine && type != stPoint &&
-            BelowHalfPixel(frame, shape))
-            continue;
-        frame.Draw(shape);
     }
 }
 

@@ -123,7 +123,7 @@ int TShapeStore::AddReservedShape(std::unique_ptr<TQShape> shape) {
 int TShapeStore::Append(std::unique_ptr<TQShape> shape) {
     const int id = shape->Id;
     index_.Add(id, shape->LayerId, shapes_.size());
-    boxes_.push_back(CullBoxOf(*shape));
+    boxes_.Append(CullBoxOf(*shape));
     shapes_.push_back(std::move(shape));
     Dirty = true;
     return id;
@@ -131,7 +131,7 @@ int TShapeStore::Append(std::unique_ptr<TQShape> shape) {
 
 void TShapeStore::ReserveShapes(size_t count) {
     shapes_.reserve(count);
-    boxes_.reserve(count);
+    boxes_.Reserve(count);
     index_.Reserve(count);
 }
 
@@ -199,7 +199,7 @@ int TShapeStore::AddText(int layer, const QString& text, double x, double y, int
 void TShapeStore::ResetShapeIds() {
     BeforeShapeIdsReset();
     shapes_.clear();
-    boxes_.clear();
+    boxes_.Clear();
     index_.Clear();
     SelectedIds.clear();
     nextShapeId_ = 1;
@@ -268,14 +268,14 @@ void TShapeStore::RemoveFrom(size_t first, Predicate&& doomed) {
         if (doomed(*shapes_[i])) continue;
         if (kept != i) {
             index_.SetPosition(shapes_[i]->Id, kept);
-            boxes_[kept] = boxes_[i];
+            boxes_.Set(kept, boxes_[i]);
             shapes_[kept] = std::move(shapes_[i]);
         }
         ++kept;
     }
     if (kept == shapes_.size()) return;
     shapes_.resize(kept);
-    boxes_.resize(kept);
+    boxes_.Truncate(kept);
     // One pass over the list afterwards: removing ids one by one costs the list's length per
     // deleted shape.
     std::erase_if(SelectedIds, [this](int id) { return !index_.Contains(id); });
@@ -298,6 +298,6 @@ const TQShape* TShapeStore::FindShape(int id) const {
 void TShapeStore::ShapeChanged(int id) {
     const std::optional<size_t> position = index_.PositionOf(id);
     if (!position) return;
-    boxes_[*position] = CullBoxOf(*shapes_[*position]);
+    boxes_.Set(*position, CullBoxOf(*shapes_[*position]));
     Dirty = true;
 }

@@ -15,7 +15,7 @@
 // Every change marks the drawing Dirty (the back buffer is rebuilt at the next paint);
 // Invalidate asks the widget for a deferred repaint.
 
-#include "canvas/CullBox.h"
+#include "canvas/CullBoxList.h"
 #include "canvas/QFontEntry.h"
 #include "canvas/QLayer.h"
 #include "canvas/QShape.h"
@@ -140,8 +140,8 @@ public:
     TQShape* FindShape(int id);
     const TQShape* FindShape(int id) const;
     const std::vector<std::unique_ptr<TQShape>>& Shapes() const { return shapes_; }
-    // The boxes of Shapes(), position by position.
-    const std::vector<TCullBox>& CullBoxes() const { return boxes_; }
+    // The boxes of Shapes(), position by position, with their block boxes.
+    const TCullBoxList& CullBoxes() const { return boxes_; }
     // Takes in a change of the shape's geometry or bounds and marks the drawing Dirty.
     void ShapeChanged(int id);
     int ShapeCount() const { return static_cast<int>(shapes_.size()); }
@@ -312,7 +312,7 @@ private:
 
     std::vector<std::unique_ptr<TQLayer>> layers_;
     std::vector<std::unique_ptr<TQShape>> shapes_;
-    std::vector<TCullBox> boxes_;
+    TCullBoxList boxes_;
     TShapeIndex index_;
     QHash<QString, int> layerOfName_;
     int nextLayerId_ = 0;

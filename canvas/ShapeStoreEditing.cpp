@@ -50,11 +50,11 @@ void TShapeStore::MoveToPosition(int id, bool toFront) {
     const auto offset = static_cast<std::ptrdiff_t>(from);
     if (toFront) {
         std::rotate(shapes_.begin() + offset, shapes_.begin() + offset + 1, shapes_.end());
-        std::rotate(boxes_.begin() + offset, boxes_.begin() + offset + 1, boxes_.end());
+        boxes_.Rotate(from, from + 1, boxes_.size());
         ReindexFrom(from);
     } else {
         std::rotate(shapes_.begin(), shapes_.begin() + offset, shapes_.begin() + offset + 1);
-        std::rotate(boxes_.begin(), boxes_.begin() + offset, boxes_.begin() + offset + 1);
+        boxes_.Rotate(0, from, from + 1);
         ReindexFrom(0);
     }
     Dirty = true;

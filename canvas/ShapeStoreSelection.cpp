@@ -62,7 +62,7 @@ void TShapeStore::MoveSelected(double dx, double dy) {
     for (size_t i = 0; i < shapes_.size(); ++i) {
         if (!shapes_[i]->Selected) continue;
         shapes_[i]->Move(dx, dy);
-        boxes_[i] = CullBoxOf(*shapes_[i]);
+        boxes_.Set(i, CullBoxOf(*shapes_[i]));
     }
     Dirty = true;
 }

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 namespace {
 
@@ -25,6 +26,15 @@ int CountOf(const QImage& image, TColor color) {
     return count;
 }
 
+QImage Rendered(const TCanvasModel& model, bool withOverlays = false) {
+    QImage image(model.ClientWidth(), model.ClientHeight(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    TQPainterSurface surface(painter);
+    RenderBackBuffer(model, surface);
+    if (withOverlays) DrawOverlays(model, surface);
+    return image;
+}
+
 // A model whose view maps one world unit to one pixel, y up from the bottom edge.
 class MapRendererTest : public ::testing::Test {
 protected:
@@ -33,14 +43,7 @@ protected:
         model.SetView(0, 100, 200, 0);
     }
 
-    QImage Render(bool withOverlays = false) {
-        QImage image(model.ClientWidth(), model.ClientHeight(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        TQPainterSurface surface(painter);
-        RenderBackBuffer(model, surface);
-        if (withOverlays) DrawOverlays(model, surface);
-        return image;
-    }
+    QImage Render(bool withOverlays = false) { return Rendered(model, withOverlays); }
 
     int AddLine(double x1, double y1, double x2, double y2, TColor color, int width = 1) {
         const int id = model.AddLine(x1, y1, x2, y2, 0);
@@ -221,6 +224,84 @@ TEST_F(MapRendererTest, ShapesMovedIntoViewAreDrawn) {
     const QImage image = Render();
     EXPECT_EQ(ColorAt(image, 50, 50), kBlue);
     EXPECT_EQ(ColorAt(image, 50, 40), kBlue);
+}
+
+// A survey drawing: lines of track points with a depth label on every tenth, cross lines, thin
+// rectangles, circles, polylines, a hidden layer and a few selected shapes. With `edits`, every
+// seventh shape starts far east and is moved into place, and decoys laid between the shapes
+// are deleted at the end. With `spacers`, an invisible shape as wide as the world comes before
+// every hundredth shape, so that no block of the drawing ever lies off the view.
+void BuildSurvey(TCanvasModel& model, bool edits, bool spacers) {
+    const int track = model.AddLayer("track");
+    const int marks = model.AddLayer("marks");
+    const int hidden = model.AddLayer("hidden");
+    const int decoys = model.AddLayer("decoys");
+    model.SetLayerColor(track, kBlue);
+    model.SetLayerColor(marks, kGrey64);
+    model.SetLayerVisible(hidden, false);
+    constexpr double kFarEast = 4096;  // moves there and back are exact
+    std::vector<int> moved;
+    for (int k = 0; k < 6000; ++k) {
+        if (spacers && k % 100 == 0) {
+            model.FindShape(model.AddRectangle(-1e6, -1e6, 1e6, 1e6, 0))->Visible = false;
+        }
+        if (edits && k % 50 == 0) model.AddPoint(k % 1000, 0, decoys);
+        const double shift = edits && k % 7 == 0 ? kFarEast : 0;
+        const double x = (k % 400) * 2.5 + shift, y = (k / 400) * 20.0;
+        int id;
+        if (k % 97 == 0) {
+            id = model.AddLine(x, y, x + 50, y + 50, hidden);
+        } else if (k % 89 == 0) {
+            id = model.AddPolyline({{x, y}, {x + 30, y + 15}, {x + 60, y}}, marks, false);
+        } else if (k % 71 == 0) {
+            id = model.AddCircle(x, y, 8, marks);
+        } else if (k % 53 == 0) {
+            id = model.AddRectangle(x, y, x + 200, y + 0.5, marks);
+        } else if (k % 37 == 0) {
+            id = model.AddLine(x, y, x + 500, y + 40, marks);
+        } else if (k % 10 == 0) {
+            id = model.AddText(marks, QString::number(k), x, y, 0);
+        } else {
+            id = model.AddPoint(x, y, track);
+        }
+        if (k % 61 == 0) model.SelectShape(id, true);
+        if (shift != 0) moved.push_back(id);
+    }
+    for (const int id : moved) model.MoveShape(id, -kFarEast, 0);
+    model.DeleteLayerShapes(decoys);
+}
+
+// Passing over the blocks off the view changes nothing in the picture: the same survey, once
+// edited into place and once built with a shape in every block that reaches every view.
+TEST(MapRendererBlocks, FramesEqualThoseDrawnWithoutBlockCulling) {
+    TCanvasModel culled, unculled;
+    BuildSurvey(culled, true, false);
+    BuildSurvey(unculled, false, true);
+    const struct {
+        const char* legend;
+        double left, bottom, width;
+        bool empty;
+    } views[] = {
+        {"the whole survey, points merged", -50, -50, 1700, false},
+        {"survey scale", 500, 100, 100, false},
+        {"across the west edge", -40, 150, 100, false},
+        {"one survey line from near", 300, 35, 25, false},
+        {"off the survey", 5000, 5000, 100, true},
+    };
+    for (const auto& v : views) {
+        SCOPED_TRACE(v.legend);
+        for (TCanvasModel* model : {&culled, &unculled}) {
+            model->ResizeClient(400, 250);
+            model->SetView(v.left, v.bottom + v.width / 1.6, v.left + v.width, v.bottom);
+        }
+        const QImage picture = Rendered(culled);
+        EXPECT_EQ(CountOf(picture, kWhite) == 400 * 250, v.empty);
+        EXPECT_TRUE(picture == Rendered(unculled));
+        QImage scratch(400, 250, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        TQPainterSurface surface(painter);
+        EXPECT_EQ(DrawShapes(culled, surface), DrawShapes(unculled, surface));
+    }
 }
 
 TEST(CullBox, RoundsOutward) {

@@ -1,0 +1,101 @@
+#include "canvas/CullBoxList.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+constexpr TCullBox kEmptyBox{kInfinity, kInfinity, -kInfinity, -kInfinity};
+
+size_t BlockOf(size_t position) { return position / kCullBlockSize; }
+
+size_t BlockCount(size_t positions) { return (positions + kCullBlockSize - 1) / kCullBlockSize; }
+
+bool HoldsNaN(const TCullBox& box) {
+    return std::isnan(box.MinX) || std::isnan(box.MinY) || std::isnan(box.MaxX) ||
+           std::isnan(box.MaxY);
+}
+
+// The union of two boxes, per edge, so that it overlaps whatever either overlaps, inverted
+// boxes too.
+void Unite(TCullBox& united, const TCullBox& box) {
+    if (HoldsNaN(box)) return;
+    united.MinX = std::min(united.MinX, box.MinX);
+    united.MinY = std::min(united.MinY, box.MinY);
+    united.MaxX = std::max(united.MaxX, box.MaxX);
+    united.MaxY = std::max(united.MaxY, box.MaxY);
+}
+
+}  // namespace
+
+std::span<const TCullBox> TCullBoxList::Blocks() const {
+    if (anyStale_) {
+        for (size_t block = 0; block < blocks_.size(); ++block) {
+            if (stale_[block]) blocks_[block] = UnionOfBlock(block);
+        }
+        std::fill(stale_.begin(), stale_.end(), false);
+        anyStale_ = false;
+    }
+    return blocks_;
+}
+
+void TCullBoxList::Append(const TCullBox& box) {
+    const size_t block = BlockOf(boxes_.size());
+    boxes_.push_back(box);
+    if (block == blocks_.size()) {
+        blocks_.push_back(kEmptyBox);
+        stale_.push_back(false);
+    }
+    Unite(blocks_[block], box);
+}
+
+void TCullBoxList::Set(size_t position, const TCullBox& box) {
+    boxes_[position] = box;
+    MarkStale(position, position + 1);
+}
+
+void TCullBoxList::Truncate(size_t count) {
+    if (count >= boxes_.size()) return;
+    boxes_.resize(count);
+    blocks_.resize(BlockCount(count));
+    stale_.resize(blocks_.size());
+    if (count % kCullBlockSize != 0) MarkStale(count - 1, count);
+}
+
+void TCullBoxList::Rotate(size_t first, size_t middle, size_t last) {
+    const auto begin = boxes_.begin();
+    std::rotate(begin + static_cast<std::ptrdiff_t>(first),
+                begin + static_cast<std::ptrdiff_t>(middle),
+                begin + static_cast<std::ptrdiff_t>(last));
+    MarkStale(first, last);
+}
+
+void TCullBoxList::Clear() {
+    boxes_.clear();
+    blocks_.clear();
+    stale_.clear();
+    anyStale_ = false;
+}
+
+void TCullBoxList::Reserve(size_t count) {
+    boxes_.reserve(count);
+    blocks_.reserve(BlockCount(count));
+    stale_.reserve(BlockCount(count));
+}
+
+void TCullBoxList::MarkStale(size_t firstPosition, size_t lastPosition) {
+    if (firstPosition >= lastPosition) return;
+    const size_t lastBlock = BlockOf(lastPosition - 1);
+    for (size_t block = BlockOf(firstPosition); block <= lastBlock; ++block) stale_[block] = true;
+    anyStale_ = true;
+}
+
+TCullBox TCullBoxList::UnionOfBlock(size_t block) const {
+    const size_t first = block * kCullBlockSize;
+    const size_t last = std::min(boxes_.size(), first + kCullBlockSize);
+    TCullBox united = kEmptyBox;
+    for (size_t position = first; position < last; ++position) Unite(united, boxes_[position]);
+    return united;
+}
