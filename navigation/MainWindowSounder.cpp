@@ -120,7 +120,9 @@ TSounderLine TFNav::ReadSounderLine(const std::string& Line, const std::string& 
                             pattern,
                             Text(Offsets ? Offsets->OffsetA : nullptr),
                             Text(Navset ? Navset->edDepthAlert1 : nullptr),
-                            SoundVelocity};
+                            SoundVelocity,
+                            {},
+                            false};
     if (profile) {
         input.profile = *profile;
         input.useProfile = true;
