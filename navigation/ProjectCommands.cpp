@@ -63,6 +63,8 @@ void TFNav::New1Click() {
         return;
     }
     fcad->DeleteLayerShapes(-1);
+    fcad->ClearSoundings();
+    fcad->ClearNumberLabels();
     Log("New layout - cleared all shapes");
     CreateStandardLayers(fcad);
     fcad->SetLayerTag(UserShapeLayer, kUserShapeTag);

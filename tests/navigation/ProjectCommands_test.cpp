@@ -231,11 +231,15 @@ TEST_F(ProjectCommandsTest, StartUpReportsARefusedProjectAndStartsEmpty) {
 TEST_F(ProjectCommandsTest, CancelledDialogsAndNewAnsweredNoChangeNothing) {
     TFNav& w = Shown();
     w.fcad->AddCircle(1, 1, 1, UserShapeLayer);
+    w.fcad->AddSounding(1, 2, 3.5);
+    w.fcad->AddNumberLabel(1, 2, 7);
     const auto state = [&] {
         return std::to_string(w.fcad->ShapeCount()) + "/" +
                std::to_string(w.fcad->Layers().size()) + "/" + w.windowTitle().toStdString() + "/" +
                EventsLog() + "/" + ReadFileBytes(GetSettingsFilePath()) + "/" +
-               std::to_string(FilesIn(DaySmkDir).size());
+               std::to_string(FilesIn(DaySmkDir).size()) + "/" +
+               std::to_string(w.fcad->GetSoundings().size()) + "/" +
+               std::to_string(w.fcad->NumberLabels.size());
     };
     const std::string before = state();
     w.Open1Click();
@@ -251,6 +255,8 @@ TEST_F(ProjectCommandsTest, CancelledDialogsAndNewAnsweredNoChangeNothing) {
     w.New1Click();
     EXPECT_EQ(w.fcad->ShapeCount(), 0);
     EXPECT_EQ(w.fcad->NextShapeId(), 1);
+    EXPECT_TRUE(w.fcad->GetSoundings().empty());
+    EXPECT_TRUE(w.fcad->NumberLabels.empty());
     for (const char* layer : kStandardLayers)
         EXPECT_NE(w.fcad->FindLayerByName(layer), -1) << layer;
     EXPECT_EQ(w.fcad->GetLayerTag(UserShapeLayer), 15);
