@@ -3,10 +3,11 @@
 // two ports, and every sounding checked in the survey log and the simple XYZ file against
 // values worked out here alone (positions from the NMEA text, grid coordinates through PROJ).
 //
-// Then the same run in a child process, killed with SIGKILL in the middle of a burst of
-// telegrams: every line of both files must be a whole record, and every record read before
+// Then the same start in a child process (on the real logs, or a made-up track where they are
+// absent), killed with SIGKILL in the middle of a burst of telegrams: every line of both files must be a whole record, and every record read before
 // the kill must still be there.
 
+#include "devices/NtripRequest.h"
 #include "navigation/NavigationState.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextFile.h"
@@ -155,21 +156,43 @@ TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
     EXPECT_TRUE(run.Dialogs().messages.empty());
 }
 
+struct TChildLines {
+    std::vector<std::string> epochs, telegrams;
+};
+
+std::string Sentence(const std::string& body) { return "$" + body + "*" + NmeaChecksum(body); }
+
+// What the child plays: the day's real logs when the folder is there, else a short track made
+// up here, so that the kill is tried on every machine.
+TChildLines ChildLines() {
+    const std::string folder = RealDataFolder();
+    if (!folder.empty()) {
+        return {GnssEpochs(folder + "nmea/openrvdas__NBP1406_s330-2014-08-01.log"),
+                DeviceLines(folder + "echosounder/openrvdas__NBP1406_mbdp-2014-08-01.log")};
+    }
+    TChildLines lines;
+    for (int i = 0; i < 20; ++i) {
+        const std::string second = (i < 10 ? "0" : "") + std::to_string(i);
+        lines.epochs.push_back(Sentence("INGGA,0000" + second + ".00,2200." +
+                                        std::to_string(1100 + i) +
+                                        ",S,01756.3594,W,1,12,0.7,-2.76,M,4.67,M,,") +
+                               "\r\n");
+        lines.telegrams.push_back(Sentence("KIDPT,44" + second + ".25,8.62,12000.0"));
+    }
+    return lines;
+}
+
 // The child's part: the same start, then telegrams as fast as the port takes them, with an
 // epoch now and then, until the parent kills it.
 TEST(EndToEnd, ChildRunUntilKilled) {
     if (qEnvironmentVariableIsEmpty(kChildVariable)) GTEST_SKIP() << "run by KilledRun only";
-    const std::string folder = RealDataFolder();
-    const std::vector<std::string> epochs =
-        GnssEpochs(folder + "nmea/openrvdas__NBP1406_s330-2014-08-01.log");
-    const std::vector<std::string> telegrams =
-        DeviceLines(folder + "echosounder/openrvdas__NBP1406_mbdp-2014-08-01.log");
+    const TChildLines lines = ChildLines();
     TSurveyRun run;
     std::printf("files\n%s\n%s\n", run.LogPath().c_str(), run.XyzPath().c_str());
     std::fflush(stdout);
     for (std::size_t i = 0;; ++i) {
-        if (i % 10 == 0) run.SendGnss(epochs[(i / 10) % epochs.size()]);
-        run.SendTelegram(telegrams[i % telegrams.size()]);
+        if (i % 10 == 0) run.SendGnss(lines.epochs[(i / 10) % lines.epochs.size()]);
+        run.SendTelegram(lines.telegrams[i % lines.telegrams.size()]);
         TSurveyRun::WaitFor([] { return false; }, 2);
     }
 }
@@ -205,7 +228,6 @@ void StartChild(QProcess& child, std::string& log, std::string& xyz) {
 }
 
 TEST(EndToEnd, KilledRunLeavesWholeRecords) {
-    if (RealDataFolder().empty()) GTEST_SKIP() << "no real data folder";
     const QRegularExpression logRecord(
         R"(^\d{4}-\d\d-\d\d \d{9},-?[\d.E-]+,-?[\d.E-]+,(-?\d+\.\d\d,){6}[\d.E-]+,[\d.E-]+,)"
         R"(NMEA DPT,\d+\.\d\d,-?\d+\.\d\d,\d+,(-?\d+\.\d\d,){2}-?\d+\.\d\d$)");
