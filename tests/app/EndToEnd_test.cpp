@@ -4,8 +4,8 @@
 // values worked out here alone (positions from the NMEA text, grid coordinates through PROJ).
 //
 // Then the same start in a child process (on the real logs, or a made-up track where they are
-// absent), killed with SIGKILL in the middle of a burst of telegrams: every line of both files must be a whole record, and every record read before
-// the kill must still be there.
+// absent), killed with SIGKILL in the middle of a burst of telegrams: every line of both files
+// must be a whole record, and every record read before the kill must still be there.
 
 #include "devices/NtripRequest.h"
 #include "navigation/NavigationState.h"
