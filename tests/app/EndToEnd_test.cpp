@@ -14,6 +14,7 @@
 #include "tests/app/SurveyRun.h"
 #include "tests/geodesy/ProjPeer.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/WaitFor.h"
 
 #include <gtest/gtest.h>
 
@@ -110,18 +111,17 @@ void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
         if (i > 0) {
             TakePosition(epochs[i - 1], now);
             run.SendGnss(epochs[i - 1]);
-            ASSERT_TRUE(TSurveyRun::WaitFor([&] {
+            ASSERT_TRUE(WaitFor([&] {
                 return std::abs(CurrentLatitude - now.latitude) < 1e-9 &&
                        std::abs(CurrentLongitude - now.longitude) < 1e-9;
             }));
             const int ticks = run.MapTicks();
-            ASSERT_TRUE(TSurveyRun::WaitFor([&] { return run.MapTicks() >= ticks + 2; }));
+            ASSERT_TRUE(WaitFor([&] { return run.MapTicks() >= ticks + 2; }));
         }
         now.rawDepth = std::stod(Fields(telegrams[i])[1]);
         expected.push_back(now);
         run.SendTelegram(telegrams[i]);
-        ASSERT_TRUE(
-            TSurveyRun::WaitFor([&] { return Records(run.LogPath()).size() == expected.size(); }));
+        ASSERT_TRUE(WaitFor([&] { return Records(run.LogPath()).size() == expected.size(); }));
     }
 }
 
@@ -193,7 +193,7 @@ TEST(EndToEnd, ChildRunUntilKilled) {
     for (std::size_t i = 0;; ++i) {
         if (i % 10 == 0) run.SendGnss(lines.epochs[(i / 10) % lines.epochs.size()]);
         run.SendTelegram(lines.telegrams[i % lines.telegrams.size()]);
-        TSurveyRun::WaitFor([] { return false; }, 2);
+        WaitFor([] { return false; }, 2);
     }
 }
 
@@ -239,7 +239,7 @@ TEST(EndToEnd, KilledRunLeavesWholeRecords) {
         std::string log, xyz;
         ASSERT_NO_FATAL_FAILURE(StartChild(child, log, xyz));
         const std::size_t wanted = std::uniform_int_distribution<std::size_t>(50, 300)(random);
-        ASSERT_TRUE(TSurveyRun::WaitFor([&] { return Records(log).size() >= wanted; }, 30000));
+        ASSERT_TRUE(WaitFor([&] { return Records(log).size() >= wanted; }, 30000));
         QThread::usleep(std::uniform_int_distribution<int>(0, 20000)(random));
         const std::string logBefore = ReadFileBytes(log);
         const std::string xyzBefore = ReadFileBytes(xyz);

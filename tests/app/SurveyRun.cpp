@@ -12,10 +12,6 @@
 #include "tools/OffsetsEntries.h"
 #include "tools/unavset.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
-
 namespace {
 
 constexpr int kGnssPort = 3;
@@ -93,17 +89,6 @@ void TSurveyRun::SendGnss(std::string_view bytes) { gnss_.Send(bytes); }
 
 void TSurveyRun::SendTelegram(std::string_view telegram) {
     sounder_.Send(std::string(telegram) + "\r\n");
-}
-
-bool TSurveyRun::WaitFor(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(200);
-    }
-    return true;
 }
 
 std::string TSurveyRun::LogPath() const { return DaySurveyFiles().logPath; }
