@@ -65,6 +65,7 @@ TSurveyRun::TSurveyRun(int mapIntervalMs) {
     gnss_.MapToPort(kGnssPort);
     sounder_.MapToPort(kSounderPort);
     TIniFile ini(GetSettingsFilePath());
+    ini.BeginUpdates();  // one rewrite of the settings file, not one a key
     WritePort(ini, "GPS1 COMUNICATION SETTINGS", kGnssPort);
     WritePort(ini, "SENSOR COMUNICATION SETTINGS", kSounderPort);
     ini.WriteString("SENSOR COMUNICATION SETTINGS", "Sensor Enabled", "1");
@@ -72,6 +73,7 @@ TSurveyRun::TSurveyRun(int mapIntervalMs) {
     ini.WriteString("SENSOR COMUNICATION SETTINGS", "eSBESFormat", "%*6s,%lf");
     WriteGeodesy(ini);
     WriteOffsets(ini);
+    ini.CommitUpdates();
 
     CreateWindowSet(windows_);
     QObject::connect(FNav->tMap, &QTimer::timeout, [this] { ++mapTicks_; });
