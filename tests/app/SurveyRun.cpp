@@ -77,8 +77,7 @@ TSurveyRun::TSurveyRun(int mapIntervalMs) {
 
     CreateWindowSet(windows_);
     QObject::connect(FNav->tMap, &QTimer::timeout, [this] { ++mapTicks_; });
-    FNav->show();
-    Navset->show();  // as the program starts
+    ShowStartWindows();
     Navset->eVesselUpdateRate->setText(QString::number(mapIntervalMs));
     Offsets->BitBtn1->click();
 }
