@@ -87,6 +87,11 @@ void CreateWindowSet(TWindowSet& windows) {
     windows.Create(fRTCMParsing);
 }
 
+void ShowStartWindows() {
+    FNav->show();
+    Navset->show();
+}
+
 // Everything from the first settings read on runs inside the one exception guard, so a start
 // that fails shows why instead of ending the program without a word.
 int RunQuellbay(int argc, char** argv) {
@@ -107,8 +112,7 @@ int RunQuellbay(int argc, char** argv) {
         TWindowSet windows;
         CreateWindowSet(windows);
         TTerminationWatcher termination([] { FNav->close(); });
-        FNav->show();
-        Navset->show();  // visible from the start, above the map
+        ShowStartWindows();
         return application.exec();
     } catch (const std::exception& error) {
         ShowException(QString::fromUtf8(error.what()));

@@ -56,5 +56,8 @@ void TWindowSet::Create(T*& global) {
 // FNav first. A window's constructor may use the windows created before it only.
 void CreateWindowSet(TWindowSet& windows);
 
+// Shows what a start shows: the main window, and the navigation settings above the map.
+void ShowStartWindows();
+
 // The whole program: settings, application, windows, event loop. Returns the exit code.
 int RunQuellbay(int argc, char** argv);

@@ -13,7 +13,9 @@
 #include "platform/TextFile.h"
 #include "tests/app/SurveyRun.h"
 #include "tests/geodesy/ProjPeer.h"
+#include "tests/support/RecordFields.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/WaitFor.h"
 
 #include <gtest/gtest.h>
 
@@ -33,17 +35,6 @@ constexpr double kVelocity = 1530;
 constexpr double kTide = 1.25;
 constexpr const char* kChildVariable = "QBY_END_TO_END_CHILD";
 
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t comma; (comma = line.find(',', start)) != std::string::npos;
-         start = comma + 1) {
-        fields.push_back(line.substr(start, comma - start));
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 // Degrees of an NMEA "ddmm.mmmm" field with its hemisphere letter.
 double Degrees(const std::string& field, const std::string& hemisphere) {
     const double value = std::stod(field);
@@ -61,22 +52,16 @@ struct TExpected {
 void TakePosition(const std::string& epoch, TExpected& expected) {
     for (const std::string& line : SplitLines(epoch)) {
         if (line.find("GGA") == std::string::npos) continue;
-        const std::vector<std::string> f = Fields(line);
+        const std::vector<std::string> f = CommaFields(line);
         expected.latitude = Degrees(f[2], f[3]);
         expected.longitude = Degrees(f[4], f[5]);
         expected.positioned = true;
     }
 }
 
-std::vector<std::string> Records(const std::string& path) {
-    std::vector<std::string> lines = SplitLines(ReadFileBytes(path));
-    if (!lines.empty()) lines.erase(lines.begin());
-    return lines;
-}
-
 void CheckRecord(const std::string& record, const TExpected& expected, const TProjPeer& grid) {
     SCOPED_TRACE(record);
-    const std::vector<std::string> f = Fields(record);
+    const std::vector<std::string> f = CommaFields(record);
     ASSERT_EQ(f.size(), 18u);
     EXPECT_NEAR(std::stod(f[1]), expected.latitude, 1e-9);
     EXPECT_NEAR(std::stod(f[2]), expected.longitude, 1e-9);
@@ -110,18 +95,18 @@ void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
         if (i > 0) {
             TakePosition(epochs[i - 1], now);
             run.SendGnss(epochs[i - 1]);
-            ASSERT_TRUE(TSurveyRun::WaitFor([&] {
+            ASSERT_TRUE(WaitFor([&] {
                 return std::abs(CurrentLatitude - now.latitude) < 1e-9 &&
                        std::abs(CurrentLongitude - now.longitude) < 1e-9;
             }));
             const int ticks = run.MapTicks();
-            ASSERT_TRUE(TSurveyRun::WaitFor([&] { return run.MapTicks() >= ticks + 2; }));
+            ASSERT_TRUE(WaitFor([&] { return run.MapTicks() >= ticks + 2; }));
         }
-        now.rawDepth = std::stod(Fields(telegrams[i])[1]);
+        now.rawDepth = std::stod(CommaFields(telegrams[i])[1]);
         expected.push_back(now);
         run.SendTelegram(telegrams[i]);
         ASSERT_TRUE(
-            TSurveyRun::WaitFor([&] { return Records(run.LogPath()).size() == expected.size(); }));
+            WaitFor([&] { return RecordsAfterHeader(run.LogPath()).size() == expected.size(); }));
     }
 }
 
@@ -143,14 +128,14 @@ TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
               "True Depth (Lo),Raw Depth (Hi),Raw Depth (Lo),Message Format,Sound Velocity,"
               "Transducer Draft,GPS, RTK Antenna Height,Manual Tide,RTK Tide");
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), std::count(log.begin(), log.end(), '\r'));
-    const std::vector<std::string> records = Records(run.LogPath());
-    const std::vector<std::string> rows = Records(run.XyzPath());
+    const std::vector<std::string> records = RecordsAfterHeader(run.LogPath());
+    const std::vector<std::string> rows = RecordsAfterHeader(run.XyzPath());
     ASSERT_EQ(records.size(), expected.size());
     ASSERT_EQ(rows.size(), expected.size() - 1) << "none for the telegram before the first fix";
     for (std::size_t i = 0; i < records.size(); ++i) {
         CheckRecord(records[i], expected[i], grid);
         if (i == 0) continue;
-        const std::vector<std::string> f = Fields(records[i]);
+        const std::vector<std::string> f = CommaFields(records[i]);
         EXPECT_EQ(rows[i - 1], f[3] + "," + f[4] + "," + f[5]);
     }
     EXPECT_TRUE(run.Dialogs().messages.empty());
@@ -193,7 +178,7 @@ TEST(EndToEnd, ChildRunUntilKilled) {
     for (std::size_t i = 0;; ++i) {
         if (i % 10 == 0) run.SendGnss(lines.epochs[(i / 10) % lines.epochs.size()]);
         run.SendTelegram(lines.telegrams[i % lines.telegrams.size()]);
-        TSurveyRun::WaitFor([] { return false; }, 2);
+        WaitFor([] { return false; }, 2);
     }
 }
 
@@ -239,7 +224,7 @@ TEST(EndToEnd, KilledRunLeavesWholeRecords) {
         std::string log, xyz;
         ASSERT_NO_FATAL_FAILURE(StartChild(child, log, xyz));
         const std::size_t wanted = std::uniform_int_distribution<std::size_t>(50, 300)(random);
-        ASSERT_TRUE(TSurveyRun::WaitFor([&] { return Records(log).size() >= wanted; }, 30000));
+        ASSERT_TRUE(WaitFor([&] { return RecordsAfterHeader(log).size() >= wanted; }, 30000));
         QThread::usleep(std::uniform_int_distribution<int>(0, 20000)(random));
         const std::string logBefore = ReadFileBytes(log);
         const std::string xyzBefore = ReadFileBytes(xyz);

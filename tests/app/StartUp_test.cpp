@@ -5,6 +5,7 @@
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tools/unavset.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,16 @@ TEST(StartUp, WholeWindowSetInItsOrder) {
         EXPECT_EQ(windows.At(0), FNav);
     }
     EXPECT_EQ(FNav, nullptr) << "the globals go with their windows";
+}
+
+TEST(StartUp, StartShowsTheMainWindowAndTheNavigationSettings) {
+    InitDayFolderGlobals();
+    TScriptedDialogs dialogs;
+    TWindowSet windows;
+    CreateWindowSet(windows);
+    ShowStartWindows();
+    EXPECT_TRUE(FNav->isVisible());
+    EXPECT_TRUE(Navset->isVisible());
 }
 
 }  // namespace

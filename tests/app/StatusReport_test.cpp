@@ -4,6 +4,7 @@
 #include "platform/DataFolders.h"
 #include "platform/EventLog.h"
 #include "platform/Paths.h"
+#include "tests/support/GlobalWindow.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +14,15 @@ namespace {
 TEST(StatusReport, GoesToTheWindowLastMessageAndTheEventsLog) {
     InitDayFolderGlobals();
     ASSERT_TRUE(CreateDirectories(LogDir));
-    TFMsg window;
-    FMsg = &window;
-    ReportStatus("Connected to GPS on COM3", TReportWindow::Keep);
-    EXPECT_FALSE(window.isVisible());
-    ReportStatus("GPS is idle!");
-    FMsg = nullptr;
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.Msg->toPlainText(), "Connected to GPS on COM3\nGPS is idle!");
-    EXPECT_EQ(LastMessage, "GPS is idle!");
+    {
+        TGlobalWindow<TFMsg> window(FMsg);
+        ReportStatus("Connected to GPS on COM3", TReportWindow::Keep);
+        EXPECT_FALSE(window->isVisible());
+        ReportStatus("GPS is idle!");
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->Msg->toPlainText(), "Connected to GPS on COM3\nGPS is idle!");
+        EXPECT_EQ(LastMessage, "GPS is idle!");
+    }
     const std::string log = ReadFileBytes(EventLogFilePath());
     const auto connected = log.find("\tConnected to GPS on COM3");
     EXPECT_NE(connected, std::string::npos);

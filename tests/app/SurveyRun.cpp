@@ -12,10 +12,6 @@
 #include "tools/OffsetsEntries.h"
 #include "tools/unavset.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
-
 namespace {
 
 constexpr int kGnssPort = 3;
@@ -69,6 +65,7 @@ TSurveyRun::TSurveyRun(int mapIntervalMs) {
     gnss_.MapToPort(kGnssPort);
     sounder_.MapToPort(kSounderPort);
     TIniFile ini(GetSettingsFilePath());
+    ini.BeginUpdates();  // one rewrite of the settings file, not one a key
     WritePort(ini, "GPS1 COMUNICATION SETTINGS", kGnssPort);
     WritePort(ini, "SENSOR COMUNICATION SETTINGS", kSounderPort);
     ini.WriteString("SENSOR COMUNICATION SETTINGS", "Sensor Enabled", "1");
@@ -76,11 +73,11 @@ TSurveyRun::TSurveyRun(int mapIntervalMs) {
     ini.WriteString("SENSOR COMUNICATION SETTINGS", "eSBESFormat", "%*6s,%lf");
     WriteGeodesy(ini);
     WriteOffsets(ini);
+    ini.CommitUpdates();
 
     CreateWindowSet(windows_);
     QObject::connect(FNav->tMap, &QTimer::timeout, [this] { ++mapTicks_; });
-    FNav->show();
-    Navset->show();  // as the program starts
+    ShowStartWindows();
     Navset->eVesselUpdateRate->setText(QString::number(mapIntervalMs));
     Offsets->BitBtn1->click();
 }
@@ -93,17 +90,6 @@ void TSurveyRun::SendGnss(std::string_view bytes) { gnss_.Send(bytes); }
 
 void TSurveyRun::SendTelegram(std::string_view telegram) {
     sounder_.Send(std::string(telegram) + "\r\n");
-}
-
-bool TSurveyRun::WaitFor(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(200);
-    }
-    return true;
 }
 
 std::string TSurveyRun::LogPath() const { return DaySurveyFiles().logPath; }

@@ -9,7 +9,6 @@
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/ScriptedDialogs.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +29,6 @@ public:
     void SendGnss(std::string_view bytes);
     // Sends one telegram as the sounder would, with its CR LF.
     void SendTelegram(std::string_view telegram);
-    // Runs the event loop until `done` holds; false when `timeoutMs` passed first.
-    static bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 
     int MapTicks() const { return mapTicks_; }
     std::string LogPath() const;

@@ -11,11 +11,7 @@ namespace {
 
 class TranslatorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static int serial = 0;
-        folder_ = TestTempFolder() + "Languages" + std::to_string(serial++) + "/";
-        QDir().mkpath(QString::fromStdString(folder_));
-    }
+    void SetUp() override { QDir().mkpath(QString::fromStdString(folder_)); }
     void WriteFile(const std::string& name, const std::string& bytes) {
         ASSERT_TRUE(WriteFileAtomically(folder_ + name, bytes));
     }
@@ -27,7 +23,7 @@ protected:
             "  \"Count\": 3,\r\n  \"Empty\": \"\"\r\n}");
     }
 
-    std::string folder_;
+    const std::string folder_ = FreshTestPath("Languages") + "/";
 };
 
 TEST_F(TranslatorTest, EnglishMapsTurkishCaptionsBack) {

@@ -13,13 +13,9 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static int serial = 0;
-        path_ = TestTempFolder() + "settings" + std::to_string(serial++) + ".ini";
-    }
     void WriteRaw(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
 
-    std::string path_;
+    const std::string path_ = FreshTestPath("settings.ini");
 };
 
 TEST_F(IniFileTest, ReadsWithTheWindowsRules) {

@@ -1,9 +1,9 @@
 #include "platform/TcpClientSocket.h"
 
+#include "tests/support/LoopbackListener.h"
+
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,16 +17,7 @@ using TClock = std::chrono::steady_clock;
 // A listening socket on 127.0.0.1 at a free port.
 class TListener {
 public:
-    TListener() : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        EXPECT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&address), length), 0);
-        EXPECT_EQ(::listen(fd_, 4), 0);
-        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
-    }
+    TListener() : fd_(ListenOnLoopback(port_)) {}
     ~TListener() {
         if (peer_ >= 0) ::close(peer_);
         ::close(fd_);
@@ -35,8 +26,8 @@ public:
     int Accept() { return peer_ = ::accept(fd_, nullptr, nullptr); }
 
 private:
+    int port_ = 0;  // declared before fd_, whose initialiser sets it
     int fd_;
-    int port_ = 0;
     int peer_ = -1;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/TextFile.h"
 
 #include <QTemporaryDir>
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -11,6 +12,11 @@ const std::string& TestTempFolder() {
     static std::unique_ptr<QTemporaryDir> folder = std::make_unique<QTemporaryDir>();
     static const std::string path = folder->path().toStdString() + "/";
     return path;
+}
+
+std::string FreshTestPath(const std::string& name) {
+    static std::atomic<int> serial = 0;
+    return TestTempFolder() + std::to_string(serial++) + " " + name;
 }
 
 void UseFreshRoots() {

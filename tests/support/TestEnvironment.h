@@ -6,6 +6,9 @@
 // The temporary folder of this test process, with a trailing "/".
 const std::string& TestTempFolder();
 
+// A path in TestTempFolder() that no earlier call gave: a number of its own, a blank, `name`.
+std::string FreshTestPath(const std::string& name);
+
 // Sets ProgramData and QUELLBAY_SMK_ROOT to fresh folders below TestTempFolder().
 void UseFreshRoots();
 
