@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 namespace {
 
 constexpr int kGpsPort = 3;
@@ -31,10 +33,10 @@ protected:
         window_->edtPort->setText(QString::number(caster_.Port()));
         window_->boxMountpoint->addItem("TEST");
         window_->btnConnectClick();
-        ASSERT_TRUE(WaitUntil([&] { return (stream_ = caster_.Accept(0)) >= 0; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (stream_ = caster_.Accept(0)) >= 0; }));
         ReadUntil(stream_, "\r\n\r\n");
         ASSERT_TRUE(SendAll(stream_, "ICY 200 OK\r\n"));
-        ASSERT_TRUE(WaitUntil([&] { return window_->Client->Connected.load(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window_->Client->Connected.load(); }));
     }
 
     // The caster sends a block; returns once the window has handled it.
@@ -42,7 +44,7 @@ protected:
         const std::string block(700, fill);
         sent_ += block.size();
         EXPECT_TRUE(SendAll(stream_, block));
-        EXPECT_TRUE(WaitUntil([&] { return window_->Client->BytesReceived == sent_; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window_->Client->BytesReceived == sent_; }));
         QTest::qWait(10);  // the hand-off returns after the counter moves
         return block;
     }
