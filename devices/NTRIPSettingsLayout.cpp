@@ -101,7 +101,7 @@ void TfrmNTRIPSettings::CreateControls() {
     lblOutputBaud = MakeLabel(this, "lblOutputBaud", "Baud", kMargin, 410);
     boxOutputBaud = Make<QComboBox>(this, "boxOutputBaud", QRect(kFieldLeft, 410, 90, 23));
     for (const int rate : kOutputBaudRates) boxOutputBaud->addItem(QString::number(rate));
-    boxOutputBaud->setCurrentIndex(kOutputBaudCount - 1);
+    boxOutputBaud->setCurrentIndex(kDefaultOutputBaud);
 
     lblBytesReceived = MakeLabel(this, "lblBytesReceived", "Bytes Received", kMargin, 438, 96);
     lblBytesReceivedValue = MakeLabel(this, "lblBytesReceivedValue", "0", 104, 438, 60);

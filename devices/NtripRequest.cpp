@@ -15,20 +15,6 @@ constexpr char kUserAgent[] = "User-Agent: NTRIP OrvaltNTRIPClient/1.0\r\n";
 constexpr double kMinutesPerDegree = 60;
 constexpr long long kMinuteScale = 10000;  // four decimals of a minute
 
-// Whole degrees with `degreeDigits` digits, then minutes as "mm.mmmm". Minutes are rounded
-// first, so 59.99999 minutes carry into the next degree instead of printing as "60.0000".
-std::string DegreesMinutes(double degrees, int degreeDigits) {
-    const double magnitude = std::fabs(degrees);
-    double whole = std::trunc(magnitude);
-    long long minutes = std::llround((magnitude - whole) * kMinutesPerDegree * kMinuteScale);
-    if (minutes >= static_cast<long long>(kMinutesPerDegree) * kMinuteScale) {
-        whole += 1;
-        minutes -= static_cast<long long>(kMinutesPerDegree) * kMinuteScale;
-    }
-    return FormatFixed(whole, 0, degreeDigits) +
-           FormatFixed(static_cast<double>(minutes) / kMinuteScale, 4, 7);
-}
-
 }  // namespace
 
 std::string Base64Encode(std::string_view bytes) {
@@ -72,10 +58,22 @@ std::string NmeaChecksum(std::string_view body) {
     return {kHex[sum >> 4], kHex[sum & 0x0F]};
 }
 
+std::string GgaDegreesMinutes(double degrees, int degreeDigits) {
+    const double magnitude = std::fabs(degrees);
+    double whole = std::trunc(magnitude);
+    long long minutes = std::llround((magnitude - whole) * kMinutesPerDegree * kMinuteScale);
+    if (minutes >= static_cast<long long>(kMinutesPerDegree) * kMinuteScale) {
+        whole += 1;
+        minutes -= static_cast<long long>(kMinutesPerDegree) * kMinuteScale;
+    }
+    return FormatFixed(whole, 0, degreeDigits) +
+           FormatFixed(static_cast<double>(minutes) / kMinuteScale, 4, 7);
+}
+
 std::string BuildGgaSentence(double lat, double lon, double alt, const QDateTime& utc) {
     const std::string body = "GPGGA," + TimeToStr(utc.time()).substr(0, 6) + "," +
-                             DegreesMinutes(lat, 2) + (lat >= 0 ? ",N," : ",S,") +
-                             DegreesMinutes(lon, 3) + (lon >= 0 ? ",E," : ",W,") + "1,10,1.0," +
+                             GgaDegreesMinutes(lat, 2) + (lat >= 0 ? ",N," : ",S,") +
+                             GgaDegreesMinutes(lon, 3) + (lon >= 0 ? ",E," : ",W,") + "1,10,1.0," +
                              FormatFixed(alt, 1) + ",M,0.0,M,,";
     return "$" + body + "*" + NmeaChecksum(body);
 }

@@ -25,6 +25,11 @@ std::string BuildNtripRequest(int requestMode, const std::string& host,
 // XOR of all the bytes, as two upper-case hexadecimal digits.
 std::string NmeaChecksum(std::string_view body);
 
+// Degrees as a GGA field: whole degrees in `degreeDigits` digits, then minutes "mm.mmmm", of
+// the magnitude (the caller adds the hemisphere). Minutes are rounded first, so 59.99999
+// minutes carry into the next degree instead of printing as "60.0000".
+std::string GgaDegreesMinutes(double degrees, int degreeDigits);
+
 // The GGA sentence the caster needs to pick or model its base, without a line end:
 //   $GPGGA,hhmmss,ddmm.mmmm,N,dddmm.mmmm,E,1,10,1.0,<alt>,M,0.0,M,,*CS
 // `utc` gives the time; latitude and longitude are in degrees (north and east positive), the

@@ -2,7 +2,6 @@
 
 namespace {
 constexpr const char* kSection = "NTRIP";
-constexpr int kDefaultOutputBaud = 5;
 
 bool IsBaudIndex(int index) { return index >= 0 && index < kOutputBaudCount; }
 }  // namespace
@@ -41,5 +40,5 @@ bool WriteNtripSettings(TIniFile& ini, const TNtripSettings& s) {
 }
 
 int OutputBaudRate(int index) {
-    return IsBaudIndex(index) ? kOutputBaudRates[index] : kOutputBaudRates[kOutputBaudCount - 1];
+    return IsBaudIndex(index) ? kOutputBaudRates[index] : kOutputBaudRates[kDefaultOutputBaud];
 }

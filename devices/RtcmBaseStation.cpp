@@ -61,11 +61,9 @@ std::string BaseStationLogLine(const TRtcmBaseRecord& station) {
 }
 
 std::string BaseStationEventRecord(const TRtcmBaseRecord& station, const QDateTime& now) {
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d%02d%02d000", now.time().hour(), now.time().minute(),
-                  now.time().second());
-    return "Auto Event:\t" + DateToStr(now.date()) + " " + time + "\tNTRIP Base Station #" +
-           StationText(station);
+    const QTime wholeSecond(now.time().hour(), now.time().minute(), now.time().second());
+    return "Auto Event:\t" + DateToStr(now.date()) + " " + TimeToStr(wholeSecond) +
+           "\tNTRIP Base Station #" + StationText(station);
 }
 
 bool AppendBaseStationRecord(const std::string& record, const std::string& path,

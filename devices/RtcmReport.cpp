@@ -1,5 +1,6 @@
 #include "devices/RtcmReport.h"
 
+#include "devices/NtripRequest.h"
 #include "devices/RtcmMessageNames.h"
 #include "devices/RtcmStreamSummary.h"
 #include "platform/DateTimeText.h"
@@ -25,7 +26,6 @@ constexpr double kEarthRadiusM = 6371000;  // sphere of the haversine distance
 constexpr double kMetresPerKm = 1000;
 constexpr double kNoteDistanceM = 20000;
 constexpr double kWarningDistanceM = 35000;
-constexpr double kMinutesPerDegree = 60;
 constexpr int kYearsBase = 2000;  // DF021 counts from here
 const std::string kDoubleRule(48, '=');
 
@@ -103,14 +103,6 @@ void DescriptorSections(TLines& lines, const TRtcmStreamSummary& s) {
         const TLines signalLines = s.signalFlags.Lines();
         lines.insert(lines.end(), signalLines.begin(), signalLines.end());
     }
-}
-
-// Degrees and minutes as a GGA field: "%02.0f%07.4f" for latitude, width 3 for longitude.
-std::string GgaDegreesMinutes(double degrees, int degreeWidth) {
-    const double magnitude = std::fabs(degrees);
-    const double whole = std::trunc(magnitude);
-    return FormatFixed(whole, 0, degreeWidth) +
-           FormatFixed((magnitude - whole) * kMinutesPerDegree, 4, 7);
 }
 
 // Haversine distance and initial bearing from the vessel towards the base, on a sphere.

@@ -203,6 +203,13 @@ void TfrmNTRIPSettings::AttachGpsPort(std::shared_ptr<TSerialPortSink> handle,
     boxOutputPort->setItemText(0, QText(GpsPortName + " This Port (GPS)"));
 }
 
+void TfrmNTRIPSettings::TakeCasterFields() {
+    Client->Host = Text(edtServer);
+    Client->Port = StrToIntDef(edtPort->text(), kDefaultCasterPort);
+    Client->Username = Text(edtUsername);
+    Client->Password = Text(edtPassword);
+}
+
 void TfrmNTRIPSettings::btnConnectClick() {
     if (Client->Connected) {
         AddLog("Disconnecting (manual)...");
@@ -218,10 +225,7 @@ void TfrmNTRIPSettings::btnConnectClick() {
         return;
     }
     SaveSettings();
-    Client->Host = Text(edtServer);
-    Client->Port = StrToIntDef(edtPort->text(), kDefaultCasterPort);
-    Client->Username = Text(edtUsername);
-    Client->Password = Text(edtPassword);
+    TakeCasterFields();
     Client->MountPoint = boxMountpoint->currentText().toStdString();
     Client->ManualPosition = rbManual->isChecked();
     Client->SetLatLon(StrToFloatDef(edtLatitude->text(), 0),
@@ -235,10 +239,7 @@ void TfrmNTRIPSettings::btnConnectClick() {
 }
 
 void TfrmNTRIPSettings::btnFetchSourcesClick() {
-    Client->Host = Text(edtServer);
-    Client->Port = StrToIntDef(edtPort->text(), kDefaultCasterPort);
-    Client->Username = Text(edtUsername);
-    Client->Password = Text(edtPassword);
+    TakeCasterFields();
     AddLog("Fetching source table...");
     btnFetchSources->setEnabled(false);
     Client->FetchSourceTable();

@@ -128,6 +128,8 @@ protected:
 
 private:
     void CreateControls();
+    // The caster's address and credentials from the edits into the client.
+    void TakeCasterFields();
     void BindControls();
     void CentreOnMainWindow();
     bool centred_ = false;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <chrono>
 #include <random>
 
@@ -49,7 +51,7 @@ protected:
     // Connects and waits for the worker's final "Disconnected".
     void RunToEnd() {
         client_.Connect();
-        ASSERT_TRUE(WaitUntil([this] { return events_.Ended(); }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return events_.Ended(); }, 10000));
     }
 
     TOrvaltNTRIPClient client_;
@@ -80,7 +82,7 @@ TEST_F(NtripCasterTest, RequestReachesTheCasterWhole) {
         events_.Clear();
         RunToEnd();
         client_.Disconnect();
-        ASSERT_TRUE(WaitUntil([&] { return caster.Connections() == 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return caster.Connections() == 1; }));
         const std::string sent = caster.ClientBytes()[0];
         EXPECT_EQ(sent.substr(0, sent.find("\r\n\r\n") + 4), c.expected);
         EXPECT_EQ(events_.Delivered, "RTCM");
@@ -107,7 +109,7 @@ protected:
         client_.SocketTimeoutMs = c.timeoutMs;
         events_.Clear();
         RunToEnd();
-        ASSERT_TRUE(WaitUntil([&] { return caster.Connections() == 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return caster.Connections() == 1; }));
 
         TStatuses expected{{1, "Connecting to 127.0.0.1:" + std::to_string(caster.Port())}};
         expected.insert(expected.end(), c.statuses.begin(), c.statuses.end());

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTest>
-
 #include <functional>
 #include <ostream>
 #include <string>
@@ -70,15 +68,6 @@ struct TNtripClientRecorder {
     std::vector<std::vector<std::string>> SourceTables;
     std::function<void()> OnData;  // runs inside each data hand-off, after it is recorded
 };
-
-// Runs the event loop until `done` holds; false after timeoutMs.
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-    for (int waited = 0; !done(); waited += 2) {
-        if (waited >= timeoutMs) return false;
-        QTest::qWait(2);
-    }
-    return true;
-}
 
 // The lines of an upload, each with its CR LF.
 inline std::vector<std::string> UploadedLines(const std::string& uploads) {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 namespace {
 
 constexpr int kGpsPort = 3;
@@ -23,6 +25,14 @@ protected:
         gnss_.MapToPort(kGpsPort);
         output_.MapToPort(kOutputPort);
         window_ = std::make_unique<TfrmNTRIPSettings>();
+        // Counts the bytes the window's own handler has taken, which the worker's counter
+        // runs ahead of until the hand-off has run.
+        window_->Client->OnDataReceived = [this, handler = window_->Client->OnDataReceived](
+                                              TOrvaltNTRIPClient* sender, const char* data,
+                                              int length) {
+            handler(sender, data, length);
+            handled_ += length;
+        };
         gps_.Port = kGpsPort;
         gps_.Open();
         ASSERT_TRUE(gps_.Connected());
@@ -31,10 +41,10 @@ protected:
         window_->edtPort->setText(QString::number(caster_.Port()));
         window_->boxMountpoint->addItem("TEST");
         window_->btnConnectClick();
-        ASSERT_TRUE(WaitUntil([&] { return (stream_ = caster_.Accept(0)) >= 0; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (stream_ = caster_.Accept(0)) >= 0; }));
         ReadUntil(stream_, "\r\n\r\n");
         ASSERT_TRUE(SendAll(stream_, "ICY 200 OK\r\n"));
-        ASSERT_TRUE(WaitUntil([&] { return window_->Client->Connected.load(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window_->Client->Connected.load(); }));
     }
 
     // The caster sends a block; returns once the window has handled it.
@@ -42,8 +52,7 @@ protected:
         const std::string block(700, fill);
         sent_ += block.size();
         EXPECT_TRUE(SendAll(stream_, block));
-        EXPECT_TRUE(WaitUntil([&] { return window_->Client->BytesReceived == sent_; }));
-        QTest::qWait(10);  // the hand-off returns after the counter moves
+        EXPECT_TRUE(QTest::qWaitFor([&] { return handled_ == sent_; }));
         return block;
     }
 
@@ -57,6 +66,7 @@ protected:
     TPseudoTerminal output_;
     TOrvaltSerialGPS gps_;
     TTestCaster caster_;
+    std::int64_t handled_ = 0;  // outlives the window, whose last hand-offs may still count
     std::unique_ptr<TfrmNTRIPSettings> window_;
     int stream_ = -1;
     std::int64_t sent_ = 0;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -37,7 +39,7 @@ protected:
 TEST_F(NtripRealCasterTest, SourceTableListsTheMountPoint) {
     Point("pass", "");
     client_.FetchSourceTable();
-    ASSERT_TRUE(WaitUntil([this] { return !events_.SourceTables.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !events_.SourceTables.empty(); }));
     EXPECT_EQ(events_.SourceTables[0], std::vector<std::string>{"TEST"});
 }
 
@@ -46,7 +48,7 @@ TEST_F(NtripRealCasterTest, WrongPasswordIsReportedAsSuch) {
     Point("wrong", "TEST");
     client_.AutoReconnect = false;
     client_.Connect();
-    ASSERT_TRUE(WaitUntil([this] { return events_.Ended(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return events_.Ended(); }));
     EXPECT_EQ(events_.Statuses.at(1), (TNtripStatus{4, "401 - Invalid username or password"}));
 }
 
@@ -73,7 +75,7 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
     Point("pass", "TEST");
     client_.GgaInterval = 1;
     client_.Connect();
-    ASSERT_TRUE(WaitUntil([this] { return client_.Connected.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return client_.Connected.load(); }));
 
     std::string atReceiver;
     std::thread drain([&] { atReceiver = receiver.Receive(feed.size(), 30000); });
@@ -86,7 +88,7 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
         }
         relayed += ReadFor(feeder, 200);
     });
-    const bool all = WaitUntil(
+    const bool all = QTest::qWaitFor(
         [&] { return client_.BytesReceived == static_cast<std::int64_t>(feed.size()); }, 30000);
     feed1k.join();
     drain.join();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QTest>
 #include <QThread>
 
 #include <random>
@@ -26,10 +27,10 @@ protected:
     // Accepts the client's connection and answers its request with the ICY line.
     int AcceptStream(TTestCaster& caster) {
         int fd = -1;
-        EXPECT_TRUE(WaitUntil([&] { return (fd = caster.Accept(0)) >= 0; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return (fd = caster.Accept(0)) >= 0; }));
         EXPECT_NE(ReadUntil(fd, "\r\n\r\n"), "");
         EXPECT_TRUE(SendAll(fd, kIcy));
-        EXPECT_TRUE(WaitUntil([this] { return events_.Statuses.size() == 2; }));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return events_.Statuses.size() == 2; }));
         return fd;
     }
 
@@ -76,7 +77,7 @@ TEST_F(OrvaltNTRIPClientTest, UnreachableCastersFailWithoutReconnecting) {
         client_.Port = TTestCaster::ClosedPort();
         client_.AutoReconnect = true;
         client_.Connect();
-        ASSERT_TRUE(WaitUntil([this] { return events_.Statuses.size() == 2; }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return events_.Statuses.size() == 2; }));
         QTest::qWait(100);
         const std::vector<TNtripStatus> expected{
             {1, "Connecting to " + host + ":" + std::to_string(client_.Port)}, {4, failure}};
@@ -91,7 +92,8 @@ TEST_F(OrvaltNTRIPClientTest, RefusalsReconnectUpToTheLimit) {
     Point(caster.Port());
     client_.ReconnectTimer.setInterval(10);
     client_.Connect();
-    ASSERT_TRUE(WaitUntil([this] { return events_.Logged("Max reconnect attempts reached"); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return events_.Logged("Max reconnect attempts reached"); }));
     QTest::qWait(100);
     std::vector<std::string> attempts;
     for (const std::string& line : events_.Logs) {
@@ -129,7 +131,7 @@ TEST_F(OrvaltNTRIPClientTest, GgaUploadsFollowTheDataAndTheInterval) {
         for (char& byte : block) byte = static_cast<char>(generator() % 4);  // zeros among them
         stream += block;
         ASSERT_TRUE(SendAll(fd, block));
-        ASSERT_TRUE(WaitUntil([&] { return events_.Delivered.size() == stream.size(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return events_.Delivered.size() == stream.size(); }));
     };
     for (int k = 1; k <= 25; ++k) sendBlock();
     std::string uploads = ReadFor(fd, 100);
@@ -167,7 +169,7 @@ TEST_F(OrvaltNTRIPClientTest, DisconnectWakesABlockedReceive) {
     client_.Connect();
     const int fd = AcceptStream(caster);
     ASSERT_TRUE(SendAll(fd, "RTCM"));
-    ASSERT_TRUE(WaitUntil([this] { return events_.Statuses.size() == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return events_.Statuses.size() == 3; }));
     const std::size_t statuses = events_.Statuses.size();
     EXPECT_LT(TimedDisconnect(), 1000);
     QTest::qWait(100);

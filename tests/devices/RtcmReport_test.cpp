@@ -167,6 +167,13 @@ TEST(RtcmReport, DistanceBearingAndRangeAdvice) {
     EXPECT_FALSE(Has(noVessel, "DISTANCE TO BASE STATION"));
 }
 
+// The report shows the position fields as the uploaded GGA sentence carries them.
+TEST(RtcmReport, GgaFieldsCarryRoundedMinutesIntoTheDegree) {
+    const TRtcmReport report = Report(Station25(), 10.999999999, -179.9999999999);
+    EXPECT_TRUE(Has(report, "  GGA Lat: 1100.0000 N"));
+    EXPECT_TRUE(Has(report, "  GGA Lon: 18000.0000 W"));
+}
+
 TEST(RtcmReport, StationAndDescriptorRows) {
     const TRtcmReport descriptor = Report(RtcmFrame(Encode1008(0, "ABC", 0, "12345")));
     EXPECT_TRUE(Has(descriptor, "ANTENNA DESCRIPTOR"));

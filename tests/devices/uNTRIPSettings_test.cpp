@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 namespace {
 
 class NTRIPWindowTest : public ::testing::Test {
@@ -100,7 +102,7 @@ TEST_F(NTRIPWindowTest, StoredAutoConnectNeedsAMountPoint) {
     ASSERT_GE(start, 0);
     EXPECT_EQ(lines.mid(start + 1, 2),
               (QStringList{"Position: 0.0, 0.0", "Connecting to 127.0.0.1:" + port + "/TEST"}));
-    ASSERT_TRUE(WaitUntil([&] { return window.Client->Connected.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Client->Connected.load(); }));
     EXPECT_EQ(window.windowTitle(), "Orvalt NTRIP Client - Connected");
     window.tmrUpdateTimer();
     EXPECT_EQ(NtripLogLines(window).count("Auto-reconnecting..."), 1) << "once only";
@@ -233,7 +235,7 @@ TEST_F(NTRIPWindowTest, FetchSourcesFillsTheMountPoints) {
     window.edtPort->setText(QString::number(caster.Port()));
     window.btnFetchSourcesClick();
     EXPECT_FALSE(window.btnFetchSources->isEnabled());
-    ASSERT_TRUE(WaitUntil([&] { return NtripLogged(window, "Found 2 mount points"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return NtripLogged(window, "Found 2 mount points"); }));
     EXPECT_EQ(window.boxMountpoint->count(), 2);
     EXPECT_EQ(window.boxMountpoint->currentText(), "ONE");
     EXPECT_TRUE(window.btnFetchSources->isEnabled());
