@@ -162,13 +162,13 @@ void DrawPositionText(const TCanvasModel& model, TDrawSurface& surface) {
     UseFont(surface, kPositionFontName, kPositionFontSize, true, colors.Text);
     const int tw = surface.TextWidth(text);
     const int th = surface.TextHeight(text);
-    const TPixel o = PositionTextOrigin(model.PositionTextCorner, model.ClientWidth(),
-                                        model.ClientHeight(), tw, th);
-    const int m = kPositionBoxMargin;
+    const TPositionBox box =
+        PositionBox(model.PositionTextCorner, model.ClientWidth(), model.ClientHeight(), tw, th);
+    const TPixel o = box.Text;
     surface.SetPen(colors.Box, 1);
     surface.SetPenStyle(TPenStyle::Solid);
     surface.SetBrush(colors.Box, bsSolid);
-    surface.RoundRect(o.X - m, o.Y - m, o.X + tw + m, o.Y + th + m, kRoundCorner, kRoundCorner);
+    surface.RoundRect(box.Left, box.Top, box.Right, box.Bottom, kRoundCorner, kRoundCorner);
     surface.SetBrushStyle(bsClear);
     const int heading = model.HeadingValid ? -1 : static_cast<int>(text.indexOf("THdg:"));
     if (heading < 0) {
