@@ -97,10 +97,7 @@ bool TCanvasModel::IsOnPositionText(int px, int py) const {
     const QString text = PositionText(EmptyGGA, GGAOverlayText);
     if (text.isEmpty()) return false;
     const QFontMetrics metrics(ScreenFont(kPositionFontName, kPositionFontSize, true, false));
-    const int tw = metrics.horizontalAdvance(text);
-    const int th = metrics.height();
-    const TPixel origin =
-        PositionTextOrigin(PositionTextCorner, ClientWidth(), ClientHeight(), tw, th);
-    return px >= origin.X - kPositionBoxMargin && px <= origin.X + tw + kPositionBoxMargin &&
-           py >= origin.Y - kPositionBoxMargin && py <= origin.Y + th + kPositionBoxMargin;
+    return PositionBox(PositionTextCorner, ClientWidth(), ClientHeight(),
+                       metrics.horizontalAdvance(text), metrics.height())
+        .Contains(px, py);
 }

@@ -115,17 +115,13 @@ void DrawNumberLabels(const TCanvasModel& model, TDrawSurface& surface) {
     }
 }
 
-// Draws one part of the read-out at (x, y) and returns where the next part starts.
-int DrawPart(TDrawSurface& surface, int x, int y, const QString& text, int size, TColor color) {
-    UseFont(surface, kBigNumberFont, size, true, color);
-    surface.TextOut(x, y, text);
-    return x + surface.TextWidth(text);
-}
-
-int PartWidth(TDrawSurface& surface, const QString& text, int size) {
-    surface.SetFont(kBigNumberFont, size, true, false);
-    return surface.TextWidth(text);
-}
+// One part of the read-out: its text at its size in its colour, and its width once measured.
+struct TReadoutPart {
+    QString Text;
+    int Size;
+    TColor Color;
+    int Width = 0;
+};
 
 // Depth, then speed, each a big part and a small part, on a white box in a corner.
 void DrawBigNumbers(const TCanvasModel& model, TDrawSurface& surface) {
@@ -133,9 +129,16 @@ void DrawBigNumbers(const TCanvasModel& model, TDrawSurface& surface) {
                                              model.SpeedKn, model.ShowSpeed);
     if (t.DepthBig.isEmpty() && t.SpeedBig.isEmpty()) return;
     const int big = OverlayFontSize;
-    const int width = PartWidth(surface, t.DepthBig, big) + PartWidth(surface, t.SpeedBig, big) +
-                      PartWidth(surface, t.DepthSmall, kSmallPartSize) +
-                      PartWidth(surface, t.SpeedSmall, kSmallPartSize);
+    TReadoutPart parts[] = {{t.DepthBig, big, OverlayDepthColor},
+                            {t.DepthSmall, kSmallPartSize, OverlayDepthColor},
+                            {t.SpeedBig, big, OverlaySpeedColor},
+                            {t.SpeedSmall, kSmallPartSize, OverlaySpeedColor}};
+    int width = 0;
+    for (TReadoutPart& part : parts) {
+        surface.SetFont(kBigNumberFont, part.Size, true, false);
+        part.Width = surface.TextWidth(part.Text);
+        width += part.Width;
+    }
     surface.SetFont(kBigNumberFont, big, true, false);
     const int height = surface.TextHeight("0");
     const TPixel o = BigNumberOrigin(model.BigNumberCorner, model.ClientWidth(),
@@ -147,10 +150,12 @@ void DrawBigNumbers(const TCanvasModel& model, TDrawSurface& surface) {
     surface.RoundRect(o.X - m, o.Y - m, o.X + width + m, o.Y + height + m, kRoundCorner,
                       kRoundCorner);
     surface.SetBrushStyle(bsClear);
-    int x = DrawPart(surface, o.X, o.Y, t.DepthBig, big, OverlayDepthColor);
-    x = DrawPart(surface, x, o.Y, t.DepthSmall, kSmallPartSize, OverlayDepthColor);
-    x = DrawPart(surface, x, o.Y, t.SpeedBig, big, OverlaySpeedColor);
-    DrawPart(surface, x, o.Y, t.SpeedSmall, kSmallPartSize, OverlaySpeedColor);
+    int x = o.X;
+    for (const TReadoutPart& part : parts) {
+        UseFont(surface, kBigNumberFont, part.Size, true, part.Color);
+        surface.TextOut(x, o.Y, part.Text);
+        x += part.Width;
+    }
 }
 
 // The position line on a box coloured by the fix; while the heading is not valid, its part
@@ -162,13 +167,13 @@ void DrawPositionText(const TCanvasModel& model, TDrawSurface& surface) {
     UseFont(surface, kPositionFontName, kPositionFontSize, true, colors.Text);
     const int tw = surface.TextWidth(text);
     const int th = surface.TextHeight(text);
-    const TPixel o = PositionTextOrigin(model.PositionTextCorner, model.ClientWidth(),
-                                        model.ClientHeight(), tw, th);
-    const int m = kPositionBoxMargin;
+    const TPositionBox box =
+        PositionBox(model.PositionTextCorner, model.ClientWidth(), model.ClientHeight(), tw, th);
+    const TPixel o = box.Text;
     surface.SetPen(colors.Box, 1);
     surface.SetPenStyle(TPenStyle::Solid);
     surface.SetBrush(colors.Box, bsSolid);
-    surface.RoundRect(o.X - m, o.Y - m, o.X + tw + m, o.Y + th + m, kRoundCorner, kRoundCorner);
+    surface.RoundRect(box.Left, box.Top, box.Right, box.Bottom, kRoundCorner, kRoundCorner);
     surface.SetBrushStyle(bsClear);
     const int heading = model.HeadingValid ? -1 : static_cast<int>(text.indexOf("THdg:"));
     if (heading < 0) {

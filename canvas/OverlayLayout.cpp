@@ -8,6 +8,7 @@ constexpr int kBigNumberMargin = 10;
 constexpr int kPositionSideMargin = 8;
 constexpr int kPositionTopMargin = 8;
 constexpr int kPositionBottomMargin = 10;
+constexpr int kPositionBoxMargin = 6;
 
 constexpr TColor kAqua = 0xFFFF00;
 constexpr TColor kLime = 0x00FF00;
@@ -73,6 +74,13 @@ TPixel PositionTextOrigin(int corner, int clientWidth, int clientHeight, int tex
     const TCorner c = CornerOf(kPositionTextCorners, corner);
     return {c.Right ? clientWidth - textWidth - kPositionSideMargin : kPositionSideMargin,
             c.Bottom ? clientHeight - textHeight - kPositionBottomMargin : kPositionTopMargin};
+}
+
+TPositionBox PositionBox(int corner, int clientWidth, int clientHeight, int textWidth,
+                         int textHeight) {
+    const TPixel o = PositionTextOrigin(corner, clientWidth, clientHeight, textWidth, textHeight);
+    const int m = kPositionBoxMargin;
+    return {o, o.X - m, o.Y - m, o.X + textWidth + m, o.Y + textHeight + m};
 }
 
 TPositionBoxColors PositionBoxColors(bool emptyGGA, int fixQuality) {

@@ -31,8 +31,15 @@ TPixel BigNumberOrigin(int corner, int clientWidth, int clientHeight, int blockW
 TPixel PositionTextOrigin(int corner, int clientWidth, int clientHeight, int textWidth,
                           int textHeight);
 
-// The position box reaches this far beyond its text on every side.
-constexpr int kPositionBoxMargin = 6;
+// The box drawn under the position text, and the one its clicks hit: the text's top-left
+// (PositionTextOrigin) and the box's edges, 6 pixels beyond the text on every side.
+struct TPositionBox {
+    TPixel Text;
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool Contains(int x, int y) const { return x >= Left && x <= Right && y >= Top && y <= Bottom; }
+};
+TPositionBox PositionBox(int corner, int clientWidth, int clientHeight, int textWidth,
+                         int textHeight);
 
 struct TPositionBoxColors {
     TColor Box = 0;

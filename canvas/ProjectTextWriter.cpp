@@ -177,12 +177,3 @@ bool WriteProjectText(const TCanvasModel& model, const QDateTime& created, const
     }
     return sink(out);
 }
-
-std::string ProjectText(const TCanvasModel& model, const QDateTime& created) {
-    std::string text;
-    WriteProjectText(model, created, [&text](std::string_view piece) {
-        text += piece;
-        return true;
-    });
-    return text;
-}

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <cstddef>
 #include <functional>
-#include <string>
 #include <string_view>
 
 class TCanvasModel;
@@ -27,6 +26,3 @@ using TTextSink = std::function<bool(std::string_view piece)>;
 // per layer, then one record per shape in drawing order, each polyline followed by its vertex
 // lines. Returns false as soon as the sink does.
 bool WriteProjectText(const TCanvasModel& model, const QDateTime& created, const TTextSink& sink);
-
-// The whole text at once.
-std::string ProjectText(const TCanvasModel& model, const QDateTime& created);

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -28,6 +29,16 @@ struct TProject {
     std::string body;  // the file's bytes after the magic
 };
 
+// The whole project text at once, as the writer hands it to the compressor.
+std::string ProjectText(const TCanvasModel& model) {
+    std::string text;
+    WriteProjectText(model, Now(), [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
+    return text;
+}
+
 TProject MakeProject(int shapes, const std::string& folder) {
     TProject project;
     BuildSurveyDrawing(*project.model, shapes, 1);
@@ -35,7 +46,7 @@ TProject MakeProject(int shapes, const std::string& folder) {
     std::string reason;
     if (!WriteProjectFile(*project.model, project.path, reason))
         std::printf("%s\n", reason.c_str());
-    project.text = ProjectText(*project.model, Now());
+    project.text = ProjectText(*project.model);
     std::string bytes;
     ReadFileBytes(project.path, bytes);
     project.body = bytes.substr(4);

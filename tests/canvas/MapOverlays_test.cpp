@@ -1,23 +1,20 @@
 #include "canvas/MapOverlays.h"
 
 #include "canvas/DisplaySettings.h"
-#include "canvas/MapRenderer.h"
 #include "canvas/OverlayLayout.h"
 #include "canvas/QPainterSurface.h"
+#include "tests/canvas/RenderedImage.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QPainter>
 #include <functional>
 
 namespace {
 
 constexpr TColor kGrey = 0x808080;
 constexpr TColor kBlue = 0xFF0000;
-
-TColor ColorAt(const QImage& image, int x, int y) { return ToTColor(image.pixelColor(x, y)); }
 
 // The smallest rectangle holding every pixel of exactly this colour; empty when there is none.
 QRect BoundsOf(const QImage& image, TColor color) {
@@ -28,14 +25,6 @@ QRect BoundsOf(const QImage& image, TColor color) {
         }
     }
     return bounds;
-}
-
-int CountIn(const QImage& image, const QRect& area, TColor color) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) count += ColorAt(image, x, y) == color;
-    }
-    return count;
 }
 
 QSize PositionTextSize(const QString& text) {
@@ -58,14 +47,7 @@ protected:
         model.SetBackgroundColor(kGrey);
     }
 
-    QImage Render() {
-        QImage image(model.ClientWidth(), model.ClientHeight(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        TQPainterSurface surface(painter);
-        RenderBackBuffer(model, surface);
-        DrawOverlays(model, surface);
-        return image;
-    }
+    QImage Render() const { return Rendered(model, true); }
 
     TCountingModel model;
 };

@@ -1,8 +1,8 @@
 #include "canvas/MapRenderer.h"
-#include "canvas/MapOverlays.h"
 #include "canvas/QPainterSurface.h"
 #include "canvas/QShapePoint.h"
 #include "canvas/QShapeRectangle.h"
+#include "tests/canvas/RenderedImage.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +16,7 @@ constexpr TColor kGrey64 = 0x404040;
 constexpr TColor kGrey205 = 0xCDCDCD;
 constexpr TColor kBlue = 0xFF0000;
 
-TColor ColorAt(const QImage& image, int x, int y) { return ToTColor(image.pixelColor(x, y)); }
-
-int CountOf(const QImage& image, TColor color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) count += ColorAt(image, x, y) == color;
-    }
-    return count;
-}
-
-QImage Rendered(const TCanvasModel& model, bool withOverlays = false) {
-    QImage image(model.ClientWidth(), model.ClientHeight(), QImage::Format_RGB32);
-    QPainter painter(&image);
-    TQPainterSurface surface(painter);
-    RenderBackBuffer(model, surface);
-    if (withOverlays) DrawOverlays(model, surface);
-    return image;
-}
+int CountOf(const QImage& image, TColor color) { return CountIn(image, image.rect(), color); }
 
 // A model whose view maps one world unit to one pixel, y up from the bottom edge.
 class MapRendererTest : public ::testing::Test {
@@ -294,9 +277,9 @@ TEST(MapRendererBlocks, FramesEqualThoseDrawnWithoutBlockCulling) {
             model->ResizeClient(400, 250);
             model->SetView(v.left, v.bottom + v.width / 1.6, v.left + v.width, v.bottom);
         }
-        const QImage picture = Rendered(culled);
+        const QImage picture = Rendered(culled, false);
         EXPECT_EQ(CountOf(picture, kWhite) == 400 * 250, v.empty);
-        EXPECT_TRUE(picture == Rendered(unculled));
+        EXPECT_TRUE(picture == Rendered(unculled, false));
         QImage scratch(400, 250, QImage::Format_RGB32);
         QPainter painter(&scratch);
         TQPainterSurface surface(painter);
