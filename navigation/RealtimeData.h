@@ -36,6 +36,8 @@ public:
     // tells the map-only mode).
     void SetImageIndex(QToolButton* button, int index);
     static int ImageIndex(const QToolButton* button);
+    // btHide's image index tells whether the map-only mode is on.
+    bool InMapOnlyMode() const;
 
     void FormShow();
     // Applies the stored echo-sounder format once, 10 s after start, then goes away.
