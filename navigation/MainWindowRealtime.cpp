@@ -22,7 +22,6 @@
 namespace {
 
 constexpr TColor kRunningColor = 0x008000;
-constexpr int kHeightWithoutDepths = 191;
 
 QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
 
@@ -56,8 +55,7 @@ public:
         HideFrames();
     }
     void HideDepthFrames() override {
-        HideFrames();
-        if (fRealtime) fRealtime->resize(fRealtime->width(), kHeightWithoutDepths);
+        if (fRealtime) fRealtime->HideDepthFrames();
     }
     void ShowStarted() override {
         w_.bRealtime->setText(Tr("Stop"));

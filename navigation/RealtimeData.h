@@ -46,6 +46,8 @@ public:
     void ShowDepthFrameHi();
     void ShowDepthFrameLo();
     void HideDepthFrameLo();
+    // Hides both frames and takes the height without them.
+    void HideDepthFrames();
     // Enters the map-only mode from image index 0 and leaves it from 1.
     void btHideClick();
     // Leaves the map-only mode without showing this window, as a double click on the map's
