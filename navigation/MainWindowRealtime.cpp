@@ -9,6 +9,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/ControlColor.h"
+#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/RealtimeSwitch.h"
@@ -99,7 +100,7 @@ void TFNav::ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port) {
     }
     ReportStatus("Connected to GPS on " + PortText(Port), TReportWindow::Keep);
     bRealtime->setChecked(true);
-    const int vessel = fcad ? fcad->FindLayerByName("~~Orvalt Vessel") : -1;
+    const int vessel = fcad ? fcad->FindLayerByName(kVesselLayerName) : -1;
     if (vessel != -1) {
         VesselLayer = vessel;
         fcad->SetLayerTag(vessel, 1);

@@ -7,6 +7,7 @@
 
 #include "app/StatusReport.h"
 #include "canvas/OrvaltCanvas.h"
+#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
@@ -72,9 +73,9 @@ void TFNav::Open1Click() {
     RecordProjectCommand(TProjectCommand::Open, path, loaded, reason);
     if (!loaded) return;
     ShowProjectFolder(path);
-    VesselLayer = fcad->FindLayerByName("~~Orvalt Vessel");
+    VesselLayer = fcad->FindLayerByName(kVesselLayerName);
     if (VesselLayer != -1) fcad->DeleteLayerShapes(VesselLayer);
-    GridLayer = fcad->FindLayerByName("Orvalt Grid");
+    GridLayer = fcad->FindLayerByName(kGridLayerName);
     if (GridLayer != -1) fcad->DeleteLayerShapes(GridLayer);
     fcad->SetLayerTag(UserShapeLayer, kUserShapeTag);
     CreateStandardLayers(fcad);
