@@ -1,10 +1,12 @@
 #include "navigation/LassoSelection.h"
 
 #include "canvas/ShapeStore.h"
+#include "navigation/MapLayerNames.h"
 
 namespace {
 
-const char* const kTrackLayers[] = {"track_fix", "track_nofix", "track_float"};
+const char* const kTrackLayers[] = {kFixedTrackLayerName, kNoFixTrackLayerName,
+                                    kFloatTrackLayerName};
 
 // The vertices of the last polyline on the lasso layer; none when there is no such polyline.
 std::vector<TVertex> LassoPolygon(const TShapeStore& map, int lassoLayer) {

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kMapOnlyImage = 1;
-
 bool IsPreviewedKey(int key) {
     return key == Qt::Key_Escape || key == Qt::Key_F2 || key == Qt::Key_F3 || key == Qt::Key_Delete;
 }
@@ -91,7 +89,7 @@ void TFNav::OpenLogFolder1Click() {
 void TFNav::FormKeyDown(int& Key, Qt::KeyboardModifiers) {
     switch (Key) {
         case Qt::Key_Escape:
-            if (fRealtime && TfRealtime::ImageIndex(fRealtime->btHide) == kMapOnlyImage) {
+            if (fRealtime && fRealtime->InMapOnlyMode()) {
                 fRealtime->btHide->click();
             }
             if (std::exchange(TrackLassoActive, false) | std::exchange(ShapeLassoActive, false)) {

@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kProjectFolderPanel = 3;
 constexpr int kLanguagePanel = 4;
-constexpr int kMapOnlyImage = 1;
 // The maker's remote-support program, shipped beside this one.
 const char kRemoteSupportProgram[] = "Halvex";
 
@@ -64,7 +63,7 @@ void TFNav::StatusBarDblClick() {
 void TFNav::fcadDblClick(TOrvaltCanvas* Sender) {
     const QPoint at = Sender->mapFromGlobal(QCursor::pos());
     if (!fRealtime || !Sender->IsOnPositionText(at.x(), at.y())) return;
-    if (TfRealtime::ImageIndex(fRealtime->btHide) == kMapOnlyImage) {
+    if (fRealtime->InMapOnlyMode()) {
         fRealtime->RestoreMainWindow(SensorWindowsShown);
     } else {
         fRealtime->btHide->click();

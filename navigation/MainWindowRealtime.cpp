@@ -9,6 +9,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/ControlColor.h"
+#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/RealtimeSwitch.h"
@@ -22,7 +23,6 @@
 namespace {
 
 constexpr TColor kRunningColor = 0x008000;
-constexpr int kHeightWithoutDepths = 191;
 
 QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
 
@@ -56,8 +56,7 @@ public:
         HideFrames();
     }
     void HideDepthFrames() override {
-        HideFrames();
-        if (fRealtime) fRealtime->resize(fRealtime->width(), kHeightWithoutDepths);
+        if (fRealtime) fRealtime->HideDepthFrames();
     }
     void ShowStarted() override {
         w_.bRealtime->setText(Tr("Stop"));
@@ -101,7 +100,7 @@ void TFNav::ZGPS1Connect(TOrvaltSerialGPS* Sender, int Port) {
     }
     ReportStatus("Connected to GPS on " + PortText(Port), TReportWindow::Keep);
     bRealtime->setChecked(true);
-    const int vessel = fcad ? fcad->FindLayerByName("~~Orvalt Vessel") : -1;
+    const int vessel = fcad ? fcad->FindLayerByName(kVesselLayerName) : -1;
     if (vessel != -1) {
         VesselLayer = vessel;
         fcad->SetLayerTag(vessel, 1);

@@ -1,14 +1,16 @@
 #include "navigation/MapCommandTexts.h"
 
+#include "navigation/MapLayerNames.h"
+
 // The auto-tracks question repeats the fixed one word for word, as the surveyors know it.
 const TLayerClear kClearFixedTracks = {"Fixed/Float/DGPS tracking points to be cleared. Continue?",
-                                       "track_fix", "Cleared Fixed/Float/DGPS tracklines"};
+                                       kFixedTrackLayerName, "Cleared Fixed/Float/DGPS tracklines"};
 const TLayerClear kClearFloatTracks = {"Autonomous tracking points to be cleared. Continue?",
-                                       "track_float", "Cleared Autonomous tracklines"};
+                                       kFloatTrackLayerName, "Cleared Autonomous tracklines"};
 const TLayerClear kClearNoFixTracks = {"Fixed/Float/DGPS tracking points to be cleared. Continue?",
-                                       "track_nofix", "Cleared NoFix tracklines"};
+                                       kNoFixTrackLayerName, "Cleared NoFix tracklines"};
 const TLayerClear kClearUserShapes = {"User added shapes to be deleted! Continue?",
-                                      "orvalt_usershape", ""};
+                                      kUserShapeLayerName, ""};
 
 QString LassoPromptText(TLassoKind kind) {
     return kind == TLassoKind::Tracks ? "Draw polygon to select tracks (right-click to finish)"

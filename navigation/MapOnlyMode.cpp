@@ -31,6 +31,8 @@ void TfRealtime::btHideClick() {
     if (mode == kMapOnly) LeaveMapOnlyMode();
 }
 
+bool TfRealtime::InMapOnlyMode() const { return ImageIndex(btHide) == kMapOnly; }
+
 void TfRealtime::EnterMapOnlyMode() {
     ShowMainWindowBars(false);
     if (Navset) Navset->close();

@@ -20,7 +20,8 @@
 namespace {
 
 constexpr int kFixedPrecision = 18;
-constexpr int kStatusPanelPadding = 20;
+constexpr int kGeographicPanel = 0;
+constexpr int kGridPanel = 1;
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
@@ -182,14 +183,10 @@ void TMapTick::DrawVessel(TFNav& window) const {
 
 void TMapTick::ShowStatusBar(TFNav& window) const {
     if (window.StatusPanels.size() < 3) return;
-    const std::string texts[] = {DmsText(CurrentLatitude, CurrentLongitude),
-                                 GridPositionText(CurrentEasting, CurrentNorthing)};
-    for (int i = 0; i < 2; ++i) {
-        QLabel* panel = window.StatusPanels[i];
-        panel->setText(QString::fromStdString(texts[i]));
-        panel->setFixedWidth(panel->fontMetrics().horizontalAdvance(panel->text()) +
-                             kStatusPanelPadding);
-    }
+    window.SetStatusPanelFitted(kGeographicPanel,
+                                QString::fromStdString(DmsText(CurrentLatitude, CurrentLongitude)));
+    window.SetStatusPanelFitted(
+        kGridPanel, QString::fromStdString(GridPositionText(CurrentEasting, CurrentNorthing)));
 }
 
 void TMapTick::AddTrackPoint(TFNav& window) {

@@ -5,8 +5,9 @@
 // and the caption as they were; it reports "Project not saved: " or "Project not opened: "
 // in the message window, never modally (the close saves), and in the events log.
 
-#include "app/UMsg.h"
+#include "app/StatusReport.h"
 #include "canvas/OrvaltCanvas.h"
+#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
@@ -29,14 +30,7 @@ const QString kProjectFilter = "Stellmark [*.smk] (*.smk);;All Files [*.*] (*)";
 void Log(const std::string& text) { AppendEventLog(text, EventLogFilePath()); }
 
 // Shown in the message window and written to the events log.
-void ReportStatus(const std::string& text) {
-    LastMessage = QString::fromStdString(text);
-    if (FMsg) {
-        FMsg->show();
-        FMsg->Msg->appendPlainText(LastMessage);
-    }
-    Log(text);
-}
+void Report(const std::string& text) { ReportStatus(QString::fromStdString(text)); }
 
 }  // namespace
 
@@ -79,9 +73,9 @@ void TFNav::Open1Click() {
     RecordProjectCommand(TProjectCommand::Open, path, loaded, reason);
     if (!loaded) return;
     ShowProjectFolder(path);
-    VesselLayer = fcad->FindLayerByName("~~Orvalt Vessel");
+    VesselLayer = fcad->FindLayerByName(kVesselLayerName);
     if (VesselLayer != -1) fcad->DeleteLayerShapes(VesselLayer);
-    GridLayer = fcad->FindLayerByName("Orvalt Grid");
+    GridLayer = fcad->FindLayerByName(kGridLayerName);
     if (GridLayer != -1) fcad->DeleteLayerShapes(GridLayer);
     fcad->SetLayerTag(UserShapeLayer, kUserShapeTag);
     CreateStandardLayers(fcad);
@@ -99,7 +93,7 @@ void TFNav::Save1Click() {
             setWindowTitle("Quellbay - " + QString::fromStdString(path));
         }
     } catch (const std::exception& error) {
-        ReportStatus(std::string("Project not saved: ") + error.what());
+        Report(std::string("Project not saved: ") + error.what());
     }
     SaveSoundVelocityMemos();
 }
@@ -164,7 +158,7 @@ void TFNav::RecordProjectCommand(TProjectCommand command, const std::string& pat
                                  const std::string& reason) {
     const std::string record = ProjectCommandRecord(command, path, succeeded, reason);
     if (!succeeded) {
-        ReportStatus(record);
+        Report(record);
     } else if (!record.empty()) {
         Log(record);
     }

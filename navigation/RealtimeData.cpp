@@ -215,6 +215,12 @@ void TfRealtime::HideDepthFrameLo() {
     resize(width(), kHeightHighDepth);
 }
 
+void TfRealtime::HideDepthFrames() {
+    DepthFrameHi->hide();
+    DepthFrameLo->hide();
+    resize(width(), kHeightNoDepth);
+}
+
 void TfRealtime::ToolButton2Click() {
     if (FNav) FNav->Zoomin->click();
 }

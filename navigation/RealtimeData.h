@@ -36,6 +36,8 @@ public:
     // tells the map-only mode).
     void SetImageIndex(QToolButton* button, int index);
     static int ImageIndex(const QToolButton* button);
+    // btHide's image index tells whether the map-only mode is on.
+    bool InMapOnlyMode() const;
 
     void FormShow();
     // Applies the stored echo-sounder format once, 10 s after start, then goes away.
@@ -44,6 +46,8 @@ public:
     void ShowDepthFrameHi();
     void ShowDepthFrameLo();
     void HideDepthFrameLo();
+    // Hides both frames and takes the height without them.
+    void HideDepthFrames();
     // Enters the map-only mode from image index 0 and leaves it from 1.
     void btHideClick();
     // Leaves the map-only mode without showing this window, as a double click on the map's

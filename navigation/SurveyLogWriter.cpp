@@ -49,19 +49,18 @@ std::FILE* OpenLogOrAlternate(const std::string& path, std::string& opened) {
     return nullptr;
 }
 
-bool IsEmpty(std::FILE* file) {
-    struct stat status {};
-    return ::fstat(::fileno(file), &status) == 0 && status.st_size == 0;
-}
-
-// Writes the bytes at the end of the file; on failure cuts the file back to its length before.
-bool WriteWhole(std::FILE* file, const std::string& bytes, std::string& reason) {
+// Writes the header, when the file is empty, and the lines at its end in one write; on failure
+// cuts the file back to its length before.
+bool AppendWhole(std::FILE* file, const std::string& header, const std::string& lines,
+                 std::string& reason) {
     struct stat before {};
     const int descriptor = ::fileno(file);
     if (::fstat(descriptor, &before) != 0) {
         reason = std::strerror(errno);
         return false;
     }
+    const std::string bytes = (before.st_size == 0 ? header + kLineEnd : "") + lines;
+    if (bytes.empty()) return true;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size()) return true;
     reason = std::strerror(errno);
     if (::ftruncate(descriptor, before.st_size) != 0) reason += "; the last line may be cut";
@@ -69,9 +68,10 @@ bool WriteWhole(std::FILE* file, const std::string& bytes, std::string& reason) 
     return false;
 }
 
-// Writes the bytes, when there are any, and closes the file.
-bool WriteAndClose(std::FILE*& file, const std::string& bytes, std::string& reason) {
-    const bool written = bytes.empty() || WriteWhole(file, bytes, reason);
+// AppendWhole, then closes the file.
+bool AppendAndClose(std::FILE*& file, const std::string& header, const std::string& lines,
+                    std::string& reason) {
+    const bool written = AppendWhole(file, header, lines, reason);
     std::fclose(file);
     file = nullptr;
     return written;
@@ -109,10 +109,9 @@ std::string TSurveyLogWriter::AppendLog(const TSurveyFiles& files, const TSoundi
                                              " nor its alternates _1 to _99: soundings are "
                                              "not recorded");
     }
-    std::string bytes = IsEmpty(SurveyLogFile) ? files.logHeader + kLineEnd : "";
-    if (lines.logRecord) bytes += *lines.logRecord + kLineEnd;
+    const std::string record = lines.logRecord ? *lines.logRecord + kLineEnd : "";
     std::string reason;
-    written = WriteAndClose(SurveyLogFile, bytes, reason);
+    written = AppendAndClose(SurveyLogFile, files.logHeader, record, reason);
     if (!written) {
         return Once(logFailureReported_, "Cannot write the survey log " + opened + ": " + reason);
     }
@@ -124,9 +123,8 @@ std::string TSurveyLogWriter::AppendXyz(const TSurveyFiles& files, const std::st
     const std::string& path = files.xyzPath;
     std::FILE* file = OpenCreatingFolder(path, [&] { return OpenAppending(path); });
     if (!file) return Once(xyzFailureReported_, "Cannot open the simple XYZ file " + path);
-    const std::string bytes = (IsEmpty(file) ? files.xyzHeader + kLineEnd : "") + record + kLineEnd;
     std::string reason;
-    if (!WriteAndClose(file, bytes, reason)) {
+    if (!AppendAndClose(file, files.xyzHeader, record + kLineEnd, reason)) {
         return Once(xyzFailureReported_,
                     "Cannot write the simple XYZ file " + path + ": " + reason);
     }

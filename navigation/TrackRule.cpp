@@ -1,5 +1,7 @@
 #include "navigation/TrackRule.h"
 
+#include "navigation/MapLayerNames.h"
+
 #include <cmath>
 
 namespace {
@@ -24,12 +26,12 @@ TTrackDecision TTrackRule::Next(TGridPoint position, double distance) {
 TTrackPen TrackPenOf(int fixQuality, TColor fixedColor, TColor floatColor) {
     switch (fixQuality) {
         case 4:
-            return {"track_fix", fixedColor};
+            return {kFixedTrackLayerName, fixedColor};
         case 2:
         case 3:
         case 5:
-            return {"track_float", floatColor};
+            return {kFloatTrackLayerName, floatColor};
         default:
-            return {"track_nofix", kRed};
+            return {kNoFixTrackLayerName, kRed};
     }
 }

@@ -14,6 +14,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/MainWindowSettings.h"
+#include "navigation/MapLayerNames.h"
 #include "navigation/MapTick.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
@@ -35,6 +36,7 @@
 #include <QIcon>
 #include <QThread>
 #include <QVBoxLayout>
+#include <string_view>
 
 TFNav* FNav = nullptr;
 
@@ -44,9 +46,9 @@ constexpr int kLanguagePanel = 4;
 constexpr int kPanelTextMargin = 20;
 constexpr int kPortSettleMs = 50;  // lets the last bytes settle before and after the ports close
 
-const char* const kStandardLayers[] = {"Orvalt Grid",  "track_fix",        "track_nofix",
-                                       "track_float",  "orvalt_tempshape", "orvalt_usershape",
-                                       "event_number", "~~Orvalt Vessel"};
+const char* const kStandardLayers[] = {
+    kGridLayerName,      kFixedTrackLayerName, kNoFixTrackLayerName,  kFloatTrackLayerName,
+    kTempShapeLayerName, kUserShapeLayerName,  kEventNumberLayerName, kVesselLayerName};
 
 QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
 
@@ -178,10 +180,10 @@ void TFNav::CreateStandardLayers(TOrvaltCanvas* canvas) {
     for (const char* name : kStandardLayers) {
         int id = canvas->FindLayerByName(name);
         if (id == -1) id = canvas->AddLayer(name);
-        const QString layer(name);
-        if (layer == "Orvalt Grid") GridLayer = id;
-        if (layer == "orvalt_usershape") UserShapeLayer = id;
-        if (layer == "~~Orvalt Vessel") VesselLayer = id;
+        const std::string_view layer(name);
+        if (layer == kGridLayerName) GridLayer = id;
+        if (layer == kUserShapeLayerName) UserShapeLayer = id;
+        if (layer == kVesselLayerName) VesselLayer = id;
     }
 }
 
@@ -196,7 +198,7 @@ void TFNav::FormShow() {
     const TIniFile ini(GetSettingsFilePath());
     const std::string lastProject = ReadLastProjectPath(ini);
     if (!lastProject.empty() && FileExists(lastProject)) LoadProjectFile(lastProject);
-    for (const char* layer : {"~~Orvalt Vessel", "Orvalt Grid"}) {
+    for (const char* layer : {kVesselLayerName, kGridLayerName}) {
         const int id = fcad->FindLayerByName(layer);
         if (id != -1) fcad->DeleteLayerShapes(id);
     }

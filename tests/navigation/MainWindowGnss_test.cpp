@@ -11,6 +11,7 @@
 #include "navigation/RealtimeData.h"
 #include "platform/DataFolders.h"
 #include "tests/devices/ReceiverLog.h"
+#include "tests/navigation/PortFeed.h"
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/Bathymetry.h"
@@ -103,10 +104,7 @@ TEST_F(MainWindowGnssTest, GpsBoxFollowsTheFixQualityOneGgaLate) {
     main_.ZGPS1->Open();
     ASSERT_TRUE(main_.ZGPS1->Connected());
     const auto deliver = [&](const std::string& line) {
-        terminal.Send(line + "\r\n");
-        ASSERT_TRUE(
-            TPseudoTerminal::WaitQueued(main_.ZGPS1->Handle(), static_cast<int>(line.size() + 2)));
-        main_.ZGPS1->PollTimerTick();
+        ASSERT_TRUE(Deliver(terminal, *main_.ZGPS1, line + "\r\n"));
     };
     deliver("$GPGGA,120000,4807.0,N,01131.0,E,4,12,0.9,12.5,M,,M,,");
     EXPECT_EQ(ShownFixQuality, 0) << "the component decodes the GGA after the handler";
@@ -146,12 +144,7 @@ TEST_F(MainWindowGnssTest, WholeSeapathLogThroughAPseudoTerminal) {
     };
     gps.Open();
     ASSERT_TRUE(gps.Connected());
-    for (std::size_t at = 0; at < stream.size(); at += 3000) {
-        const std::string chunk = stream.substr(at, 3000);
-        terminal.Send(chunk);
-        ASSERT_TRUE(TPseudoTerminal::WaitQueued(gps.Handle(), static_cast<int>(chunk.size())));
-        gps.PollTimerTick();
-    }
+    ASSERT_TRUE(DeliverInChunks(terminal, gps, stream, 3000));
     gps.Close();
     EXPECT_EQ(reached, expected);
     EXPECT_EQ(messages_.Msg->toPlainText().count("Offsets:"), 1);

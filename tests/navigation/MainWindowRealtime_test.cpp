@@ -17,6 +17,7 @@
 #include "platform/EventLog.h"
 #include "tests/devices/ReceiverLog.h"
 #include "tests/geodesy/ProjPeer.h"
+#include "tests/navigation/PortFeed.h"
 #include "tests/navigation/RealtimeWindowSet.h"
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -58,12 +59,7 @@ protected:
     }
 
     // Bytes as the receiver sends them, read by the port's next poll.
-    void Receive(const std::string& bytes) {
-        gps_.Send(bytes);
-        ASSERT_TRUE(
-            TPseudoTerminal::WaitQueued(w_.main.ZGPS1->Handle(), static_cast<int>(bytes.size())));
-        w_.main.ZGPS1->PollTimerTick();
-    }
+    void Receive(const std::string& bytes) { ASSERT_TRUE(Deliver(gps_, *w_.main.ZGPS1, bytes)); }
 
     TTestClock clock_{QDateTime(QDate(2024, 5, 6), QTime(8, 0))};
     TScriptedDialogs dialogs_;

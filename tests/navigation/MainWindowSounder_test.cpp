@@ -13,6 +13,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "tests/devices/ReceiverLog.h"
+#include "tests/navigation/PortFeed.h"
 #include "tests/navigation/RealtimeWindowSet.h"
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/TestEnvironment.h"
@@ -168,12 +169,7 @@ TEST_F(MainWindowSounderTest, WholeZeusLogThroughAPseudoTerminal) {
     sounder.BaudRate = 115200;
     sounder.Open();
     ASSERT_TRUE(sounder.Connected());
-    for (std::size_t at = 0; at < stream.size(); at += 3000) {
-        const std::string chunk = stream.substr(at, 3000);
-        terminal.Send(chunk);
-        ASSERT_TRUE(TPseudoTerminal::WaitQueued(sounder.Handle(), static_cast<int>(chunk.size())));
-        sounder.PollTimerTick();
-    }
+    ASSERT_TRUE(DeliverInChunks(terminal, sounder, stream, 3000));
     sounder.Close();
     const std::vector<std::string> records = Records();
     ASSERT_EQ(records.size(), depths.size());

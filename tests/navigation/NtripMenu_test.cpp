@@ -5,6 +5,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "platform/DataFolders.h"
+#include "tests/navigation/PortFeed.h"
 #include "tests/platform/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +25,7 @@ TEST(NtripMenu, ShowsTheWindowWithTheOpenGnssPortAndFollowsItsReopening) {
     window.ZGPS1->Port = kPort;
     window.ZGPS1->Open();
     const std::string gga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
-    receiver.Send(gga);
-    ASSERT_TRUE(TPseudoTerminal::WaitQueued(window.ZGPS1->Handle(), static_cast<int>(gga.size())));
-    window.ZGPS1->PollTimerTick();
+    ASSERT_TRUE(Deliver(receiver, *window.ZGPS1, gga));
 
     window.OrvaltNTRIPClient1->trigger();
     ASSERT_NE(frmNTRIPSettings, nullptr) << "created on demand";
