@@ -1,0 +1,69 @@
+#pragma once
+// A settings struct kept in one section of the settings file, a key for each member: one table
+// of keys serves both reading and writing, so the two cannot name different keys or orders.
+
+#include "platform/IniFile.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+
+template <class T>
+struct TIniField {
+    const char* key;
+    std::variant<std::string T::*, int T::*, bool T::*> member;
+};
+
+namespace ini_fields {
+
+inline void Read(const TIniFile& ini, std::string_view section, const char* key,
+                 std::string& value) {
+    value = ini.ReadString(section, key, value);
+}
+inline void Read(const TIniFile& ini, std::string_view section, const char* key, int& value) {
+    value = ini.ReadInteger(section, key, value);
+}
+inline void Read(const TIniFile& ini, std::string_view section, const char* key, bool& value) {
+    value = ini.ReadBool(section, key, value);
+}
+
+inline bool Write(TIniFile& ini, std::string_view section, const char* key,
+                  const std::string& value) {
+    return ini.WriteString(section, key, value);
+}
+inline bool Write(TIniFile& ini, std::string_view section, const char* key, int value) {
+    return ini.WriteInteger(section, key, value);
+}
+inline bool Write(TIniFile& ini, std::string_view section, const char* key, bool value) {
+    return ini.WriteBool(section, key, value);
+}
+
+}  // namespace ini_fields
+
+// Reads each key into its member of a default-made T; a missing key leaves the member's default.
+template <class T>
+T ReadIniFields(const TIniFile& ini, std::string_view section,
+                std::span<const TIniField<std::type_identity_t<T>>> fields) {
+    T values;
+    for (const TIniField<T>& field : fields) {
+        std::visit([&](auto member) { ini_fields::Read(ini, section, field.key, values.*member); },
+                   field.member);
+    }
+    return values;
+}
+
+// Writes the members in the table's order; stops at the first write that fails and returns
+// whether all were written.
+template <class T>
+bool WriteIniFields(TIniFile& ini, std::string_view section,
+                    std::span<const TIniField<std::type_identity_t<T>>> fields, const T& values) {
+    for (const TIniField<T>& field : fields) {
+        const bool written = std::visit(
+            [&](auto member) { return ini_fields::Write(ini, section, field.key, values.*member); },
+            field.member);
+        if (!written) return false;
+    }
+    return true;
+}
