@@ -40,6 +40,13 @@ inline bool Write(TIniFile& ini, std::string_view section, const char* key, bool
     return ini.WriteBool(section, key, value);
 }
 
+template <class T>
+bool WriteField(TIniFile& ini, std::string_view section, const TIniField<T>& field,
+                const T& values) {
+    return std::visit([&](auto member) { return Write(ini, section, field.key, values.*member); },
+                      field.member);
+}
+
 }  // namespace ini_fields
 
 // Reads each key into its member of a default-made T; a missing key leaves the member's default.
@@ -54,16 +61,16 @@ T ReadIniFields(const TIniFile& ini, std::string_view section,
     return values;
 }
 
-// Writes the members in the table's order; stops at the first write that fails and returns
-// whether all were written.
+// Writes the members in the table's order in one rewrite of the file, so that the section is
+// stored whole or, when the file cannot be written, not at all; returns whether it was written.
+// It commits updates the caller has begun on `ini` too.
 template <class T>
 bool WriteIniFields(TIniFile& ini, std::string_view section,
                     std::span<const TIniField<std::type_identity_t<T>>> fields, const T& values) {
+    ini.BeginUpdates();
+    bool gathered = true;
     for (const TIniField<T>& field : fields) {
-        const bool written = std::visit(
-            [&](auto member) { return ini_fields::Write(ini, section, field.key, values.*member); },
-            field.member);
-        if (!written) return false;
+        gathered = gathered && ini_fields::WriteField(ini, section, field, values);
     }
-    return true;
+    return ini.CommitUpdates() && gathered;
 }

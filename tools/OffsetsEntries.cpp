@@ -35,10 +35,11 @@ TOffsetsEntries ReadOffsetsEntries(const TIniFile& ini) {
 
 bool WriteOffsetsEntries(TIniFile& ini, const TOffsetsEntries& entries,
                          const std::string& timeText) {
-    bool written = true;
+    ini.BeginUpdates();
+    bool gathered = true;
     for (const TOffsetsKey& key : kKeys) {
         const std::string& value = key.field ? entries[*key.field] : timeText;
-        written = ini.WriteString(kSection, key.name, value) && written;
+        gathered = ini.WriteString(kSection, key.name, value) && gathered;
     }
-    return written;
+    return ini.CommitUpdates() && gathered;
 }
