@@ -42,7 +42,7 @@ bool ApplyPortAndRate(const TPortSetTexts& texts, TOrvaltSerialGPS& port, std::s
         error = Quoted(texts.port) + " is not a valid port: the ports are COM1 to COM20";
         return false;
     }
-    port.Port = TOrvaltSerialGPS::ParsePortNumber(texts.port);
+    port.Port = *number;
     int rate = 0;
     if (!ReadInteger(texts.baudRate, rate, error)) return false;
     if (TOrvaltSerialGPS::ValidateBaudRate(rate) != rate) {
