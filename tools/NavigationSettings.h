@@ -27,8 +27,8 @@ struct TNavigationSettings {
 };
 
 TNavigationSettings ReadNavigationSettings(const TIniFile& ini);
-// Writes the keys in the order of the struct, colours as decimal integers; stops at the first
-// write that fails and returns whether all were written.
+// Writes the keys in the order of the struct, colours as decimal integers, in one rewrite of the
+// settings file; returns whether it was written.
 bool WriteNavigationSettings(TIniFile& ini, const TNavigationSettings& settings);
 
 // The texts that cleared edits take back.

@@ -13,13 +13,13 @@ struct TOffsetsKey {
     std::optional<TOffsetsField> field;  // none for the clock text
 };
 
-// Keys are written padded to 13 characters; the settings file compares key names without
-// surrounding blanks, so they read back by the plain names ("Offset A").
+// In the order they are written. Key names compare without surrounding blanks, so the
+// blank-padded names of older files ("Offset A     ") read the same.
 const TOffsetsKey kKeys[] = {
-    {"Offset A     ", TOffsetsField::OffsetA},   {"Offset B     ", TOffsetsField::OffsetB},
-    {"Offset C     ", TOffsetsField::OffsetC},   {"SV           ", TOffsetsField::SV},
-    {"Tide Height  ", TOffsetsField::TideHt},    {"Time         ", std::nullopt},
-    {"Surveyor     ", TOffsetsField::Surveyor},  {"SurveyBoat   ", TOffsetsField::SurveyBoat},
+    {"Offset A", TOffsetsField::OffsetA},        {"Offset B", TOffsetsField::OffsetB},
+    {"Offset C", TOffsetsField::OffsetC},        {"SV", TOffsetsField::SV},
+    {"Tide Height", TOffsetsField::TideHt},      {"Time", std::nullopt},
+    {"Surveyor", TOffsetsField::Surveyor},       {"SurveyBoat", TOffsetsField::SurveyBoat},
     {"SurveyLocation", TOffsetsField::Location},
 };
 
@@ -35,10 +35,11 @@ TOffsetsEntries ReadOffsetsEntries(const TIniFile& ini) {
 
 bool WriteOffsetsEntries(TIniFile& ini, const TOffsetsEntries& entries,
                          const std::string& timeText) {
-    bool written = true;
+    ini.BeginUpdates();
+    bool gathered = true;
     for (const TOffsetsKey& key : kKeys) {
         const std::string& value = key.field ? entries[*key.field] : timeText;
-        written = ini.WriteString(kSection, key.name, value) && written;
+        gathered = ini.WriteString(kSection, key.name, value) && gathered;
     }
-    return written;
+    return ini.CommitUpdates() && gathered;
 }

@@ -27,7 +27,7 @@ struct TOffsetsEntries {
 
 // Missing keys give empty texts.
 TOffsetsEntries ReadOffsetsEntries(const TIniFile& ini);
-// Writes the eight entries and the clock text ("Time", which is never read back). Returns false
-// when a key could not be written.
+// Writes the eight entries and the clock text ("Time", which is never read back) in one rewrite
+// of the settings file. Returns false when it could not be written.
 bool WriteOffsetsEntries(TIniFile& ini, const TOffsetsEntries& entries,
                          const std::string& timeText);

@@ -3,6 +3,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "platform/NumberFormat.h"
 #include "platform/SerialPortTable.h"
+#include "tools/ConversionError.h"
 
 #include <algorithm>
 
@@ -19,7 +20,7 @@ int PositionIn(const std::array<const char*, N>& list, const std::string& text) 
 
 bool ReadInteger(const std::string& text, int& value, std::string& error) {
     if (TryStrToInt(text, value)) return true;
-    error = Quoted(text) + " is not a valid integer value";
+    error = IntegerConversionMessage(QString::fromStdString(text)).toStdString();
     return false;
 }
 
@@ -41,7 +42,7 @@ bool ApplyPortAndRate(const TPortSetTexts& texts, TOrvaltSerialGPS& port, std::s
         error = Quoted(texts.port) + " is not a valid port: the ports are COM1 to COM20";
         return false;
     }
-    port.Port = TOrvaltSerialGPS::ParsePortNumber(texts.port);
+    port.Port = *number;
     int rate = 0;
     if (!ReadInteger(texts.baudRate, rate, error)) return false;
     if (TOrvaltSerialGPS::ValidateBaudRate(rate) != rate) {

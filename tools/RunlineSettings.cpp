@@ -1,20 +1,22 @@
 #include "tools/RunlineSettings.h"
 
-#include "platform/IniFile.h"
+#include "platform/IniFields.h"
 
 namespace {
+
 constexpr char kSection[] = "RUNLINE";
+constexpr TIniField<TRunlineSettings> kFields[] = {
+    {"Spacing", &TRunlineSettings::spacing},
+    {"Length", &TRunlineSettings::length},
+    {"Perpendicular", &TRunlineSettings::perpendicular},
+};
+
 }  // namespace
 
 TRunlineSettings ReadRunlineSettings(const TIniFile& ini) {
-    const TRunlineSettings fallback;
-    return {ini.ReadString(kSection, "Spacing", fallback.spacing),
-            ini.ReadString(kSection, "Length", fallback.length),
-            ini.ReadBool(kSection, "Perpendicular", fallback.perpendicular)};
+    return ReadIniFields<TRunlineSettings>(ini, kSection, kFields);
 }
 
 bool WriteRunlineSettings(TIniFile& ini, const TRunlineSettings& settings) {
-    return ini.WriteString(kSection, "Spacing", settings.spacing) &&
-           ini.WriteString(kSection, "Length", settings.length) &&
-           ini.WriteBool(kSection, "Perpendicular", settings.perpendicular);
+    return WriteIniFields(ini, kSection, kFields, settings);
 }

@@ -13,5 +13,5 @@ struct TRunlineSettings {
 };
 
 TRunlineSettings ReadRunlineSettings(const TIniFile& ini);
-// Stops at the first write that fails; returns whether all were written.
+// One rewrite of the settings file; returns whether it was written.
 bool WriteRunlineSettings(TIniFile& ini, const TRunlineSettings& settings);

@@ -33,26 +33,26 @@ void LoadKey(const TIniFile& ini, const TSettingKey& key, QWidget* control) {
             if (auto* box = qobject_cast<QCheckBox*>(control)) {
                 const bool fallback =
                     key.fallback ? std::string_view(key.fallback) == "1" : box->isChecked();
-                box->setChecked(ini.ReadBool(key.section, key.keyRead, fallback));
+                box->setChecked(ini.ReadBool(key.section, key.key, fallback));
             }
             return;
         case TSettingKind::Color:
             if (auto* box = dynamic_cast<TColorBox*>(control)) {
-                box->SetSelected(ini.ReadInteger(key.section, key.keyRead,
-                                                 IntegerFallback(key, box->Selected())));
+                box->SetSelected(
+                    ini.ReadInteger(key.section, key.key, IntegerFallback(key, box->Selected())));
             }
             return;
         case TSettingKind::Integer: {
             const int fallback = IntegerFallback(key, StrToIntDef(ControlText(control), 0));
             ShowText(control, QString::fromStdString(
-                                  IntToStr(ini.ReadInteger(key.section, key.keyRead, fallback))));
+                                  IntToStr(ini.ReadInteger(key.section, key.key, fallback))));
             return;
         }
         case TSettingKind::Text: {
             const std::string fallback =
                 key.fallback ? key.fallback : ControlText(control).toStdString();
             ShowText(control,
-                     QString::fromStdString(ini.ReadString(key.section, key.keyRead, fallback)));
+                     QString::fromStdString(ini.ReadString(key.section, key.key, fallback)));
             return;
         }
     }
@@ -62,17 +62,17 @@ bool StoreKey(TIniFile& ini, const TSettingKey& key, const QWidget* control) {
     switch (key.kind) {
         case TSettingKind::Bool: {
             const auto* box = qobject_cast<const QCheckBox*>(control);
-            return !box || ini.WriteBool(key.section, key.keyWritten, box->isChecked());
+            return !box || ini.WriteBool(key.section, key.key, box->isChecked());
         }
         case TSettingKind::Color: {
             const auto* box = dynamic_cast<const TColorBox*>(control);
-            return !box || ini.WriteInteger(key.section, key.keyWritten, box->Selected());
+            return !box || ini.WriteInteger(key.section, key.key, box->Selected());
         }
         case TSettingKind::Integer:
-            return ini.WriteInteger(key.section, key.keyWritten,
+            return ini.WriteInteger(key.section, key.key,
                                     StrToIntDef(ControlText(control), IntegerFallback(key, 0)));
         case TSettingKind::Text:
-            return ini.WriteString(key.section, key.keyWritten, ControlText(control).toStdString());
+            return ini.WriteString(key.section, key.key, ControlText(control).toStdString());
     }
     return false;
 }

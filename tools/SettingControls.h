@@ -14,6 +14,6 @@ class TIniFile;
 // runs its handlers, as a click would.
 void LoadSettingKeys(QWidget* form, const TIniFile& ini, std::span<const TSettingKey> keys);
 
-// Writes each key in the table's order, under its written name, from its control of `form`.
-// Stops at the first write that fails and returns whether all were written.
+// Writes each key in the table's order from its control of `form`. Stops at the first write
+// that fails and returns whether all were written.
 bool StoreSettingKeys(const QWidget* form, TIniFile& ini, std::span<const TSettingKey> keys);

@@ -13,46 +13,40 @@ constexpr const char* kDepthLabel = "DEPTH_LABEL_SETTINGS";
 constexpr const char* kEventLabel = "EVENT_LABEL_SETTINGS";
 constexpr const char* kOverlay = "OVERLAY_SETTINGS";
 
-// A geodetic key, read and written under one name, with the control's state as its default.
+// A geodetic key with the control's state as its default.
 constexpr TSettingKey Geodetic(const char* key, const char* control, TSettingKind kind) {
-    return {kGeodetic, key, key, control, kind, nullptr};
-}
-
-// A display key, read and written under one name.
-constexpr TSettingKey Display(const char* section, const char* key, const char* control,
-                              TSettingKind kind, const char* fallback) {
-    return {section, key, key, control, kind, fallback};
+    return {kGeodetic, key, control, kind, nullptr};
 }
 
 }  // namespace
 
 const std::array<TSettingKey, 26> kCommunicationKeys = {{
-    {kGnss, "Port No", "Port No        ", "Port", kText, ""},
-    {kGnss, "Baud Rate", "Baud Rate      ", "BaudRate", kText, ""},
-    {kGnss, "Data Width", "Data Width     ", "DataWidth", kText, ""},
-    {kGnss, "Stop Bits", "Stop Bits      ", "StopBits", kText, ""},
-    {kGnss, "Parity", "Parity         ", "Parity", kText, ""},
-    {kGnss, "Priority", "Priority       ", "Priority", kText, ""},
-    {kGnss, "Delay          ", "Delay          ", "Delay", kText, ""},
-    {kGnss, "NMEA LOG       ", "NMEA LOG       ", "NMEALog", kText, ""},
-    {kGnss, "Log Time       ", "Log Time       ", "LogTime", kText, ""},
-    {kGnss, "Enable DTR     ", "Enable DTR     ", "EnableDTR", kText, ""},
-    {kGnss, "Enable RTS     ", "Enable RTS     ", "EnableRTS", kText, ""},
-    {kSounder, "Port No         ", "Port No         ", "SPort", kText, ""},
-    {kSounder, "Baud Rate      ", "Baud Rate      ", "SBaudRate", kText, ""},
-    {kSounder, "Data Width     ", "Data Width     ", "SDataWidth", kText, ""},
-    {kSounder, "Stop Bits      ", "Stop Bits      ", "SStopBits", kText, ""},
-    {kSounder, "Parity         ", "Parity         ", "SParity", kText, ""},
-    {kSounder, "Priority       ", "Priority       ", "SPriority", kText, ""},
-    {kSounder, "Delay          ", "Delay          ", "SDelay", kText, ""},
-    {kSounder, "NMEA LOG       ", "NMEA LOG       ", "SNMEALog", kText, ""},
-    {kSounder, "Log Time       ", "Log Time       ", "SLogTime", kText, ""},
-    {kSounder, "Enable DTR     ", "Enable DTR     ", "SEnableDTR", kText, ""},
-    {kSounder, "Enable RTS     ", "Enable RTS     ", "SEnableRTS", kText, ""},
-    {kSounder, "Sensor Enabled     ", "Sensor Enabled     ", "SensorEnabled", kBool, "1"},
-    {kSounder, "cSBESMessage", "cSBESMessage", "cSBESMessage", kText, "Orvalt QRD"},
-    {kSounder, "eSBESFormat", "eSBESFormat", "eSBESFormat", kText, "%*8s,%lf"},
-    {"GYRO", "Gyro Enabled     ", "Gyro Enabled     ", "GyroEnabled", kBool, "1"},
+    {kGnss, "Port No", "Port", kText, ""},
+    {kGnss, "Baud Rate", "BaudRate", kText, ""},
+    {kGnss, "Data Width", "DataWidth", kText, ""},
+    {kGnss, "Stop Bits", "StopBits", kText, ""},
+    {kGnss, "Parity", "Parity", kText, ""},
+    {kGnss, "Priority", "Priority", kText, ""},
+    {kGnss, "Delay", "Delay", kText, ""},
+    {kGnss, "NMEA LOG", "NMEALog", kText, ""},
+    {kGnss, "Log Time", "LogTime", kText, ""},
+    {kGnss, "Enable DTR", "EnableDTR", kText, ""},
+    {kGnss, "Enable RTS", "EnableRTS", kText, ""},
+    {kSounder, "Port No", "SPort", kText, ""},
+    {kSounder, "Baud Rate", "SBaudRate", kText, ""},
+    {kSounder, "Data Width", "SDataWidth", kText, ""},
+    {kSounder, "Stop Bits", "SStopBits", kText, ""},
+    {kSounder, "Parity", "SParity", kText, ""},
+    {kSounder, "Priority", "SPriority", kText, ""},
+    {kSounder, "Delay", "SDelay", kText, ""},
+    {kSounder, "NMEA LOG", "SNMEALog", kText, ""},
+    {kSounder, "Log Time", "SLogTime", kText, ""},
+    {kSounder, "Enable DTR", "SEnableDTR", kText, ""},
+    {kSounder, "Enable RTS", "SEnableRTS", kText, ""},
+    {kSounder, "Sensor Enabled", "SensorEnabled", kBool, "1"},
+    {kSounder, "cSBESMessage", "cSBESMessage", kText, "Orvalt QRD"},
+    {kSounder, "eSBESFormat", "eSBESFormat", kText, "%*8s,%lf"},
+    {"GYRO", "Gyro Enabled", "GyroEnabled", kBool, "1"},
 }};
 
 const std::array<TSettingKey, 26> kGeodeticKeys = {{
@@ -72,7 +66,7 @@ const std::array<TSettingKey, 26> kGeodeticKeys = {{
     Geodetic("False_Northing", "edFN", kText),
     Geodetic("Use Projection", "cbUseTMProjection", kBool),
     Geodetic("Use DTP", "cbUseDTP", kBool),
-    {kGeodetic, "Name of Datum", "Name of Datum", "edNameOfDatum", kText, ""},
+    {kGeodetic, "Name of Datum", "edNameOfDatum", kText, ""},
     Geodetic("eLCCSP1", "eLCCSP1", kText),
     Geodetic("eLCCSP2", "eLCCSP2", kText),
     Geodetic("eLCCSF", "eLCCSF", kText),
@@ -85,20 +79,20 @@ const std::array<TSettingKey, 26> kGeodeticKeys = {{
 }};
 
 const std::array<TSettingKey, 16> kDisplayKeys = {{
-    Display(kGrid, "GridVisible", "cbGridVisible", kBool, "1"),
-    Display(kGrid, "AutoGrid", "cbAutoGrid", kBool, "0"),
-    Display(kGrid, "GridSpacingX", "edGridSpacingX", kText, "100"),
-    Display(kGrid, "GridSpacingY", "edGridSpacingY", kText, "100"),
-    Display(kGrid, "GridColor", "cbGridColor", kColor, "12632256"),  // silver
-    Display(kDepthLabel, "ShowDepthLabels", "cbShowDepthLabels", kBool, "1"),
-    Display(kDepthLabel, "LabelSpacing", "edDepthLabelSpacing", kText, "10"),
-    Display(kDepthLabel, "FontName", "edDepthLabelFontName", kText, "Arial"),
-    Display(kDepthLabel, "FontSize", "edDepthLabelFontSize", kText, "12"),
-    Display(kDepthLabel, "TextColor", "cbTextColor", kColor, "0"),
-    Display(kEventLabel, "FontSize", "edEventLabelFontSize", kText, "24"),
-    Display(kEventLabel, "TextColor", "cbEventLabelColor", kColor, "255"),  // red
-    Display(kOverlay, "FontSize", "edOverlayFontSize", kText, "40"),
-    Display(kOverlay, "DepthColor", "cbOverlayDepthColor", kColor, "8388608"),  // navy
-    Display(kOverlay, "SpeedColor", "cbOverlaySpeedColor", kColor, "0"),
-    Display("SCREENSHOT", "Interval", "eScreenshotInterval", TSettingKind::Integer, "60"),
+    {kGrid, "GridVisible", "cbGridVisible", kBool, "1"},
+    {kGrid, "AutoGrid", "cbAutoGrid", kBool, "0"},
+    {kGrid, "GridSpacingX", "edGridSpacingX", kText, "100"},
+    {kGrid, "GridSpacingY", "edGridSpacingY", kText, "100"},
+    {kGrid, "GridColor", "cbGridColor", kColor, "12632256"},  // silver
+    {kDepthLabel, "ShowDepthLabels", "cbShowDepthLabels", kBool, "1"},
+    {kDepthLabel, "LabelSpacing", "edDepthLabelSpacing", kText, "10"},
+    {kDepthLabel, "FontName", "edDepthLabelFontName", kText, "Arial"},
+    {kDepthLabel, "FontSize", "edDepthLabelFontSize", kText, "12"},
+    {kDepthLabel, "TextColor", "cbTextColor", kColor, "0"},
+    {kEventLabel, "FontSize", "edEventLabelFontSize", kText, "24"},
+    {kEventLabel, "TextColor", "cbEventLabelColor", kColor, "255"},  // red
+    {kOverlay, "FontSize", "edOverlayFontSize", kText, "40"},
+    {kOverlay, "DepthColor", "cbOverlayDepthColor", kColor, "8388608"},  // navy
+    {kOverlay, "SpeedColor", "cbOverlaySpeedColor", kColor, "0"},
+    {"SCREENSHOT", "Interval", "eScreenshotInterval", TSettingKind::Integer, "60"},
 }};

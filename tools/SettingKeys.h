@@ -1,7 +1,7 @@
 #pragma once
 // The settings window's keys in the settings file, one table per group of tabs, in the order
-// the window reads them at its creation and the save-and-lock action writes them. Some keys are
-// written padded with blanks and read without them; the settings file takes both as one key.
+// the window reads them at its creation and the save-and-lock action writes them. Key names
+// compare without surrounding blanks, so the blank-padded names of older files read the same.
 
 #include <array>
 
@@ -14,8 +14,7 @@ enum class TSettingKind {
 
 struct TSettingKey {
     const char* section;
-    const char* keyRead;
-    const char* keyWritten;
+    const char* key;
     const char* control;  // the object name of the settings window's control
     TSettingKind kind;
     const char* fallback;  // when the key is missing; nullptr: what the control holds then

@@ -18,11 +18,14 @@ TTelegramReading ReadTelegram(std::string_view formatName, std::string_view patt
     std::array<double, 2> values{};
     const std::array<TScanTarget, 2> targets{&values[0], &values[1]};
     const auto formatTargets = std::span(targets).first(count);
-    reading.outcome = TTelegramOutcome::PatternRefused;
-    if (!ScanPatternFits(pattern, formatTargets)) return reading;
     const int stored = ScanText(line, pattern, formatTargets);
-    reading.outcome = TTelegramOutcome::WrongCount;
-    if (stored != static_cast<int>(count)) return reading;
+    // The pattern is checked apart only for a line that gave no depth, to tell why.
+    if (stored != static_cast<int>(count)) {
+        reading.outcome = ScanPatternFits(pattern, formatTargets)
+                              ? TTelegramOutcome::WrongCount
+                              : TTelegramOutcome::PatternRefused;
+        return reading;
+    }
     reading.outcome = TTelegramOutcome::Depth;
     for (std::size_t i = 0; i < count; ++i) {
         switch (format->values[i]) {

@@ -1,6 +1,5 @@
 #include "tools/UGPS.h"
 
-#include "canvas/DisplaySettings.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
@@ -102,7 +101,6 @@ void TFGPS::CreateMonitorTab() {
 // Loading only sets the texts (the format reacts to the surveyor's choice alone): the stored
 // format is applied after start-up. A lock stored ticked runs the save-and-lock, last.
 void TFGPS::FormCreate() {
-    if (DepthLabelFontName.empty()) DepthLabelFontName = "Arial";
     const TIniFile ini(GetSettingsFilePath());
     LoadSettingKeys(this, ini, kCommunicationKeys);
     LoadSettingKeys(this, ini, kGeodeticKeys);

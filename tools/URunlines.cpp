@@ -129,7 +129,6 @@ void TfRunline1::FormCreate() {
     eLength->setText(QString::fromStdString(settings.length));
     rbPerpendicular->setChecked(settings.perpendicular);
     rbParallel->setChecked(!settings.perpendicular);
-    RouteValid = false;
     ShowStatus("No route drawn", kGray);
 }
 
@@ -142,8 +141,7 @@ void TfRunline1::FormShow() { RestoreFormPlacement(this, false); }
 
 void TfRunline1::SetRoute(const std::vector<TWorldPoint>& points) {
     Route = points;
-    RouteValid = Route.size() >= 2;
-    if (!RouteValid) {
+    if (!RouteValid()) {
         ShowStatus("Need at least 2 points", kRed);
         return;
     }
@@ -154,7 +152,6 @@ void TfRunline1::SetRoute(const std::vector<TWorldPoint>& points) {
 void TfRunline1::bDrawRouteClick() {
     ClearRunlines();
     Route.clear();
-    RouteValid = false;
     if (TOrvaltCanvas* map = Map()) {
         int layer = map->FindLayerByName(kRouteLayer);
         if (layer == -1) {
@@ -171,23 +168,23 @@ void TfRunline1::bDrawRouteClick() {
 }
 
 void TfRunline1::eSpacingChange() {
-    if (RouteValid) GenerateRunlines();
+    if (RouteValid()) GenerateRunlines();
 }
 
 void TfRunline1::eLengthChange() {
-    if (RouteValid) GenerateRunlines();
+    if (RouteValid()) GenerateRunlines();
 }
 
 void TfRunline1::rbPerpendicularClick() {
-    if (RouteValid) GenerateRunlines();
+    if (RouteValid()) GenerateRunlines();
 }
 
 void TfRunline1::rbParallelClick() {
-    if (RouteValid) GenerateRunlines();
+    if (RouteValid()) GenerateRunlines();
 }
 
 void TfRunline1::bGenerateClick() {
-    if (!RouteValid) {
+    if (!RouteValid()) {
         ShowMessage("Please draw a route first.");
         return;
     }
@@ -201,7 +198,6 @@ void TfRunline1::bGenerateClick() {
 void TfRunline1::bClearClick() {
     ClearRunlines();
     Route.clear();
-    RouteValid = false;
     ShowStatus("No route drawn", kGray);
 }
 
@@ -214,7 +210,7 @@ void TfRunline1::ClearRunlines() {
 }
 
 void TfRunline1::GenerateRunlines() {
-    if (Route.size() < 2) return;
+    if (!RouteValid()) return;
     const TRunlineKind kind =
         rbPerpendicular->isChecked() ? TRunlineKind::Perpendicular : TRunlineKind::Parallel;
     const TRunlinePlan plan = PlanRunlines(Route, eSpacing->text(), eLength->text(), kind);

@@ -26,7 +26,9 @@ public:
 
     std::vector<TWorldPoint> Route;  // the held route, in drawing order
     int RunlineLayer = -1;           // "Orvalt_Runlines" once found or created
-    bool RouteValid = false;         // a route of at least two points is held
+
+    // A route of at least two points is held.
+    bool RouteValid() const { return Route.size() >= 2; }
 
     QGroupBox* gStep1;
     QLabel* lRouteStatus;

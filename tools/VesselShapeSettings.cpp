@@ -1,6 +1,6 @@
 #include "tools/VesselShapeSettings.h"
 
-#include "platform/IniFile.h"
+#include "platform/IniFields.h"
 #include "platform/NumberFormat.h"
 
 namespace {
@@ -12,6 +12,14 @@ constexpr char kRingInterval[] = "Cirecle offset interval";
 constexpr char kFirstRadius[] = "Radious of first circle";
 constexpr char kBowArrow[] = "Arrow length to bow";
 constexpr char kSideArrow[] = "Left right offset of arrow";
+
+constexpr TIniField<TVesselShapeTexts> kFields[] = {
+    {kRingCount, &TVesselShapeTexts::ringCount},
+    {kRingInterval, &TVesselShapeTexts::ringInterval},
+    {kFirstRadius, &TVesselShapeTexts::firstRadius},
+    {kBowArrow, &TVesselShapeTexts::bowArrow},
+    {kSideArrow, &TVesselShapeTexts::sideArrow},
+};
 
 std::string ReadLength(const TIniFile& ini, const char* key, double fallback) {
     return FloatToStr(ini.ReadFloat(kSection, key, fallback));
@@ -30,11 +38,7 @@ TVesselShapeTexts ReadVesselShape(const TIniFile& ini) {
 }
 
 bool WriteVesselShape(TIniFile& ini, const TVesselShapeTexts& texts) {
-    return ini.WriteString(kSection, kRingCount, texts.ringCount) &&
-           ini.WriteString(kSection, kRingInterval, texts.ringInterval) &&
-           ini.WriteString(kSection, kFirstRadius, texts.firstRadius) &&
-           ini.WriteString(kSection, kBowArrow, texts.bowArrow) &&
-           ini.WriteString(kSection, kSideArrow, texts.sideArrow);
+    return WriteIniFields(ini, kSection, kFields, texts);
 }
 
 TVesselShapeTexts DefaultVesselShapeTexts() { return {"2", "10", "10", "100", "10"}; }

@@ -19,8 +19,8 @@ struct TVesselShapeTexts {
 // (10, 10, 100 and 0 when missing or not numbers), shown as whole-number and shortest float
 // texts.
 TVesselShapeTexts ReadVesselShape(const TIniFile& ini);
-// Writes the texts as they are, ring count first; stops at the first write that fails and
-// returns whether all were written.
+// Writes the texts as they are, ring count first, in one rewrite of the settings file; returns
+// whether it was written.
 bool WriteVesselShape(TIniFile& ini, const TVesselShapeTexts& texts);
 // What the "Default" button fills in: unlike a missing key, the sideways length is 10.
 TVesselShapeTexts DefaultVesselShapeTexts();

@@ -40,7 +40,7 @@ TEST_F(RunlineWindowTest, RouteHandedOverDrawsTheLinesWithACopyOfTheRoute) {
     EXPECT_EQ(window.lRouteStatus->text(), "No route drawn");
     EXPECT_EQ(StatusColor(window), QColor(128, 128, 128));
     window.SetRoute(kRoute25m);
-    EXPECT_TRUE(window.RouteValid);
+    EXPECT_TRUE(window.RouteValid());
     EXPECT_EQ(window.lRouteStatus->text(), "Route: 2 points");
     EXPECT_EQ(StatusColor(window), QColor(0, 128, 0));
     ASSERT_EQ(RunlineShapes(), 4u) << "the route and cross-lines at 0, 10 and 20 m";
@@ -50,7 +50,7 @@ TEST_F(RunlineWindowTest, RouteHandedOverDrawsTheLinesWithACopyOfTheRoute) {
               (std::vector<std::string>{"Runlines generated - Spacing: 10, Length: 100"}));
 
     window.SetRoute({{3, 3}});
-    EXPECT_FALSE(window.RouteValid);
+    EXPECT_FALSE(window.RouteValid());
     EXPECT_EQ(window.lRouteStatus->text(), "Need at least 2 points");
     EXPECT_EQ(StatusColor(window), QColor(255, 0, 0));
     EXPECT_EQ(RunlineShapes(), 4u) << "a short route changes nothing else";
@@ -102,7 +102,7 @@ TEST_F(RunlineWindowTest, ClearForgetsTheRouteAndDrawRoutePreparesTheMap) {
     window.SetRoute(kRoute25m);
     window.bClear->click();
     EXPECT_EQ(RunlineShapes(), 0u);
-    EXPECT_FALSE(window.RouteValid);
+    EXPECT_FALSE(window.RouteValid());
     EXPECT_EQ(window.lRouteStatus->text(), "No route drawn");
     window.eSpacing->setText("5");
     EXPECT_EQ(Generations().size(), 1u) << "without a route nothing regenerates";
@@ -119,7 +119,7 @@ TEST_F(RunlineWindowTest, ClearForgetsTheRouteAndDrawRoutePreparesTheMap) {
     EXPECT_EQ(Map().DrawMode, 5) << "polyline";
     EXPECT_FALSE(Map().KeepDrawMode) << "selection again once the route is finished";
     EXPECT_TRUE(window.Route.empty());
-    EXPECT_FALSE(window.RouteValid);
+    EXPECT_FALSE(window.RouteValid());
     EXPECT_EQ(window.lRouteStatus->text(), "Drawing... (right-click to finish)");
     EXPECT_EQ(StatusColor(window), QColor(0, 0, 255));
 }

@@ -96,17 +96,16 @@ TEST_F(SaveAndLockTest, TickSavesEveryKeyAndNotesTheSave) {
                                "TM: CM=27, RefLat=0, SF=0.9996, FE=500000, FN=0" + stamp +
                                "LCC: Enabled, SP1=36, SP2=42" + stamp + "======================");
 
-    // Each section holds the keys in the tables' order, under their written names.
+    // Each section holds the keys in the tables' order.
     const TIniFile ini(GetSettingsFilePath());
     EXPECT_EQ(ini.ReadString("LOCK SETTINGS", "Lock Settings", ""), "1");
     std::map<std::string, std::vector<std::string>> expectedSections;
     for (const auto& table : kTables) {
         for (const TSettingKey& key : table) {
             SCOPED_TRACE(key.control);
-            EXPECT_EQ(ini.ReadString(key.section, key.keyWritten, "missing"),
+            EXPECT_EQ(ini.ReadString(key.section, key.key, "missing"),
                       StoredForm(window, key).toStdString());
-            expectedSections[key.section].push_back(
-                QString(key.keyWritten).trimmed().toStdString());
+            expectedSections[key.section].push_back(key.key);
         }
     }
     for (const auto& [section, keys] : expectedSections) {
