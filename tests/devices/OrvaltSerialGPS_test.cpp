@@ -4,6 +4,7 @@
 #include "tests/devices/SerialGPSRecorder.h"
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/WaitFor.h"
 
 #include <gtest/gtest.h>
 
@@ -37,15 +38,6 @@ protected:
         terminal_.Send(bytes);
         ASSERT_TRUE(TPseudoTerminal::WaitQueued(gps_.Handle(), static_cast<int>(bytes.size())));
         gps_.PollTimerTick();
-    }
-
-    // Lets the component's own timers run until `done` holds; false after timeoutMs.
-    static bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000) {
-        for (int waited = 0; !done(); waited += 5) {
-            if (waited >= timeoutMs) return false;
-            QTest::qWait(5);
-        }
-        return true;
     }
 
     TPseudoTerminal terminal_;
