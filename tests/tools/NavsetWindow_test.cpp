@@ -4,6 +4,7 @@
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/tools/ColorChoice.h"
 #include "tests/tools/MainWindowFixture.h"
 #include "tools/UShape.h"
 
@@ -17,11 +18,6 @@ class NavsetWindowTest : public TMainWindowFixture {
 protected:
     int LayerWidth(const char* name) {
         return Map().GetLayerLineWidth(Map().FindLayerByName(name));
-    }
-    // Chooses the colour as the user does, so the box reports it.
-    static void Choose(TColorBox* box, TColor color) {
-        box->SetSelected(color);
-        emit box->activated(box->currentIndex());
     }
 };
 
