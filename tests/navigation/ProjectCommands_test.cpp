@@ -15,6 +15,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "tests/platform/PseudoTerminal.h"
+#include "tests/support/GlobalWindow.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -71,12 +72,10 @@ protected:
     ProjectCommandsTest() {
         InitDayFolderGlobals();
         LastOpenedPath.clear();
-        FMsg = &messages;
         window = std::make_unique<TFNav>();
     }
     ~ProjectCommandsTest() override {
         window.reset();
-        FMsg = nullptr;
         Translator.reset();
     }
 
@@ -92,7 +91,7 @@ protected:
 
     TTestClock clock{QDateTime(QDate(2024, 5, 17), QTime(9, 30, 12))};
     TScriptedDialogs dialogs;
-    TFMsg messages;
+    TGlobalWindow<TFMsg> messages{FMsg};
     std::unique_ptr<TFNav> window;
 };
 
@@ -146,8 +145,8 @@ TEST_F(ProjectCommandsTest, FailedSaveLeavesNoSuccessRecordAndSaysSoWithoutADial
     EXPECT_EQ(Count(EventsLog(), report), 1);
     EXPECT_EQ(LastFileSaved(), AutoPath("2024-05-17 0930"));
     EXPECT_EQ(w.windowTitle(), caption);
-    EXPECT_TRUE(messages.isVisible());
-    EXPECT_TRUE(messages.Msg->toPlainText().contains(QString::fromStdString(report)));
+    EXPECT_TRUE(messages->isVisible());
+    EXPECT_TRUE(messages->Msg->toPlainText().contains(QString::fromStdString(report)));
     EXPECT_EQ(LastMessage.toStdString(), report);
     EXPECT_TRUE(dialogs.messages.empty()) << "the close saves: nothing modal";
 }
@@ -223,7 +222,7 @@ TEST_F(ProjectCommandsTest, StartUpReportsARefusedProjectAndStartsEmpty) {
     TFNav& w = Shown();
     EXPECT_EQ(w.fcad->ShapeCount(), 0);
     EXPECT_NE(w.fcad->FindLayerByName("orvalt_usershape"), -1);
-    EXPECT_TRUE(messages.Msg->toPlainText().contains(
+    EXPECT_TRUE(messages->Msg->toPlainText().contains(
         QString::fromStdString("Project not opened: " + damaged + " (line 1: vertex count 9")));
     EXPECT_TRUE(LastOpenedPath.empty());
 }
