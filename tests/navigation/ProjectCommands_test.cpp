@@ -10,7 +10,6 @@
 #include "navigation/unavigation.h"
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
-#include "platform/EventLog.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -84,7 +83,6 @@ protected:
         return *window;
     }
     std::string AutoPath(const char* dateTime) { return DaySmkDir + dateTime + ".smk"; }
-    static std::string EventsLog() { return ReadFileBytes(EventLogFilePath()); }
     static std::string LastFileSaved() {
         return ReadLastProjectPath(TIniFile(GetSettingsFilePath()));
     }
