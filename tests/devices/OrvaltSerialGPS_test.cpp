@@ -1,6 +1,7 @@
 #include "devices/OrvaltSerialGPS.h"
 
 #include "platform/Clock.h"
+#include "tests/devices/PortFeed.h"
 #include "tests/devices/SerialGPSRecorder.h"
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/TestEnvironment.h"
@@ -34,11 +35,7 @@ protected:
     }
 
     // The device sends the bytes; one poll tick follows once they have all arrived.
-    void Deliver(std::string_view bytes) {
-        terminal_.Send(bytes);
-        ASSERT_TRUE(TPseudoTerminal::WaitQueued(gps_.Handle(), static_cast<int>(bytes.size())));
-        gps_.PollTimerTick();
-    }
+    void Deliver(std::string_view bytes) { ASSERT_TRUE(::Deliver(terminal_, gps_, bytes)); }
 
     TPseudoTerminal terminal_;
     TOrvaltSerialGPS gps_;
