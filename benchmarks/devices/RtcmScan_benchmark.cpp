@@ -7,15 +7,14 @@
 
 #include "devices/RtcmCrc24Q.h"
 #include "devices/RtcmFrameScanner.h"
+#include "platform/TextFile.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -28,10 +27,9 @@ std::string RealStreams() {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(
              std::string(QBY_REALDATA_DIR) + "rtcm3", error)) {
         if (!entry.is_regular_file()) continue;
-        std::ifstream file(entry.path(), std::ios::binary);
-        std::stringstream bytes;
-        bytes << file.rdbuf();
-        all += bytes.str();
+        std::string bytes;
+        ReadFileBytes(entry.path().string(), bytes);
+        all += bytes;
     }
     return all;
 }

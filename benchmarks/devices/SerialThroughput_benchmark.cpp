@@ -11,6 +11,7 @@
 
 #include "devices/OrvaltSerialGPS.h"
 #include "platform/SerialDevice.h"
+#include "platform/TextFile.h"
 
 #include "tests/devices/ReceiverLog.h"
 #include "tests/platform/PseudoTerminal.h"
@@ -25,8 +26,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -204,16 +203,13 @@ int main(int argc, char** argv) {
     QTemporaryDir roots;  // the port table goes into a settings file of its own
     ::setenv("ProgramData", roots.path().toUtf8().constData(), 1);
     ::setenv("QUELLBAY_SMK_ROOT", (roots.path() + "/SMK").toUtf8().constData(), 1);
-    std::ifstream file(
-        std::string(QBY_REALDATA_DIR) + "nmea/openrvdas__NBP1406_s330-2014-08-01.log",
-        std::ios::binary);
-    if (!file) {
+    std::string log;
+    if (!ReadFileBytes(
+            std::string(QBY_REALDATA_DIR) + "nmea/openrvdas__NBP1406_s330-2014-08-01.log", log)) {
         std::fprintf(stderr, "no Seapath log below %s: nothing to measure\n", QBY_REALDATA_DIR);
         return 0;
     }
-    std::stringstream log;
-    log << file.rdbuf();
-    const TFeed feed = MakeFeed(ReceiverStream(log.str(), true));
+    const TFeed feed = MakeFeed(ReceiverStream(log, true));
     std::printf("Seapath 330 log at %.0f bytes/s for %d s: %zu bytes, %zu lines\n", kBytesPerSecond,
                 kSeconds, feed.stream.size(), feed.lineEnds.size());
 

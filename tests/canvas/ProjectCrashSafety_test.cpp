@@ -39,7 +39,7 @@ bool TemporaryFilesLeft(const std::string& path) {
 }
 
 TEST(ProjectCrashSafety, FileSizeLimitLeavesTheOldFileWhole) {
-    const std::string path = TempProjectPath("limited.smk");
+    const std::string path = FreshTestPath("limited.smk");
     const std::string old = OldProject(path);
     TCanvasModel bigger;
     BuildSurveyDrawing(bigger, 20000, 3);
@@ -68,7 +68,7 @@ void StartSave(QProcess& child, const std::string& path) {
 }
 
 TEST(ProjectCrashSafety, SaveKilledAtRandomMomentsLeavesTheOldOrTheNewFile) {
-    const std::string path = TempProjectPath("killed.smk");
+    const std::string path = FreshTestPath("killed.smk");
     const std::string old = OldProject(path);
 
     QProcess reference;

@@ -4,6 +4,7 @@
 #include "canvas/ProjectFile.h"
 #include "platform/TextFile.h"
 #include "tests/canvas/ProjectTestSupport.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ protected:
     // Refused in both modes with the problem in its reason, the drawing untouched.
     void ExpectRefused(const std::string& bytes, const std::string& problem,
                        size_t maxTextBytes = kMaxProjectTextBytes) {
-        const std::string path = TempProjectPath("refused.smk");
+        const std::string path = FreshTestPath("refused.smk");
         ASSERT_TRUE(WriteFileAtomically(path, bytes));
         for (const int mode : {0, 2}) {
             SCOPED_TRACE("mode " + std::to_string(mode));
@@ -124,7 +125,7 @@ TEST_F(ProjectFileRefusalTest, NonNumbersAsCoordinatesAreRefusedByLine) {
 
 TEST_F(ProjectFileRefusalTest, MissingFileIsNamed) {
     std::string reason;
-    EXPECT_FALSE(ReadProjectFile(model, TempProjectPath("absent.smk"), 0, reason));
+    EXPECT_FALSE(ReadProjectFile(model, FreshTestPath("absent.smk"), 0, reason));
     EXPECT_EQ(reason, "the file does not exist");
     EXPECT_EQ(Describe(model), before);
 }

@@ -146,7 +146,7 @@ std::string SavedWithoutDate(const TCanvasModel& model, const std::string& path)
 
 // Saves the drawing, loads the file into `loaded` and returns the saved text.
 std::string RoundTrip(const TCanvasModel& original, TCanvasModel& loaded) {
-    const std::string path = TempProjectPath("trip.smk");
+    const std::string path = FreshTestPath("trip.smk");
     const std::string text = SavedWithoutDate(original, path);
     std::string reason;
     EXPECT_TRUE(ReadProjectFile(loaded, path, 0, reason)) << reason;
@@ -154,7 +154,7 @@ std::string RoundTrip(const TCanvasModel& original, TCanvasModel& loaded) {
 }
 
 std::string SavedAgain(const TCanvasModel& loaded) {
-    return SavedWithoutDate(loaded, TempProjectPath("again.smk"));
+    return SavedWithoutDate(loaded, FreshTestPath("again.smk"));
 }
 
 TEST(ProjectRoundTrip, EachKindComesBackAsTheFileHoldsIt) {

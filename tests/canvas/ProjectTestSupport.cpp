@@ -155,8 +155,3 @@ bool BoundsUpToDate(TCanvasModel& model) {
     }
     return true;
 }
-
-std::string TempProjectPath(const std::string& name) {
-    static int serial = 0;
-    return TestTempFolder() + std::to_string(serial++) + " " + name;
-}

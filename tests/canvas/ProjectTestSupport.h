@@ -30,6 +30,3 @@ std::string DescribeShapes(const TCanvasModel& model);
 // Whether every shape's bounding box and the store's cull box agree with its geometry, as a
 // reader that builds shapes itself must leave them. Recomputes the boxes to compare.
 bool BoundsUpToDate(TCanvasModel& model);
-
-// A fresh path in the test's temporary folder.
-std::string TempProjectPath(const std::string& name);

@@ -4,6 +4,7 @@
 #include "canvas/ProjectFile.h"
 #include "platform/TextFile.h"
 #include "tests/canvas/ProjectTestSupport.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -130,7 +131,7 @@ TEST(ProjectTextReader, ReadsEachTextPlainAndCompressed) {
     for (const TReaderCase& c : kCases) {
         for (const int level : {-1, 1, 9}) {
             SCOPED_TRACE(std::string(c.legend) + ", zlib level " + std::to_string(level));
-            const std::string path = TempProjectPath("read.smk");
+            const std::string path = FreshTestPath("read.smk");
             ASSERT_TRUE(WriteFileAtomically(
                 path, level < 0 ? std::string(c.text) : CompressedProject(c.text, level)));
             TCanvasModel model;
@@ -171,7 +172,7 @@ TEST(ProjectTextReader, AcceptsEmptyPlainCrLfAndWindows1254Files) {
     };
     for (const TAcceptedCase& c : cases) {
         SCOPED_TRACE(c.legend);
-        const std::string path = TempProjectPath("accepted.smk");
+        const std::string path = FreshTestPath("accepted.smk");
         ASSERT_TRUE(WriteFileAtomically(path, c.bytes));
         TCanvasModel model;
         BuildStart(model);
@@ -191,7 +192,7 @@ TEST(ProjectTextReader, TwoHundredThousandLayersLoadWhole) {
         text += "LAYER " + std::to_string(i) + " L" + std::to_string(i) + "\n";
     }
     for (int i = 0; i < kLines; ++i) text += "LINE 0 0 1 1 " + std::to_string(kLayers - i) + "\n";
-    const std::string path = TempProjectPath("layers.smk");
+    const std::string path = FreshTestPath("layers.smk");
     ASSERT_TRUE(WriteFileAtomically(path, CompressedProject(text, 1)));
     for (const int mode : {0, 2}) {
         SCOPED_TRACE("mode " + std::to_string(mode));
@@ -210,7 +211,7 @@ TEST(ProjectTextReader, TwoHundredThousandLayersLoadWhole) {
 }
 
 TEST(ProjectTextReader, ReplacingCancelsADrawingUnderWay) {
-    const std::string path = TempProjectPath("replace.smk");
+    const std::string path = FreshTestPath("replace.smk");
     ASSERT_TRUE(WriteFileAtomically(path, "LINE 0 0 1 1 0\n"));
     TCanvasModel model;
     model.ToolActive = model.PointPending = true;

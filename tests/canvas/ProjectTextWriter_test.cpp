@@ -45,7 +45,7 @@ void BuildDrawing(TCanvasModel& m) {
 }
 
 std::string SavedText(const TCanvasModel& model) {
-    return SaveAndInflate(model, TempProjectPath("written.smk"));
+    return SaveAndInflate(model, FreshTestPath("written.smk"));
 }
 
 class ProjectTextWriterTest : public ::testing::Test {
@@ -57,7 +57,7 @@ protected:
 };
 
 TEST_F(ProjectTextWriterTest, FileIsTheMagicAndOneCompleteZlibStream) {
-    const std::string path = TempProjectPath("magic.smk");
+    const std::string path = FreshTestPath("magic.smk");
     std::string reason;
     ASSERT_TRUE(WriteProjectFile(model, path, reason)) << reason;
     const std::string bytes = ReadFileBytes(path);

@@ -4,6 +4,7 @@
 
 #include "devices/NtripRequest.h"
 #include "devices/OrvaltNTRIPClient.h"
+#include "tests/support/RecordFields.h"
 
 #include <gtest/gtest.h>
 
@@ -106,14 +107,9 @@ inline ::testing::AssertionResult IsValidGga(const std::string& line) {
     const std::size_t star = line.find('*');
     if (star == std::string::npos || line.size() != star + 5) return fail();
     const std::string body = line.substr(1, star - 1);
-    std::vector<std::string_view> f;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = body.find(',', start);
-        f.push_back(std::string_view(body).substr(start, comma - start));
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    const std::string_view altitude = f.size() > 9 && f[9].starts_with("-") ? f[9].substr(1) : "";
+    const std::vector<std::string> f = CommaFields(body);
+    const std::string_view altitude =
+        f.size() > 9 && f[9].starts_with("-") ? std::string_view(f[9]).substr(1) : "";
     const bool layout = f.size() == 15 && f[0] == "GPGGA" && f[1].size() == 6 &&
                         f[1].find_first_not_of("0123456789") == std::string_view::npos &&
                         IsFixedNumber(f[2], 4, 4) && (f[3] == "N" || f[3] == "S") &&

@@ -11,10 +11,7 @@ namespace {
 
 class NtripProfilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static int serial = 0;
-        path_ = TestTempFolder() + "profiles" + std::to_string(serial++) + ".txt";
-    }
+    void SetUp() override { path_ = FreshTestPath("profiles.txt"); }
     void Write(const std::string& bytes) { ASSERT_TRUE(WriteFileAtomically(path_, bytes)); }
 
     std::string path_;

@@ -1,9 +1,11 @@
 #include "devices/OrvaltSerialGPS.h"
 
 #include "platform/Clock.h"
+#include "tests/devices/PortFeed.h"
 #include "tests/devices/SerialGPSRecorder.h"
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/WaitFor.h"
 
 #include <gtest/gtest.h>
 
@@ -33,20 +35,7 @@ protected:
     }
 
     // The device sends the bytes; one poll tick follows once they have all arrived.
-    void Deliver(std::string_view bytes) {
-        terminal_.Send(bytes);
-        ASSERT_TRUE(TPseudoTerminal::WaitQueued(gps_.Handle(), static_cast<int>(bytes.size())));
-        gps_.PollTimerTick();
-    }
-
-    // Lets the component's own timers run until `done` holds; false after timeoutMs.
-    static bool WaitFor(const std::function<bool()>& done, int timeoutMs = 3000) {
-        for (int waited = 0; !done(); waited += 5) {
-            if (waited >= timeoutMs) return false;
-            QTest::qWait(5);
-        }
-        return true;
-    }
+    void Deliver(std::string_view bytes) { ASSERT_TRUE(::Deliver(terminal_, gps_, bytes)); }
 
     TPseudoTerminal terminal_;
     TOrvaltSerialGPS gps_;

@@ -1,9 +1,9 @@
 #include "tests/devices/ReceiverLog.h"
 
+#include "platform/TextFile.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 std::string ReceiverStream(const std::string& logText, bool timeStamped) {
     std::string stream;
@@ -24,11 +24,10 @@ std::vector<TReceiverLog> RealReceiverLogs(const std::string& folder) {
     std::vector<TReceiverLog> logs;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder + "nmea/", error)) {
-        std::ifstream file(entry.path(), std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
+        std::string text;
+        ReadFileBytes(entry.path().string(), text);
         const std::string name = entry.path().filename().string();
-        logs.push_back({name, ReceiverStream(text.str(), name.rfind("openrvdas", 0) == 0)});
+        logs.push_back({name, ReceiverStream(text, name.rfind("openrvdas", 0) == 0)});
     }
     std::sort(logs.begin(), logs.end(),
               [](const TReceiverLog& a, const TReceiverLog& b) { return a.name < b.name; });

@@ -1,14 +1,13 @@
 #include "tests/devices/TestCaster.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include "tests/support/LoopbackListener.h"
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
-#include <stdexcept>
 
 namespace {
 
@@ -17,21 +16,6 @@ using TClock = std::chrono::steady_clock;
 constexpr int kSliceMs = 20;
 constexpr int kSendTimeoutSeconds = 5;
 constexpr int kEndTimeoutMs = 10000;  // a client that never closes
-
-int Listen(int& port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(fd, 16) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        throw std::runtime_error("the test caster cannot listen on 127.0.0.1");
-    }
-    port = ntohs(address.sin_port);
-    return fd;
-}
 
 int MillisecondsLeft(TClock::time_point deadline) {
     return static_cast<int>(
@@ -59,7 +43,7 @@ TTestCaster::TTestCaster(TCasterScript script) : TTestCaster() {
     thread_ = std::thread([this] { Serve(); });
 }
 
-TTestCaster::TTestCaster() { listener_ = Listen(port_); }
+TTestCaster::TTestCaster() { listener_ = ListenOnLoopback(port_); }
 
 TTestCaster::~TTestCaster() {
     stop_ = true;
@@ -122,7 +106,7 @@ void TTestCaster::Play(int fd) {
 
 int TTestCaster::ClosedPort() {
     int port = 0;
-    ::close(Listen(port));
+    ::close(ListenOnLoopback(port));
     return port;
 }
 

@@ -12,10 +12,11 @@
 #include "platform/DataFolders.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "tests/devices/PortFeed.h"
 #include "tests/devices/ReceiverLog.h"
-#include "tests/navigation/PortFeed.h"
 #include "tests/navigation/RealtimeWindowSet.h"
 #include "tests/platform/PseudoTerminal.h"
+#include "tests/support/RecordFields.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
@@ -52,11 +53,7 @@ protected:
         settings_.cSBESMessageChange();
     }
     void Line(const std::string& line) { main_.ZSENSORNewCommand(main_.ZSENSOR.get(), line); }
-    std::vector<std::string> Records() const {
-        std::vector<std::string> lines = SplitLines(ReadFileBytes(CoordinatesFilePath));
-        if (!lines.empty()) lines.erase(lines.begin());
-        return lines;
-    }
+    std::vector<std::string> Records() const { return RecordsAfterHeader(CoordinatesFilePath); }
     std::string XyzBytes() const { return ReadFileBytes(DaySurveyFiles().xyzPath); }
     // The comma-separated field of a record, from 0.
     static std::string Field(const std::string& record, std::size_t index) {

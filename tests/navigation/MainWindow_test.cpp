@@ -22,9 +22,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         InitDayFolderGlobals();
-        static int serial = 0;
-        const std::string folder =
-            TestTempFolder() + "main-languages" + std::to_string(serial++) + "/";
+        const std::string folder = FreshTestPath("main-languages") + "/";
         QDir().mkpath(QString::fromStdString(folder));
         ASSERT_TRUE(WriteFileAtomically(folder + "tr.json",
                                         "{\"Start\": \"Ba\xC5\x9Flat\", \"Stop\": \"Durdur\"}"));

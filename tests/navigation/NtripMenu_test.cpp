@@ -5,7 +5,7 @@
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "platform/DataFolders.h"
-#include "tests/navigation/PortFeed.h"
+#include "tests/devices/PortFeed.h"
 #include "tests/platform/PseudoTerminal.h"
 
 #include <gtest/gtest.h>

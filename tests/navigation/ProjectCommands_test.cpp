@@ -10,11 +10,11 @@
 #include "navigation/unavigation.h"
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
-#include "platform/EventLog.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "tests/platform/PseudoTerminal.h"
+#include "tests/support/GlobalWindow.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -71,12 +71,10 @@ protected:
     ProjectCommandsTest() {
         InitDayFolderGlobals();
         LastOpenedPath.clear();
-        FMsg = &messages;
         window = std::make_unique<TFNav>();
     }
     ~ProjectCommandsTest() override {
         window.reset();
-        FMsg = nullptr;
         Translator.reset();
     }
 
@@ -85,14 +83,13 @@ protected:
         return *window;
     }
     std::string AutoPath(const char* dateTime) { return DaySmkDir + dateTime + ".smk"; }
-    static std::string EventsLog() { return ReadFileBytes(EventLogFilePath()); }
     static std::string LastFileSaved() {
         return ReadLastProjectPath(TIniFile(GetSettingsFilePath()));
     }
 
     TTestClock clock{QDateTime(QDate(2024, 5, 17), QTime(9, 30, 12))};
     TScriptedDialogs dialogs;
-    TFMsg messages;
+    TGlobalWindow<TFMsg> messages{FMsg};
     std::unique_ptr<TFNav> window;
 };
 
@@ -146,8 +143,8 @@ TEST_F(ProjectCommandsTest, FailedSaveLeavesNoSuccessRecordAndSaysSoWithoutADial
     EXPECT_EQ(Count(EventsLog(), report), 1);
     EXPECT_EQ(LastFileSaved(), AutoPath("2024-05-17 0930"));
     EXPECT_EQ(w.windowTitle(), caption);
-    EXPECT_TRUE(messages.isVisible());
-    EXPECT_TRUE(messages.Msg->toPlainText().contains(QString::fromStdString(report)));
+    EXPECT_TRUE(messages->isVisible());
+    EXPECT_TRUE(messages->Msg->toPlainText().contains(QString::fromStdString(report)));
     EXPECT_EQ(LastMessage.toStdString(), report);
     EXPECT_TRUE(dialogs.messages.empty()) << "the close saves: nothing modal";
 }
@@ -223,7 +220,7 @@ TEST_F(ProjectCommandsTest, StartUpReportsARefusedProjectAndStartsEmpty) {
     TFNav& w = Shown();
     EXPECT_EQ(w.fcad->ShapeCount(), 0);
     EXPECT_NE(w.fcad->FindLayerByName("orvalt_usershape"), -1);
-    EXPECT_TRUE(messages.Msg->toPlainText().contains(
+    EXPECT_TRUE(messages->Msg->toPlainText().contains(
         QString::fromStdString("Project not opened: " + damaged + " (line 1: vertex count 9")));
     EXPECT_TRUE(LastOpenedPath.empty());
 }

@@ -1,5 +1,6 @@
 #include "tests/support/TestEnvironment.h"
 
+#include "platform/EventLog.h"
 #include "platform/TextFile.h"
 
 #include <QTemporaryDir>
@@ -37,3 +38,5 @@ std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
     return ReadFileBytes(path, bytes) ? bytes : std::string();
 }
+
+std::string EventsLog() { return ReadFileBytes(EventLogFilePath()); }

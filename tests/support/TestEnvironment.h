@@ -17,3 +17,6 @@ std::string RealDataFolder();
 
 // Reads a whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
+
+// Today's events log as bytes; empty when none was written.
+std::string EventsLog();

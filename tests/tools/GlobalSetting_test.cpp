@@ -7,6 +7,7 @@
 #include "canvas/OrvaltCanvas.h"
 #include "platform/DataFolders.h"
 #include "platform/TextFile.h"
+#include "tests/tools/ColorChoice.h"
 #include "tests/tools/MainWindowFixture.h"
 
 #include <QTest>
@@ -18,11 +19,6 @@ constexpr int kLongestTimerMs = std::numeric_limits<int>::max();
 
 class GlobalSettingTest : public TMainWindowFixture {
 protected:
-    // Chooses the colour as the surveyor does, so the box reports it.
-    static void Choose(TColorBox* box, TColor color) {
-        box->SetSelected(color);
-        emit box->activated(box->currentIndex());
-    }
     // Pixels of the map's back buffer in this colour, after the pending rebuild.
     int PixelsOf(TColor color) {
         Map().UpdateBackBuffer();

@@ -3,7 +3,9 @@
 #include "canvas/OrvaltCanvas.h"
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
+#include "tests/support/GlobalWindow.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/tools/ColorChoice.h"
 #include "tests/tools/MainWindowFixture.h"
 #include "tools/UShape.h"
 
@@ -17,11 +19,6 @@ class NavsetWindowTest : public TMainWindowFixture {
 protected:
     int LayerWidth(const char* name) {
         return Map().GetLayerLineWidth(Map().FindLayerByName(name));
-    }
-    // Chooses the colour as the user does, so the box reports it.
-    static void Choose(TColorBox* box, TColor color) {
-        box->SetSelected(color);
-        emit box->activated(box->currentIndex());
     }
 };
 
@@ -115,14 +112,13 @@ TEST_F(NavsetWindowTest, ChosenColoursGoToTheMapAtOnce) {
 
 TEST_F(NavsetWindowTest, WithoutTheMapOrItsLayersOnlyTheEditsChange) {
     TNavset window;
-    TFNav unshown;  // its standard layers are made at its first show
-    const size_t layers = unshown.fcad->Layers().size();
-    FNav = &unshown;
+    TGlobalWindow<TFNav> unshown(FNav);  // its standard layers are made at its first show
+    const size_t layers = unshown->fcad->Layers().size();
     window.VesselWidth->setText("9");
     window.TrackWidth->setText("9");
     Choose(window.VesselColor, 0x0000FF);
-    EXPECT_EQ(unshown.fcad->Layers().size(), layers) << "no layer is made on the way";
-    EXPECT_EQ(unshown.fcad->FindLayerByName("~~Orvalt Vessel"), -1);
+    EXPECT_EQ(unshown->fcad->Layers().size(), layers) << "no layer is made on the way";
+    EXPECT_EQ(unshown->fcad->FindLayerByName("~~Orvalt Vessel"), -1);
     FNav = nullptr;
     window.VesselWidth->setText("8");
     Choose(window.fcadColor, 0x0000FF);
@@ -156,19 +152,15 @@ TEST_F(NavsetWindowTest, ClosingStoresTheSectionAndTheNextShowLoadsIt) {
 }
 
 TEST_F(NavsetWindowTest, ToolsMenuShowsTheNavigationAndVesselShapeWindows) {
-    TNavset navset;
-    TFShape shape;
-    Navset = &navset;
-    FShape = &shape;
-    for (auto [item, window] : {std::pair<QAction*, QWidget*>{FNav->NavigationSettings1, &navset},
-                                {FNav->VesselShape1, &shape}}) {
+    TGlobalWindow<TNavset> navset(Navset);
+    TGlobalWindow<TFShape> shape(FShape);
+    for (auto [item, window] : {std::pair<QAction*, QWidget*>{FNav->NavigationSettings1, &*navset},
+                                {FNav->VesselShape1, &*shape}}) {
         SCOPED_TRACE(item->text().toStdString());
         EXPECT_TRUE(item->isEnabled());
         item->trigger();
         EXPECT_TRUE(window->isVisible());
     }
-    Navset = nullptr;
-    FShape = nullptr;
 }
 
 }  // namespace

@@ -27,9 +27,7 @@ class OffsetsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         InitDayFolderGlobals();
-        static int serial = 0;
-        const std::string folder =
-            TestTempFolder() + "offsets-languages" + std::to_string(serial++) + "/";
+        const std::string folder = FreshTestPath("offsets-languages") + "/";
         QDir().mkpath(QString::fromStdString(folder));
         Translator = std::make_unique<TTranslator>(folder);
         main_ = std::make_unique<TFNav>();

@@ -7,7 +7,6 @@
 #include "canvas/OrvaltCanvas.h"
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
-#include "platform/EventLog.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -28,7 +27,6 @@ constexpr char kSaved[] = "=== SETTINGS SAVED ===";
 
 class SaveAndLockTest : public TMainWindowFixture {
 protected:
-    static std::string EventsLog() { return ReadFileBytes(EventLogFilePath()); }
     static int SavesNoted() {
         const std::string log = EventsLog();
         int count = 0;

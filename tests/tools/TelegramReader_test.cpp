@@ -1,6 +1,7 @@
 #include "tools/TelegramReader.h"
 
 #include "platform/TextFile.h"
+#include "tests/support/RecordFields.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/TelegramFormats.h"
 
@@ -94,16 +95,6 @@ std::string_view WithoutTimeStamp(std::string_view line) {
     return blank == std::string_view::npos ? line : line.substr(blank + 1);
 }
 
-std::vector<std::string> Fields(std::string_view line) {
-    std::vector<std::string> fields;
-    for (std::size_t start = 0;;) {
-        const auto comma = line.find(',', start);
-        fields.emplace_back(line.substr(start, comma - start));
-        if (comma == std::string_view::npos) return fields;
-        start = comma + 1;
-    }
-}
-
 struct TCaptureCase {
     const char* file;
     const char* format;
@@ -140,7 +131,7 @@ TEST(TelegramReader, RealCaptures) {
                 continue;
             }
             ASSERT_EQ(reading.outcome, Depth) << line;
-            EXPECT_DOUBLE_EQ(reading.rawDepthHi, std::stod(Fields(line)[c.field])) << line;
+            EXPECT_DOUBLE_EQ(reading.rawDepthHi, std::stod(CommaFields(line)[c.field])) << line;
             ++depths;
         }
         EXPECT_EQ(depths, c.expectedDepths);

@@ -1,4 +1,4 @@
-#include "tests/navigation/PortFeed.h"
+#include "tests/devices/PortFeed.h"
 
 #include "devices/OrvaltSerialGPS.h"
 #include "tests/platform/PseudoTerminal.h"
