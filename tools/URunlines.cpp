@@ -8,9 +8,9 @@
 #include "platform/Dialogs.h"
 #include "platform/EventLog.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsWriteReport.h"
 #include "tools/RunlineGeometry.h"
 #include "tools/RunlineSettings.h"
-#include "tools/SettingsWriteReport.h"
 
 #include <QFormLayout>
 #include <QGuiApplication>

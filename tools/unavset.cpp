@@ -6,9 +6,9 @@
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsWriteReport.h"
 #include "tools/ConversionError.h"
 #include "tools/NavigationSettings.h"
-#include "tools/SettingsWriteReport.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
