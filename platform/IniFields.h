@@ -63,7 +63,7 @@ T ReadIniFields(const TIniFile& ini, std::string_view section,
 
 // Writes the members in the table's order in one rewrite of the file, so that the section is
 // stored whole or, when the file cannot be written, not at all; returns whether it was written.
-// It commits updates the caller has begun on `ini` too.
+// Inside updates the caller has begun on `ini`, it joins them and the caller's commit writes.
 template <class T>
 bool WriteIniFields(TIniFile& ini, std::string_view section,
                     std::span<const TIniField<std::type_identity_t<T>>> fields, const T& values) {
