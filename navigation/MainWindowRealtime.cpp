@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr TColor kRunningColor = 0x008000;
+constexpr TColor kRunningColor = kGreen;
 
 QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
 

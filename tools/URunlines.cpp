@@ -27,11 +27,6 @@ const char kRouteLayer[] = "Orvalt_Route";
 const char kRunlineLayer[] = "Orvalt_Runlines";
 constexpr int kPolylineDrawMode = 5;
 
-// The status colours.
-constexpr TColor kGray = 0x808080;
-constexpr TColor kBlue = 0xFF0000;
-constexpr TColor kGreen = 0x008000;
-
 template <class Control>
 Control* Named(Control* control, const char* name) {
     control->setObjectName(name);

@@ -20,9 +20,6 @@ TNavset* Navset = nullptr;
 
 namespace {
 
-constexpr TColor kNavy = 0x800000;
-constexpr TColor kGreen = 0x008000;
-constexpr TColor kYellow = 0x00FFFF;
 const char* const kTrackLayers[] = {"track_fix", "track_float", "track_nofix"};
 const char kVesselLayer[] = "~~Orvalt Vessel";
 
