@@ -24,8 +24,6 @@ namespace {
 
 constexpr TColor kRunningColor = kGreen;
 
-QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
-
 QString PortText(int port) { return QString::fromStdString(TOrvaltSerialGPS::PortName(port)); }
 
 class TSerialRealtimePort : public TRealtimePort {
