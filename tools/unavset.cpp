@@ -2,6 +2,7 @@
 
 #include "app/FormPlacement.h"
 #include "canvas/OrvaltCanvas.h"
+#include "navigation/MapLayerNames.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
@@ -19,9 +20,6 @@
 TNavset* Navset = nullptr;
 
 namespace {
-
-const char* const kTrackLayers[] = {"track_fix", "track_float", "track_nofix"};
-const char kVesselLayer[] = "~~Orvalt Vessel";
 
 // A number edit with its up-down arrows, side by side in one grid cell.
 struct TArrowEdit {
@@ -216,7 +214,7 @@ void TNavset::fcadColorChange() {
 
 void TNavset::VesselColorChange() {
     TOrvaltCanvas* map = Map();
-    const int id = map ? map->FindLayerByName(kVesselLayer) : -1;
+    const int id = map ? map->FindLayerByName(kVesselLayerName) : -1;
     if (id != -1) map->SetLayerColor(id, VesselColor->Selected());
 }
 
@@ -227,7 +225,8 @@ void TNavset::VesselWidthChange() {
         return;
     }
     int width = 0;
-    if (ReadIntegerOrReport(VesselWidth->text(), width)) SetLayerWidth(Map(), kVesselLayer, width);
+    if (ReadIntegerOrReport(VesselWidth->text(), width))
+        SetLayerWidth(Map(), kVesselLayerName, width);
 }
 
 void TNavset::TrackWidthChange() {
@@ -237,7 +236,7 @@ void TNavset::TrackWidthChange() {
     }
     int width = 0;
     if (!ReadIntegerOrReport(TrackWidth->text(), width)) return;
-    for (const char* layer : kTrackLayers) SetLayerWidth(Map(), layer, width);
+    for (const char* layer : kTrackLayerNames) SetLayerWidth(Map(), layer, width);
 }
 
 void TNavset::TrackDistanceChange() {
