@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <limits>
 
+int ReadOverlayFontSize(const TIniFile& ini) {
+    return StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
+}
+
 TMainWindowStartSettings ReadMainWindowStartSettings(const TIniFile& ini) {
     TMainWindowStartSettings settings;
     settings.language = ini.ReadString("SETTINGS", "Language", "en");
-    settings.overlayFontSize =
-        StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
+    settings.overlayFontSize = ReadOverlayFontSize(ini);
     return settings;
 }
 
