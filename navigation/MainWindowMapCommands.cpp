@@ -159,7 +159,6 @@ void TFNav::fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double, double) 
     } else if (ShapeType == stPolygon && ShapeLassoActive) {
         FinishLasso(TLassoKind::Shapes);
     } else if (fRunline1 && fRunline1->isVisible() && IsRouteKind(ShapeType)) {
-        const std::vector<TWorldPoint> route = Sender->GetRoutePolyline();
-        if (route.size() >= 2) fRunline1->SetRoute(route);
+        fRunline1->SetRoute(Sender->GetRoutePolyline());
     }
 }
