@@ -159,6 +159,7 @@ void TFNav::fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double, double) 
     } else if (ShapeType == stPolygon && ShapeLassoActive) {
         FinishLasso(TLassoKind::Shapes);
     } else if (fRunline1 && fRunline1->isVisible() && IsRouteKind(ShapeType)) {
-        fRunline1->SetRoute(Sender->GetRoutePolyline());
+        const std::vector<TWorldPoint> route = Sender->GetRoutePolyline();
+        if (route.size() >= 2) fRunline1->SetRoute(route);
     }
 }

@@ -116,16 +116,4 @@ TEST_F(MainWindowFrameTest, RouteGoesToTheRunlineWindowOnlyWhileItIsShown) {
     EXPECT_NE(ReadFileBytes(EventLogFilePath()).find("\tAuto-saved: "), std::string::npos);
 }
 
-// The canvas drops a route finished after one point; the window must not go on saying that
-// a drawing is under way.
-TEST_F(MainWindowFrameTest, RouteFinishedAfterOnePointAsksForTwo) {
-    TGlobalWindow<TfRunline1> runline(fRunline1);
-    Main().tbRunline->click();
-    runline->bDrawRoute->click();
-    Click(10, 10);
-    Click(10, 10, Qt::RightButton);
-    EXPECT_TRUE(runline->Route.empty());
-    EXPECT_EQ(runline->lRouteStatus->text(), "Need at least 2 points");
-}
-
 }  // namespace
