@@ -12,6 +12,7 @@
 #include "devices/uNTRIPSettings.h"
 #include "devices/uRTCMParsing.h"
 #include "navigation/Latency.h"
+#include "navigation/MainWindowSettings.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/uCanvas.h"
 #include "navigation/uJoystick.h"
@@ -19,7 +20,6 @@
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
-#include "platform/NumberFormat.h"
 #include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
 #include "tools/URunlines.h"
@@ -47,8 +47,7 @@ TStartupSettings ReadStartupSettings(const TIniFile& ini) {
     TStartupSettings settings;
     settings.themeStyle =
         QString::fromStdString(ini.ReadString("APPLICATION", "ThemeStyle", "Light"));
-    settings.overlayFontSize =
-        StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
+    settings.overlayFontSize = ReadOverlayFontSize(ini);
     settings.overlayDepthColor = ini.ReadInteger("OVERLAY_SETTINGS", "DepthColor", 0x800000);
     settings.overlaySpeedColor = ini.ReadInteger("OVERLAY_SETTINGS", "SpeedColor", 0);
     return settings;

@@ -16,8 +16,6 @@
 
 namespace {
 
-QString Tr(const QString& text) { return Translator->Translate(text); }
-
 // Status-bar panels show data (a language code, coordinates), not captions.
 bool InStatusBar(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget()) {

@@ -8,6 +8,8 @@
 
 std::unique_ptr<TTranslator> Translator;
 
+QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
+
 namespace {
 
 // missing.log holds one key per line: a line break inside a key is written as "\r" or "\n".

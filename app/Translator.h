@@ -53,3 +53,6 @@ private:
 
 // The one translator, created by the main window.
 extern std::unique_ptr<TTranslator> Translator;
+
+// The text in the current language; the text itself while there is no translator.
+QString Tr(const QString& text);

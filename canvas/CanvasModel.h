@@ -58,7 +58,7 @@ public:
     // Chooses the spacing from the view; so do spacings that are not positive.
     bool GridAutoSpacing = true;
     double GridSpacingX = 100.0, GridSpacingY = 100.0;
-    TColor GridColor = 0xC0C0C0;
+    TColor GridColor = kSilver;
     // 0 grid under the shapes, 1 over them, anything else no grid.
     int GridOnTop = 0;
 

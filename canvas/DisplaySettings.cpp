@@ -4,7 +4,7 @@ bool GridVisible = true;
 bool AutoGrid = false;
 double GridSpacingX = 100;
 double GridSpacingY = 100;
-TColor GridColor = 0xC0C0C0;
+TColor GridColor = kSilver;
 
 bool ShowDepthLabels = true;
 double DepthLabelSpacing = 10;
@@ -16,5 +16,5 @@ int EventLabelFontSize = 24;
 TColor EventLabelColor = kRed;
 
 int OverlayFontSize = 40;
-TColor OverlayDepthColor = 0x800000;
+TColor OverlayDepthColor = kNavy;
 TColor OverlaySpeedColor = kBlack;

@@ -29,10 +29,6 @@ constexpr int kStartDotRadius = 3;
 constexpr int kCrossArm = 8;
 constexpr int kHeadingBoxMargin = 2;
 
-constexpr TColor kBlue = 0xFF0000;
-constexpr TColor kNavy = 0x800000;
-constexpr TColor kYellow = 0x00FFFF;
-
 void UseFont(TDrawSurface& surface, const QString& name, int size, bool bold, TColor color) {
     surface.SetFont(name, size, bold, false);
     surface.SetFontColor(color);

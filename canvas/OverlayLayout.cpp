@@ -10,10 +10,6 @@ constexpr int kPositionTopMargin = 8;
 constexpr int kPositionBottomMargin = 10;
 constexpr int kPositionBoxMargin = 6;
 
-constexpr TColor kAqua = 0xFFFF00;
-constexpr TColor kLime = 0x00FF00;
-constexpr TColor kYellow = 0x00FFFF;
-
 // The edges a corner code names. The two overlays number their corners differently; a code
 // outside 0 to 3 counts as 0.
 struct TCorner {

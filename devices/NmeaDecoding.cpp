@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr double kKmPerNauticalMile = 1.852;
 constexpr double kMinutesPerDegree = 60;
 constexpr double kMaxLatitude = 90;
 constexpr double kMaxLongitude = 180;

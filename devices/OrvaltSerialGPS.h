@@ -24,6 +24,9 @@
 #include <string_view>
 #include <vector>
 
+// Speeds arrive in knots and are kept in km/h.
+inline constexpr double kKmPerNauticalMile = 1.852;
+
 class TOrvaltSerialGPS {
 public:
     TOrvaltSerialGPS();

@@ -11,6 +11,7 @@
 #include "platform/IniFile.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
+#include "platform/SettingsWriteReport.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -171,7 +172,7 @@ void TfrmNTRIPSettings::SaveSettings() {
     s.OutputEnabled = chkOutputPort->isChecked();
     s.AutoConnect = AutoConnect;
     TIniFile ini(SettingsFileName);
-    WriteNtripSettings(ini, s);
+    if (!WriteNtripSettings(ini, s)) ReportSettingsNotSaved(ini.FileName());
 }
 
 void TfrmNTRIPSettings::UpdatePositionMode() {

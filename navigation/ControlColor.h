@@ -6,11 +6,6 @@
 
 class QWidget;
 
-// The lamps' colours besides the canvas's kRed, kWhite and kBlack.
-constexpr TColor kLime = 0x00FF00;
-constexpr TColor kAqua = 0xFFFF00;
-constexpr TColor kYellow = 0x00FFFF;
-
 void SetControlColor(QWidget* control, TColor color);
 // The colour SetControlColor gave the control.
 TColor ControlColor(const QWidget* control);

@@ -5,9 +5,6 @@
 
 namespace {
 
-const char* const kTrackLayers[] = {kFixedTrackLayerName, kNoFixTrackLayerName,
-                                    kFloatTrackLayerName};
-
 // The vertices of the last polyline on the lasso layer; none when there is no such polyline.
 std::vector<TVertex> LassoPolygon(const TShapeStore& map, int lassoLayer) {
     std::vector<TVertex> polygon;
@@ -23,7 +20,7 @@ std::vector<TVertex> LassoPolygon(const TShapeStore& map, int lassoLayer) {
 
 std::vector<int> ExistingTrackLayers(const TShapeStore& map) {
     std::vector<int> layers;
-    for (const char* name : kTrackLayers) {
+    for (const char* name : kTrackLayerNames) {
         const int id = map.FindLayerByName(name);
         if (id != -1) layers.push_back(id);
     }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr double kKmPerNauticalMile = 1.852;
-
 TOffsetTexts OffsetTexts() {
     if (!Offsets) return {};
     return {Offsets->OffsetA->text().toStdString(), Offsets->SV->text().toStdString(),

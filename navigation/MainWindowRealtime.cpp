@@ -22,9 +22,7 @@
 
 namespace {
 
-constexpr TColor kRunningColor = 0x008000;
-
-QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
+constexpr TColor kRunningColor = kGreen;
 
 QString PortText(int port) { return QString::fromStdString(TOrvaltSerialGPS::PortName(port)); }
 

@@ -1,6 +1,7 @@
 #include "navigation/MainWindowSettings.h"
 
 #include "platform/DataFolders.h"
+#include "platform/IniFields.h"
 #include "platform/IniFile.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -9,35 +10,38 @@
 #include <algorithm>
 #include <limits>
 
+int ReadOverlayFontSize(const TIniFile& ini) {
+    return StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
+}
+
 TMainWindowStartSettings ReadMainWindowStartSettings(const TIniFile& ini) {
     TMainWindowStartSettings settings;
     settings.language = ini.ReadString("SETTINGS", "Language", "en");
-    settings.overlayFontSize =
-        StrToIntDef(ini.ReadString("OVERLAY_SETTINGS", "FontSize", "40"), 40);
+    settings.overlayFontSize = ReadOverlayFontSize(ini);
     return settings;
 }
 
+namespace {
+
+constexpr char kCanvasSection[] = "CANVAS";
+constexpr TIniField<TCanvasViewSettings> kCanvasViewFields[] = {
+    {"PlanWorldLeft", &TCanvasViewSettings::left},
+    {"PlanWorldRight", &TCanvasViewSettings::right},
+    {"PlanWorldTop", &TCanvasViewSettings::top},
+    {"PlanWorldBottom", &TCanvasViewSettings::bottom},
+    {"GridAutoScale", &TCanvasViewSettings::gridAutoScale},
+    {"DepthSpeedDisplayMode", &TCanvasViewSettings::depthSpeedDisplayMode},
+    {"GGAOverlayPosition", &TCanvasViewSettings::ggaOverlayPosition},
+};
+
+}  // namespace
+
 TCanvasViewSettings ReadCanvasViewSettings(const TIniFile& ini) {
-    const TCanvasViewSettings defaults;
-    TCanvasViewSettings view;
-    view.left = ini.ReadFloat("CANVAS", "PlanWorldLeft", defaults.left);
-    view.right = ini.ReadFloat("CANVAS", "PlanWorldRight", defaults.right);
-    view.top = ini.ReadFloat("CANVAS", "PlanWorldTop", defaults.top);
-    view.bottom = ini.ReadFloat("CANVAS", "PlanWorldBottom", defaults.bottom);
-    view.gridAutoScale = ini.ReadBool("CANVAS", "GridAutoScale", defaults.gridAutoScale);
-    view.depthSpeedDisplayMode = ini.ReadInteger("CANVAS", "DepthSpeedDisplayMode", 0);
-    view.ggaOverlayPosition = ini.ReadInteger("CANVAS", "GGAOverlayPosition", 0);
-    return view;
+    return ReadIniFields<TCanvasViewSettings>(ini, kCanvasSection, kCanvasViewFields);
 }
 
 bool WriteCanvasViewSettings(TIniFile& ini, const TCanvasViewSettings& view) {
-    return ini.WriteFloat("CANVAS", "PlanWorldLeft", view.left) &&
-           ini.WriteFloat("CANVAS", "PlanWorldRight", view.right) &&
-           ini.WriteFloat("CANVAS", "PlanWorldTop", view.top) &&
-           ini.WriteFloat("CANVAS", "PlanWorldBottom", view.bottom) &&
-           ini.WriteBool("CANVAS", "GridAutoScale", view.gridAutoScale) &&
-           ini.WriteInteger("CANVAS", "DepthSpeedDisplayMode", view.depthSpeedDisplayMode) &&
-           ini.WriteInteger("CANVAS", "GGAOverlayPosition", view.ggaOverlayPosition);
+    return WriteIniFields(ini, kCanvasSection, kCanvasViewFields, view);
 }
 
 std::string ReadLastProjectPath(const TIniFile& ini) {

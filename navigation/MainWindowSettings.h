@@ -8,8 +8,10 @@
 class QTimer;
 class TIniFile;
 
-// SETTINGS/Language (default "en") and OVERLAY_SETTINGS/FontSize (40 when missing or not a
-// whole number).
+// OVERLAY_SETTINGS/FontSize: 40 when missing or not a whole number.
+int ReadOverlayFontSize(const TIniFile& ini);
+
+// SETTINGS/Language (default "en") and the overlay font size.
 struct TMainWindowStartSettings {
     std::string language = "en";
     int overlayFontSize = 40;

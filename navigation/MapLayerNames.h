@@ -10,3 +10,7 @@ inline constexpr char kTempShapeLayerName[] = "orvalt_tempshape";
 inline constexpr char kUserShapeLayerName[] = "orvalt_usershape";
 inline constexpr char kEventNumberLayerName[] = "event_number";
 inline constexpr char kVesselLayerName[] = "~~Orvalt Vessel";
+
+// The three track layers, one for each fix class.
+inline constexpr const char* kTrackLayerNames[] = {kFixedTrackLayerName, kNoFixTrackLayerName,
+                                                   kFloatTrackLayerName};

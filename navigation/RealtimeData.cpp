@@ -27,9 +27,6 @@ constexpr int kHeightNoDepth = 191;
 constexpr int kHeightHighDepth = 289;
 constexpr int kHeightBothDepths = 387;
 constexpr int kStartUpDelayMs = 10000;
-constexpr TColor kNavy = 0x800000;
-constexpr TColor kGreen = 0x008000;
-constexpr TColor kTeal = 0x808000;
 constexpr int kImageSize = 24;
 
 QFont Font(const char* family, int pixelSize, bool bold) {

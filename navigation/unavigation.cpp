@@ -50,8 +50,6 @@ const char* const kStandardLayers[] = {
     kGridLayerName,      kFixedTrackLayerName, kNoFixTrackLayerName,  kFloatTrackLayerName,
     kTempShapeLayerName, kUserShapeLayerName,  kEventNumberLayerName, kVesselLayerName};
 
-QString Tr(const QString& text) { return Translator ? Translator->Translate(text) : text; }
-
 }  // namespace
 
 TFNav::TFNav(QWidget* parent) : QMainWindow(parent), MapTick(std::make_unique<TMapTick>()) {

@@ -13,7 +13,7 @@
 template <class T>
 struct TIniField {
     const char* key;
-    std::variant<std::string T::*, int T::*, bool T::*> member;
+    std::variant<std::string T::*, int T::*, bool T::*, double T::*> member;
 };
 
 namespace ini_fields {
@@ -28,6 +28,9 @@ inline void Read(const TIniFile& ini, std::string_view section, const char* key,
 inline void Read(const TIniFile& ini, std::string_view section, const char* key, bool& value) {
     value = ini.ReadBool(section, key, value);
 }
+inline void Read(const TIniFile& ini, std::string_view section, const char* key, double& value) {
+    value = ini.ReadFloat(section, key, value);
+}
 
 inline bool Write(TIniFile& ini, std::string_view section, const char* key,
                   const std::string& value) {
@@ -38,6 +41,9 @@ inline bool Write(TIniFile& ini, std::string_view section, const char* key, int 
 }
 inline bool Write(TIniFile& ini, std::string_view section, const char* key, bool value) {
     return ini.WriteBool(section, key, value);
+}
+inline bool Write(TIniFile& ini, std::string_view section, const char* key, double value) {
+    return ini.WriteFloat(section, key, value);
 }
 
 template <class T>
@@ -63,7 +69,7 @@ T ReadIniFields(const TIniFile& ini, std::string_view section,
 
 // Writes the members in the table's order in one rewrite of the file, so that the section is
 // stored whole or, when the file cannot be written, not at all; returns whether it was written.
-// It commits updates the caller has begun on `ini` too.
+// Inside updates the caller has begun on `ini`, it joins them and the caller's commit writes.
 template <class T>
 bool WriteIniFields(TIniFile& ini, std::string_view section,
                     std::span<const TIniField<std::type_identity_t<T>>> fields, const T& values) {

@@ -125,14 +125,15 @@ bool TIniFile::StoreLines(const std::vector<std::string>& lines) {
 }
 
 void TIniFile::BeginUpdates() {
-    if (pendingLines_) return;
+    if (updateDepth_++ > 0) return;
     pendingLines_ = LoadLinesToChange();
     pendingUnreadable_ = !pendingLines_;
     if (pendingUnreadable_) pendingLines_.emplace();
 }
 
 bool TIniFile::CommitUpdates() {
-    if (!pendingLines_) return true;
+    if (updateDepth_ == 0) return true;
+    if (--updateDepth_ > 0) return !pendingUnreadable_;
     const std::vector<std::string> lines = std::move(*pendingLines_);
     pendingLines_.reset();
     if (pendingUnreadable_) {

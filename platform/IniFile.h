@@ -50,7 +50,9 @@ public:
     void BeginUpdates();
     // Replaces the file with the copy in one atomic rewrite and returns whether it was written
     // (never when the file could not be read at BeginUpdates); either way the object then
-    // writes through again. Updates never committed are dropped.
+    // writes through again. Updates never committed are dropped. Sessions nest: only the
+    // outermost commit writes, and an inner one returns false only when the file could not be
+    // read at the outermost BeginUpdates.
     bool CommitUpdates();
 
 private:
@@ -62,5 +64,6 @@ private:
 
     std::string fileName_;
     std::optional<std::vector<std::string>> pendingLines_;  // between BeginUpdates and commit
+    int updateDepth_ = 0;                                   // BeginUpdates not yet committed
     bool pendingUnreadable_ = false;  // the file could not be read when the updates began
 };

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr TColor kSilver = 0xC0C0C0;
-constexpr TColor kNavy = 0x800000;
-
 void CreateGridGroup(TFGPS& w, QWidget* tab) {
     QGroupBox* grid = AddGroup(tab, "Grid Settings", QRect(6, 4, 236, 188));
     w.cbGridVisible = AddBox(grid, "cbGridVisible", "Show Grid", QPoint(12, 24), true);

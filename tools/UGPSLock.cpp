@@ -6,11 +6,11 @@
 #include "platform/DataFolders.h"
 #include "platform/EventLog.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsWriteReport.h"
 #include "tools/DisplayOptions.h"
 #include "tools/SettingControls.h"
 #include "tools/SettingKeys.h"
 #include "tools/SettingsLock.h"
-#include "tools/SettingsWriteReport.h"
 #include "tools/UGPS.h"
 
 #include <QShowEvent>

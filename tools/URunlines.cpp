@@ -8,9 +8,9 @@
 #include "platform/Dialogs.h"
 #include "platform/EventLog.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsWriteReport.h"
 #include "tools/RunlineGeometry.h"
 #include "tools/RunlineSettings.h"
-#include "tools/SettingsWriteReport.h"
 
 #include <QFormLayout>
 #include <QGuiApplication>
@@ -26,11 +26,6 @@ namespace {
 const char kRouteLayer[] = "Orvalt_Route";
 const char kRunlineLayer[] = "Orvalt_Runlines";
 constexpr int kPolylineDrawMode = 5;
-
-// The status colours.
-constexpr TColor kGray = 0x808080;
-constexpr TColor kBlue = 0xFF0000;
-constexpr TColor kGreen = 0x008000;
 
 template <class Control>
 Control* Named(Control* control, const char* name) {

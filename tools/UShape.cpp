@@ -2,7 +2,7 @@
 
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
-#include "tools/SettingsWriteReport.h"
+#include "platform/SettingsWriteReport.h"
 #include "tools/VesselShapeSettings.h"
 
 #include <QHBoxLayout>

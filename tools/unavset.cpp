@@ -2,13 +2,14 @@
 
 #include "app/FormPlacement.h"
 #include "canvas/OrvaltCanvas.h"
+#include "navigation/MapLayerNames.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsWriteReport.h"
 #include "tools/ConversionError.h"
 #include "tools/NavigationSettings.h"
-#include "tools/SettingsWriteReport.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -19,12 +20,6 @@
 TNavset* Navset = nullptr;
 
 namespace {
-
-constexpr TColor kNavy = 0x800000;
-constexpr TColor kGreen = 0x008000;
-constexpr TColor kYellow = 0x00FFFF;
-const char* const kTrackLayers[] = {"track_fix", "track_float", "track_nofix"};
-const char kVesselLayer[] = "~~Orvalt Vessel";
 
 // A number edit with its up-down arrows, side by side in one grid cell.
 struct TArrowEdit {
@@ -219,7 +214,7 @@ void TNavset::fcadColorChange() {
 
 void TNavset::VesselColorChange() {
     TOrvaltCanvas* map = Map();
-    const int id = map ? map->FindLayerByName(kVesselLayer) : -1;
+    const int id = map ? map->FindLayerByName(kVesselLayerName) : -1;
     if (id != -1) map->SetLayerColor(id, VesselColor->Selected());
 }
 
@@ -230,7 +225,8 @@ void TNavset::VesselWidthChange() {
         return;
     }
     int width = 0;
-    if (ReadIntegerOrReport(VesselWidth->text(), width)) SetLayerWidth(Map(), kVesselLayer, width);
+    if (ReadIntegerOrReport(VesselWidth->text(), width))
+        SetLayerWidth(Map(), kVesselLayerName, width);
 }
 
 void TNavset::TrackWidthChange() {
@@ -240,7 +236,7 @@ void TNavset::TrackWidthChange() {
     }
     int width = 0;
     if (!ReadIntegerOrReport(TrackWidth->text(), width)) return;
-    for (const char* layer : kTrackLayers) SetLayerWidth(Map(), layer, width);
+    for (const char* layer : kTrackLayerNames) SetLayerWidth(Map(), layer, width);
 }
 
 void TNavset::TrackDistanceChange() {

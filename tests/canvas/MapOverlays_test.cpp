@@ -14,7 +14,6 @@
 namespace {
 
 constexpr TColor kGrey = 0x808080;
-constexpr TColor kBlue = 0xFF0000;
 
 // The smallest rectangle holding every pixel of exactly this colour; empty when there is none.
 QRect BoundsOf(const QImage& image, TColor color) {

@@ -14,7 +14,6 @@ namespace {
 
 constexpr TColor kGrey64 = 0x404040;
 constexpr TColor kGrey205 = 0xCDCDCD;
-constexpr TColor kBlue = 0xFF0000;
 
 int CountOf(const QImage& image, TColor color) { return CountIn(image, image.rect(), color); }
 

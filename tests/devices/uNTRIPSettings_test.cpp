@@ -7,10 +7,13 @@
 #include "tests/devices/NtripClientRecorder.h"
 #include "tests/devices/NtripWindowSupport.h"
 #include "tests/devices/TestCaster.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -247,6 +250,22 @@ TEST_F(NTRIPWindowTest, ConnectNeedsAMountPoint) {
     window.btnConnectClick();
     EXPECT_TRUE(NtripLogged(window, "Please select a mountpoint first"));
     EXPECT_EQ(window.Client->Worker, nullptr);
+}
+
+// Root may write anywhere, so a folder in the settings file's place is what cannot be written.
+TEST_F(NTRIPWindowTest, SettingsFileThatCannotBeWrittenIsReportedAtEachSave) {
+    TScriptedDialogs dialogs;
+    const QString notSaved = "The settings could not be saved to \"" +
+                             QString::fromStdString(GetSettingsFilePath()) + "\".";
+    {
+        TfrmNTRIPSettings window;
+        QFile::remove(QString::fromStdString(GetSettingsFilePath()));
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(GetSettingsFilePath() + "/kept")));
+        window.chkOutputPort->setChecked(true);  // stores the settings
+        EXPECT_EQ(dialogs.messages, std::vector<QString>{notSaved});
+    }
+    EXPECT_EQ(dialogs.messages, (std::vector<QString>{notSaved, notSaved}))
+        << "closing the window saves again";
 }
 
 }  // namespace

@@ -136,6 +136,24 @@ TEST_F(IniFileTest, GatheredUpdatesReachTheFileInOneRewrite) {
     EXPECT_EQ(other.ReadString("A", "x", ""), "3") << "after the commit writes go through again";
 }
 
+// A writer that gathers its keys may be called inside a caller's own gathering.
+TEST_F(IniFileTest, NestedUpdatesReachTheFileAtTheOutermostCommit) {
+    WriteRaw("[A]\r\nx=1\r\n");
+    TIniFile batch(path_);
+    const TIniFile other(path_);
+    batch.BeginUpdates();
+    ASSERT_TRUE(batch.WriteString("A", "x", "2"));
+    batch.BeginUpdates();
+    ASSERT_TRUE(batch.WriteString("A", "y", "3"));
+    EXPECT_TRUE(batch.CommitUpdates());
+    EXPECT_EQ(other.ReadString("A", "x", ""), "1") << "the inner commit wrote the outer updates";
+    ASSERT_TRUE(batch.WriteString("A", "z", "4"));
+    EXPECT_EQ(other.ReadString("A", "z", ""), "") << "the inner commit ended the outer session";
+    ASSERT_TRUE(batch.CommitUpdates());
+    EXPECT_EQ(ReadFileBytes(path_), "[A]\r\nx=2\r\ny=3\r\nz=4\r\n");
+    EXPECT_TRUE(batch.CommitUpdates()) << "a commit without updates has nothing to write";
+}
+
 TEST_F(IniFileTest, GatheredUpdatesThatCannotBeWrittenFailAtTheCommit) {
     TIniFile ini(TestTempFolder() + "no such folder/x.ini");
     ini.BeginUpdates();

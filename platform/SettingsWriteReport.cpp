@@ -1,4 +1,4 @@
-#include "tools/SettingsWriteReport.h"
+#include "platform/SettingsWriteReport.h"
 
 #include "platform/Dialogs.h"
 
