@@ -8,7 +8,7 @@
 namespace {
 
 class QPainterSurfaceTest : public ::testing::Test {
-  protected:
+protected:
     QPainterSurfaceTest() : image(100, 100, QImage::Format_RGB32) { image.fill(Qt::white); }
 
     bool IsWhite(int x, int y) const { return image.pixelColor(x, y) == Qt::white; }
