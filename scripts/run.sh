@@ -4,5 +4,6 @@ set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQBY_TESTS=OFF >/dev/null
-cmake --build build/release --target quellbay
+# CMAKE_BUILD_PARALLEL_LEVEL limits the parallel jobs (default: all cores).
+cmake --build build/release --target quellbay -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 exec build/release/bin/quellbay "$@"
