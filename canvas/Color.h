@@ -10,6 +10,7 @@ using TColor = std::int32_t;
 constexpr TColor kBlack = 0x000000;
 constexpr TColor kWhite = 0xFFFFFF;
 constexpr TColor kRed = 0x0000FF;
+constexpr TColor kMaroon = 0x000080;
 constexpr TColor kGreen = 0x008000;
 constexpr TColor kNavy = 0x800000;
 constexpr TColor kTeal = 0x808000;

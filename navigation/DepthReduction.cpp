@@ -4,24 +4,33 @@
 
 namespace {
 
+// The profile's velocity for one raw depth, or false with the reason in `gap`.
+bool ProfileVelocity(const TProfileColumn& profile, double rawDepth, double& velocity,
+                     std::string& gap) {
+    if (profile.LineCount() == 0) {
+        gap = "The sound velocity profile is empty";
+        return false;
+    }
+    const std::size_t index = ProfileLineIndex(rawDepth, profile.LineCount());
+    const std::string line = profile.Line(index);
+    if (TryStrToFloat(line, velocity)) return true;
+    const std::string number = IntToStr(static_cast<long long>(index));
+    gap = line.find_first_not_of(" \t") == std::string::npos
+              ? "Sound velocity profile line " + number + " is empty"
+              : "Sound velocity profile line " + number + " '" + line + "' is not a number";
+    return false;
+}
+
 // The velocity for one raw depth, or false with the reason in `error`.
 bool VelocityFor(const TDepthReductionInput& input, double rawDepth, double& velocity,
-                 std::string& error) {
-    if (!input.useProfile) {
+                 TDepthReduction& result) {
+    std::string gap;
+    if (!input.profile || !ProfileVelocity(*input.profile, rawDepth, velocity, gap)) {
         velocity = input.soundVelocity;
-    } else if (input.profile.empty()) {
-        error = "The sound velocity profile is empty";
-        return false;
-    } else {
-        const std::size_t line = ProfileLineIndex(rawDepth, input.profile.size());
-        if (!TryStrToFloat(input.profile[line], velocity)) {
-            error = "Sound velocity profile line " + IntToStr(static_cast<long long>(line)) + " '" +
-                    input.profile[line] + "' is not a number";
-            return false;
-        }
     }
+    if (result.profileGap.empty()) result.profileGap = gap;
     if (velocity > 0) return true;
-    error = "Sound velocity " + FloatToStr(velocity) + " m/s is not positive";
+    result.error = "Sound velocity " + FloatToStr(velocity) + " m/s is not positive";
     return false;
 }
 
@@ -38,8 +47,8 @@ std::size_t ProfileLineIndex(double rawDepth, std::size_t lineCount) {
 
 TDepthReduction ReduceDepths(const TDepthReductionInput& input) {
     TDepthReduction result;
-    if (!VelocityFor(input, input.rawDepthLo, result.velocityLo, result.error) ||
-        !VelocityFor(input, input.rawDepthHi, result.velocityHi, result.error)) {
+    if (!VelocityFor(input, input.rawDepthLo, result.velocityLo, result) ||
+        !VelocityFor(input, input.rawDepthHi, result.velocityHi, result)) {
         return result;
     }
     result.trueDepthLo = input.draft + input.rawDepthLo * result.velocityLo / kSounderVelocity;

@@ -8,6 +8,7 @@
 #include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
 #include "tools/UShape.h"
+#include "tools/USoundVelocity.h"
 #include "tools/unavset.h"
 
 #include <QApplication>
@@ -41,7 +42,8 @@ void TFNav::BindWindowCommands() {
         {LatencyWatchSet1, &TFNav::LatencyWatchSet1Click},
         {OpenLogFolder1, &TFNav::OpenLogFolder1Click},
         {NavigationSettings1, &TFNav::NavigationSettings1Click},
-        {VesselShape1, &TFNav::VesselShape1Click}};
+        {VesselShape1, &TFNav::VesselShape1Click},
+        {SoundVelocityProfile1, &TFNav::SoundVelocityProfile1Click}};
     for (const auto& [item, handler] : items) {
         item->setEnabled(true);
         connect(item, &QAction::triggered, this, handler);
@@ -79,6 +81,8 @@ void TFNav::LatencyWatchSet1Click() {
 void TFNav::NavigationSettings1Click() { ShowInFront(Navset); }
 
 void TFNav::VesselShape1Click() { ShowInFront(FShape); }
+
+void TFNav::SoundVelocityProfile1Click() { ShowInFront(fSVP); }
 
 void TFNav::OpenLogFolder1Click() {
     if (fRealtime) fRealtime->btOpenLogFolder->click();

@@ -114,19 +114,13 @@ void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string& Line) {
 
 TSounderLine TFNav::ReadSounderLine(const std::string& Line, const std::string& format) {
     const std::string pattern = Text(FGPS ? FGPS->eSBESFormat : nullptr);
-    const std::optional<std::vector<std::string>> profile = SoundVelocityProfileColumn();
-    TSounderLineInput input{Line,
-                            format,
-                            pattern,
-                            Text(Offsets ? Offsets->OffsetA : nullptr),
-                            Text(Navset ? Navset->edDepthAlert1 : nullptr),
-                            SoundVelocity,
-                            {},
-                            false};
-    if (profile) {
-        input.profile = *profile;
-        input.useProfile = true;
-    }
+    const TSounderLineInput input{Line,
+                                  format,
+                                  pattern,
+                                  Text(Offsets ? Offsets->OffsetA : nullptr),
+                                  Text(Navset ? Navset->edDepthAlert1 : nullptr),
+                                  SoundVelocity,
+                                  SoundVelocityProfileColumn()};
     return SounderLineReader.Read(input, DepthAlarmLevel);
 }
 

@@ -16,6 +16,7 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "tools/USoundVelocity.h"
 
 #include <QKeySequence>
 #include <cstdlib>
@@ -164,6 +165,15 @@ void TFNav::RecordProjectCommand(TProjectCommand command, const std::string& pat
     }
 }
 
-// The sound-velocity window's working memos are saved here with the project; they come with
-// that window.
-void TFNav::SaveSoundVelocityMemos() {}
+// While the profile is in use, its working memos are kept with the day's project. The save
+// never throws, and a failure is reported as the project's own is.
+void TFNav::SaveSoundVelocityMemos() {
+    try {
+        std::string error;
+        if (fSVP && fSVP->cUseSVP->isChecked() && !fSVP->SaveDatedCopies(error)) {
+            Report("Sound velocity files not saved: " + error);
+        }
+    } catch (const std::exception& error) {
+        Report(std::string("Sound velocity files not saved: ") + error.what());
+    }
+}

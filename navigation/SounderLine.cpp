@@ -4,6 +4,7 @@
 #include "tools/TelegramReader.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -70,8 +71,8 @@ bool TSounderLineReader::ReadSettings(const TSounderLineInput& input, double& al
 }
 
 void TSounderLineReader::Reduce(const TSounderLineInput& input, TSounderLine& result) {
-    result.depths = ReduceDepths({result.rawDepthHi, result.rawDepthLo, result.draft,
-                                  input.soundVelocity, input.profile, input.useProfile});
+    result.depths = ReduceDepths(
+        {result.rawDepthHi, result.rawDepthLo, result.draft, input.soundVelocity, input.profile});
     if (!result.depths.reduced) {
         TellOnce(result, reportedReduction_, result.depths.error + "; no depth is recorded");
         result.rawDepthHi = 0;
@@ -79,5 +80,11 @@ void TSounderLineReader::Reduce(const TSounderLineInput& input, TSounderLine& re
         return;
     }
     reportedReduction_.clear();
+    const std::string& gap = result.depths.profileGap;
+    if (gap.empty()) {
+        profileGapTold_ = false;
+    } else if (!std::exchange(profileGapTold_, true)) {
+        result.reports.push_back(gap + "; depths are reduced with the single sound velocity");
+    }
     result.outcome = TSounderLineOutcome::Depth;
 }

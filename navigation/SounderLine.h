@@ -7,7 +7,9 @@
 // draft are read. A line that gives no depth (a pattern the scanner refuses, the wrong number of
 // values, a draft that is not a number, a velocity that gives no reduction) shows "--.-" and
 // writes no record. What goes wrong is told once, until it is right again: a refused pattern
-// is told again when another pattern is refused.
+// is told again when another pattern is refused. A profile in use that has no velocity for a
+// depth costs no sounding: the depth takes the single velocity, told once until the profile
+// gives velocities again.
 //
 // The logged depth is the high-frequency one, except for a format that gives only the
 // low-frequency depth ("Orvalt XDR LO"): its soundings are logged, alarmed and placed in the XYZ
@@ -17,20 +19,18 @@
 #include "navigation/SettingNumberReader.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct TSounderLineInput {
     std::string_view line;
-    std::string_view formatName;           // the settings window's cSBESMessage
-    std::string_view pattern;              // its eSBESFormat
-    std::string draftText;                 // the offsets window's OffsetA, as it stands
-    std::string alarmText;                 // the navigation settings' edDepthAlert1
-    double soundVelocity = 0;              // m/s, the copy of the offsets window's SV
-    std::span<const std::string> profile;  // the profile column's lines while it is in use
-    bool useProfile = false;
+    std::string_view formatName;              // the settings window's cSBESMessage
+    std::string_view pattern;                 // its eSBESFormat
+    std::string draftText;                    // the offsets window's OffsetA, as it stands
+    std::string alarmText;                    // the navigation settings' edDepthAlert1
+    double soundVelocity = 0;                 // m/s, the copy of the offsets window's SV
+    const TProfileColumn* profile = nullptr;  // the profile column while it is in use
 };
 
 enum class TSounderLineOutcome { Ignored, NoDepth, Depth };
@@ -68,4 +68,5 @@ private:
     TSettingNumberReader draft_;
     std::string reportedPattern_;    // the refused pattern last told
     std::string reportedReduction_;  // the reduction failure last told
+    bool profileGapTold_ = false;    // a depth took the single velocity in place of the profile
 };

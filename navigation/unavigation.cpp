@@ -263,8 +263,8 @@ void TFNav::FormCloseQuery() {
                                                            fRunline1, fWaterfal, fJoystick}) {
         if (window) SaveFormPlacement(window);
     }
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{Navset, Offsets, FGPS, fRealtime, fRunline1, fWaterfal}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{Navset, Offsets, FGPS, fRealtime, fSVP,
+                                                           fRunline1, fWaterfal}) {
         if (window) window->close();
     }
     StoreCanvasViewSettings();

@@ -172,6 +172,7 @@ public:
     void SetSizeableBorder(bool sizeable);
     void NavigationSettings1Click();
     void VesselShape1Click();
+    void SoundVelocityProfile1Click();
     // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
     void OrvaltNTRIPClient1Click();
     // On-screen keypad and keyboard for another window's edit.

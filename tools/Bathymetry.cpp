@@ -2,7 +2,6 @@
 
 #include "app/FormPlacement.h"
 #include "app/ModalWindow.h"
-#include "app/Translator.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
@@ -39,10 +38,6 @@ constexpr void (TOffsets::*kExitHandlers[])() = {&TOffsets::OffsetAExit, &TOffse
 const QSize kSketchSize(120, 170);
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-TMessageLanguage CurrentMessageLanguage() {
-    return MessageLanguageOf(Translator ? Translator->currentLanguage() : "en");
-}
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int width) {
     auto* edit = new QLineEdit(parent);

@@ -10,3 +10,6 @@ enum class TMessageLanguage { English, Turkish };
 inline TMessageLanguage MessageLanguageOf(std::string_view languageCode) {
     return languageCode == "en" ? TMessageLanguage::English : TMessageLanguage::Turkish;
 }
+
+// The language of the translator's current language; English while there is no translator.
+TMessageLanguage CurrentMessageLanguage();

@@ -1,5 +1,6 @@
-// Depth reduction: single velocity and profile lookups, soundings outside the profile, inputs
-// that must give no depth, and a whole real deep-water log against a shallow profile.
+// Depth reduction: single velocity and profile lookups, soundings outside the profile, profile
+// lines that give no velocity, inputs that must give no depth, and a whole real deep-water log
+// against a shallow profile.
 
 #include "navigation/DepthReduction.h"
 
@@ -22,7 +23,8 @@ std::vector<std::string> LinearProfile(int lines) {
 }
 
 TEST(DepthReduction, SingleVelocityAndProfileLines) {
-    const std::vector<std::string> profile = LinearProfile(20);
+    const std::vector<std::string> lines = LinearProfile(20);
+    const TProfileLines profile(lines);
     const struct {
         const char* legend;
         double rawHi, rawLo, velocity;
@@ -44,8 +46,9 @@ TEST(DepthReduction, SingleVelocityAndProfileLines) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);
         const TDepthReduction depths =
-            ReduceDepths({c.rawHi, c.rawLo, 0.5, c.velocity, profile, c.useProfile});
+            ReduceDepths({c.rawHi, c.rawLo, 0.5, c.velocity, c.useProfile ? &profile : nullptr});
         ASSERT_TRUE(depths.reduced) << depths.error;
+        EXPECT_EQ(depths.profileGap, "");
         EXPECT_DOUBLE_EQ(depths.trueDepthHi, c.trueHi);
         EXPECT_DOUBLE_EQ(depths.velocityHi, c.velocityHi);
         EXPECT_DOUBLE_EQ(depths.velocityLo, c.velocityLo);
@@ -53,29 +56,63 @@ TEST(DepthReduction, SingleVelocityAndProfileLines) {
     }
 }
 
-TEST(DepthReduction, InputsThatGiveNoDepth) {
-    std::vector<std::string> profile = LinearProfile(20);
-    profile[12] = "1,512.00";
-    profile[3] = "-1500";
+// An emptied column, an empty line or text in a line costs no sounding: that depth takes the
+// single velocity, and the reduction says why.
+TEST(DepthReduction, ProfileGapsTakeTheSingleVelocity) {
+    std::vector<std::string> lines = LinearProfile(20);
+    lines[12] = "1,512.00";
+    lines[7] = "";
+    lines[8] = "  ";
+    const TProfileLines profile(lines);
+    const std::vector<std::string> none;
+    const TProfileLines empty(none);
     const struct {
         const char* legend;
-        double rawHi, velocity;
-        std::vector<std::string> profile;
-        bool useProfile;
-        const char* error;
+        const TProfileColumn* profile;
+        double rawHi, rawLo;
+        double velocityHi, velocityLo;
+        const char* gap;
     } cases[] = {
-        {"velocity 0", 10, 0, {}, false, "Sound velocity 0 m/s is not positive"},
-        {"a negative velocity", 10, -1500, {}, false, "Sound velocity -1500 m/s is not positive"},
-        {"a profile line that is not a number", 12.2, 1500, profile, true,
+        {"a line that is not a number", &profile, 12.2, 3, 1530, 1403,
          "Sound velocity profile line 12 '1,512.00' is not a number"},
-        {"a negative profile line", 3, 1500, profile, true,
-         "Sound velocity -1500 m/s is not positive"},
-        {"an empty profile", 10, 1500, {}, true, "The sound velocity profile is empty"},
+        {"an empty line", &profile, 10, 7.1, 1410, 1530, "Sound velocity profile line 7 is empty"},
+        {"a line of blanks", &profile, 8, 0, 1530, 1400, "Sound velocity profile line 8 is empty"},
+        {"the low depth's gap is told first", &profile, 12, 7, 1530, 1530,
+         "Sound velocity profile line 7 is empty"},
+        {"an emptied column", &empty, 10, 5, 1530, 1530, "The sound velocity profile is empty"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);
-        const TDepthReduction depths =
-            ReduceDepths({c.rawHi, 5, 0.5, c.velocity, c.profile, c.useProfile});
+        const TDepthReduction depths = ReduceDepths({c.rawHi, c.rawLo, 0.5, 1530, c.profile});
+        ASSERT_TRUE(depths.reduced) << depths.error;
+        EXPECT_DOUBLE_EQ(depths.velocityHi, c.velocityHi);
+        EXPECT_DOUBLE_EQ(depths.velocityLo, c.velocityLo);
+        EXPECT_DOUBLE_EQ(depths.trueDepthHi, 0.5 + c.rawHi * c.velocityHi / 1500);
+        EXPECT_EQ(depths.profileGap, c.gap);
+    }
+}
+
+TEST(DepthReduction, InputsThatGiveNoDepth) {
+    std::vector<std::string> lines = LinearProfile(20);
+    lines[3] = "-1500";
+    const TProfileLines profile(lines);
+    const std::vector<std::string> none;
+    const TProfileLines empty(none);
+    const struct {
+        const char* legend;
+        double rawHi, velocity;
+        const TProfileColumn* profile;
+        const char* error;
+    } cases[] = {
+        {"velocity 0", 10, 0, nullptr, "Sound velocity 0 m/s is not positive"},
+        {"a negative velocity", 10, -1500, nullptr, "Sound velocity -1500 m/s is not positive"},
+        {"a negative profile line", 3, 1500, &profile, "Sound velocity -1500 m/s is not positive"},
+        {"an emptied column over a velocity of 0", 10, 0, &empty,
+         "Sound velocity 0 m/s is not positive"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.legend);
+        const TDepthReduction depths = ReduceDepths({c.rawHi, 5, 0.5, c.velocity, c.profile});
         EXPECT_FALSE(depths.reduced);
         EXPECT_EQ(depths.error, c.error);
     }
@@ -86,7 +123,8 @@ TEST(DepthReduction, InputsThatGiveNoDepth) {
 TEST(DepthReduction, DeepWaterLogAgainstAShallowProfile) {
     const std::string folder = RealDataFolder();
     if (folder.empty()) GTEST_SKIP() << "no real data";
-    const std::vector<std::string> profile = LinearProfile(200);
+    const std::vector<std::string> lines = LinearProfile(200);
+    const TProfileLines profile(lines);
     std::istringstream log(
         ReadFileBytes(folder + "echosounder/openrvdas__NBP1406_mbdp-2014-08-01.log"));
     int depths = 0;
@@ -94,8 +132,7 @@ TEST(DepthReduction, DeepWaterLogAgainstAShallowProfile) {
         const TTelegramReading reading =
             ReadTelegram("NMEA DPT", "%*6s,%lf", line.substr(line.find(' ') + 1));
         ASSERT_EQ(reading.outcome, TTelegramOutcome::Depth) << line;
-        const TDepthReduction reduced =
-            ReduceDepths({reading.rawDepthHi, 0, 0.5, 1500, profile, true});
+        const TDepthReduction reduced = ReduceDepths({reading.rawDepthHi, 0, 0.5, 1500, &profile});
         ASSERT_TRUE(reduced.reduced) << line;
         EXPECT_EQ(reduced.velocityHi, 1599) << line;
         EXPECT_DOUBLE_EQ(reduced.trueDepthHi, 0.5 + reading.rawDepthHi * 1599 / 1500) << line;

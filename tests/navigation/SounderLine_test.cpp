@@ -15,7 +15,7 @@ constexpr const char* kDpt = "%*6s,%lf";
 constexpr const char* kXdrLo = "%*8s,%*lf,%*8s,%lf";
 
 TSounderLineInput Input(const char* format, const char* pattern, const char* line) {
-    return {line, format, pattern, "0.5", "5.0", 1500, {}, false};
+    return {line, format, pattern, "0.5", "5.0", 1500, nullptr};
 }
 
 TEST(SounderLine, OutcomesAndRecords) {
@@ -110,10 +110,10 @@ TEST(SounderLine, FailuresAreToldOncePerPeriod) {
 }
 
 TEST(SounderLine, ProfileInUse) {
-    const std::vector<std::string> profile = {"1400.00", "1410.00", "1420.00"};
+    const std::vector<std::string> lines = {"1400.00", "1410.00", "1420.00"};
+    const TProfileLines profile(lines);
     TSounderLineInput input = Input("NMEA DPT", kDpt, "$SDDPT,1.6,0.4");
-    input.profile = profile;
-    input.useProfile = true;
+    input.profile = &profile;
     TSounderLineReader reader;
     double alarm = 0;
     const TSounderLine line = reader.Read(input, alarm);
@@ -121,6 +121,33 @@ TEST(SounderLine, ProfileInUse) {
     EXPECT_DOUBLE_EQ(line.depths.velocityHi, 1420);
     EXPECT_DOUBLE_EQ(line.depths.trueDepthHi, 0.5 + 1.6 * 1420 / 1500);
     EXPECT_DOUBLE_EQ(line.depths.velocityLo, 1400) << "raw low 0 takes line 0";
+}
+
+// A column emptied while the profile is in use keeps every sounding, with the single velocity,
+// told once until the profile gives velocities again.
+TEST(SounderLine, AProfileGapIsToldOncePerPeriod) {
+    std::vector<std::string> lines = {"1400.00", "", "1420.00"};
+    const TProfileLines profile(lines);
+    TSounderLineReader reader;
+    double alarm = 0;
+    const auto read = [&](const char* telegram) {
+        TSounderLineInput input = Input("NMEA DPT", kDpt, telegram);
+        input.profile = &profile;
+        return reader.Read(input, alarm);
+    };
+    const TSounderLine first = read("$SDDPT,1.2,0.4");
+    EXPECT_TRUE(first.RecordDue());
+    EXPECT_DOUBLE_EQ(first.depths.velocityHi, 1500) << "the single velocity";
+    EXPECT_EQ(first.reports,
+              std::vector<std::string>{"Sound velocity profile line 1 is empty; depths are reduced "
+                                       "with the single sound velocity"});
+    lines[2] = "x";
+    const TSounderLine second = read("$SDDPT,2.2,0.4");
+    EXPECT_TRUE(second.RecordDue());
+    EXPECT_TRUE(second.reports.empty()) << "the same period, another line";
+    lines[2] = "1420.00";
+    EXPECT_TRUE(read("$SDDPT,2.2,0.4").reports.empty());
+    EXPECT_EQ(read("$SDDPT,1.0,0.4").reports.size(), 1u) << "a new period";
 }
 
 }  // namespace
