@@ -37,7 +37,7 @@ bool Finite(const TSVPView& view) {
 void ZoomAxis(double& low, double& high, double c, double factor) {
     const double span = high - low;
     const double newSpan = std::max(kMinZoomSpan, factor * span);
-    const double newLow = span != 0 ? c - newSpan * (c - low) / span : c - newSpan / 2;
+    const double newLow = span != 0 ? c - newSpan * ((c - low) / span) : c - newSpan / 2;
     const double newHigh = newLow + newSpan;
     if (!std::isfinite(newLow) || !std::isfinite(newHigh)) return;
     low = newLow;

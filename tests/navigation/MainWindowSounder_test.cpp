@@ -17,9 +17,11 @@
 #include "tests/navigation/RealtimeWindowSet.h"
 #include "tests/platform/PseudoTerminal.h"
 #include "tests/support/RecordFields.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
+#include "tools/USoundVelocity.h"
 #include "tools/unavset.h"
 
 #include <gtest/gtest.h>
@@ -126,6 +128,37 @@ TEST_F(MainWindowSounderTest, RecordsCarryTheDraftAndVelocityUsed) {
     EXPECT_EQ(messages_.Msg->toPlainText(),
               "Sound velocity 0 m/s is not positive; no depth is recorded");
     EXPECT_EQ(realtime_.lDepthHi->text(), "--.-");
+}
+
+// The sound-velocity window's column reduces the soundings while its box is ticked; a step
+// that empties the column leaves the box ticked, and the soundings go on with the single
+// velocity, told once.
+TEST_F(MainWindowSounderTest, ProfileColumnOfTheSoundVelocityWindow) {
+    TScriptedDialogs dialogs;
+    const std::string memos = FreshTestPath("svp-memos") + "/";
+    TfSVP window(nullptr, memos);
+    fSVP = &window;
+    SetMemoLines(*window.mSVPColumn,
+                 {"1500.20", "1500.75", "1501.30", "1501.85", "1502.18", "1502.40"});
+    window.cUseSVP->click();
+    ASSERT_TRUE(window.cUseSVP->isChecked());
+    Line("$SDDPT,4.4,0.5");
+    SetMemoLines(*window.mRawSVData, {"2024-05-06T10:11:12.000 1500.100,0.2"});
+    window.bRawToSVVClick();
+    Line("$SDDPT,4.4,0.5");
+    Line("$SDDPT,5.4,0.5");
+    fSVP = nullptr;
+    const std::vector<std::string> records = Records();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(Field(records[0], 7), "4.91");
+    EXPECT_EQ(Field(records[0], 12), "1502.18");
+    EXPECT_EQ(Field(records[1], 7), "4.90");
+    EXPECT_EQ(Field(records[1], 12), "1500.00");
+    EXPECT_EQ(Field(records[2], 12), "1500.00");
+    EXPECT_TRUE(window.cUseSVP->isChecked());
+    EXPECT_EQ(messages_.Msg->toPlainText(),
+              "The sound velocity profile is empty; depths are reduced with the single sound "
+              "velocity");
 }
 
 TEST_F(MainWindowSounderTest, XyzRowsOnlyAtAProjectedPosition) {
