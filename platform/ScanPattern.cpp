@@ -1,5 +1,6 @@
 #include "platform/ScanPattern.h"
 
+#include <algorithm>
 #include <bitset>
 #include <charconv>
 #include <cmath>
@@ -14,13 +15,21 @@ constexpr std::size_t kMaxWidth = 99999;
 
 enum class TDirectiveKind { Blanks, Literal, Percent, Int, Double, Run, Set };
 
-struct TDirective {
+}  // namespace
+
+// One piece of a pattern: blanks, a literal character or a conversion.
+struct TScanDirective {
     TDirectiveKind kind;
     bool store = false;
     std::size_t width = 0;  // 0: no limit
     char literal = 0;
     std::bitset<256> set;
+    // A set of every character but one ("%*[^,]", a field of a delimited line) is run with a
+    // search for that character, not a test of every character.
+    bool allBut = false;
 };
+
+namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -55,8 +64,8 @@ std::optional<std::bitset<256>> ParseSet(std::string_view pattern, std::size_t& 
 }
 
 // One "%" directive starting at `at` (the "%"); `at` ends after it. Nothing for an invalid one.
-std::optional<TDirective> ParseConversion(std::string_view pattern, std::size_t& at) {
-    TDirective d{TDirectiveKind::Percent, false, 0, 0, {}};
+std::optional<TScanDirective> ParseConversion(std::string_view pattern, std::size_t& at) {
+    TScanDirective d{TDirectiveKind::Percent, false, 0, 0, {}};
     ++at;
     if (at < pattern.size() && pattern[at] == '%') {
         ++at;
@@ -91,11 +100,18 @@ std::optional<TDirective> ParseConversion(std::string_view pattern, std::size_t&
     const auto set = ParseSet(pattern, at);
     if (!set) return std::nullopt;
     d.set = *set;
+    if (d.set.count() == d.set.size() - 1) {
+        const auto excluded = d.set;
+        for (std::size_t b = 0; b < excluded.size(); ++b) {
+            if (!excluded[b]) d.literal = static_cast<char>(b);
+        }
+        d.allBut = true;
+    }
     return d;
 }
 
-std::optional<std::vector<TDirective>> Compile(std::string_view pattern) {
-    std::vector<TDirective> directives;
+std::optional<std::vector<TScanDirective>> Compile(std::string_view pattern) {
+    std::vector<TScanDirective> directives;
     for (std::size_t at = 0; at < pattern.size();) {
         if (IsBlank(pattern[at])) {
             while (at < pattern.size() && IsBlank(pattern[at])) ++at;
@@ -112,9 +128,10 @@ std::optional<std::vector<TDirective>> Compile(std::string_view pattern) {
 }
 
 // Every storing conversion has a target of its own type.
-bool FitsTargets(const std::vector<TDirective>& directives, std::span<const TScanTarget> targets) {
+bool FitsTargets(const std::vector<TScanDirective>& directives,
+                 std::span<const TScanTarget> targets) {
     std::size_t next = 0;
-    for (const TDirective& d : directives) {
+    for (const TScanDirective& d : directives) {
         if (!d.store || d.kind == TDirectiveKind::Percent) continue;
         if (next >= targets.size()) return false;
         const TScanTarget& target = targets[next++];
@@ -145,7 +162,21 @@ public:
     template <class TAccept>
     std::string_view Take(std::size_t width, TAccept accept) {
         const std::size_t start = at_;
-        while (!AtEnd() && (width == 0 || at_ - start < width) && accept(text_[at_])) ++at_;
+        const std::size_t end = width == 0 ? text_.size() : std::min(text_.size(), at_ + width);
+        while (at_ < end && accept(text_[at_])) ++at_;
+        return text_.substr(start, at_ - start);
+    }
+    // What is left, at most `width` characters (0: no limit); Skip then takes `count` of them.
+    std::string_view Rest(std::size_t width) const {
+        const std::string_view rest = text_.substr(std::min(at_, text_.size()));
+        return width == 0 ? rest : rest.substr(0, width);
+    }
+    void Skip(std::size_t count) { at_ += count; }
+    // Takes characters up to `stop`, at most `width` (0: no limit); returns them.
+    std::string_view TakeUntil(std::size_t width, char stop) {
+        const std::size_t start = at_;
+        const std::size_t end = width == 0 ? text_.size() : std::min(text_.size(), at_ + width);
+        at_ = std::min(end, text_.find(stop, start));
         return text_.substr(start, at_ - start);
     }
 
@@ -175,24 +206,32 @@ std::optional<int> ReadInt(TScanInput& input, std::size_t width) {
 // an exponent with its sign) and converts the longest number at their front, as it does: "1e,"
 // reads 1 and the "e" is gone.
 std::optional<double> ReadDouble(TScanInput& input, std::size_t width) {
-    std::size_t count = 0;
-    bool digit = false, point = false, exponent = false;
-    char previous = 0;
-    const std::string_view taken = input.Take(width, [&](char c) {
-        const bool sign = c == '+' || c == '-';
-        const bool ok = (sign && (count == 0 || previous == 'e' || previous == 'E')) ||
-                        IsDigit(c) || (c == '.' && !point && !exponent) ||
-                        ((c == 'e' || c == 'E') && digit && !exponent);
-        if (!ok) return false;
-        digit = digit || IsDigit(c);
-        point = point || c == '.';
-        exponent = exponent || c == 'e' || c == 'E';
-        previous = c;
-        ++count;
-        return true;
-    });
-    std::string number(taken);
-    if (!number.empty() && number.front() == '+') number.erase(0, 1);
+    // [sign] digits [. digits] [e [sign] digits], the exponent only after a digit.
+    const std::string_view rest = input.Rest(width);
+    std::size_t at = 0;
+    const auto digits = [&] {
+        const std::size_t start = at;
+        while (at < rest.size() && IsDigit(rest[at])) ++at;
+        return at > start;
+    };
+    const auto sign = [&] {
+        if (at < rest.size() && (rest[at] == '+' || rest[at] == '-')) ++at;
+    };
+    sign();
+    bool digit = digits();
+    if (at < rest.size() && rest[at] == '.') {
+        ++at;
+        digit = digits() || digit;
+    }
+    if (digit && at < rest.size() && (rest[at] == 'e' || rest[at] == 'E')) {
+        ++at;
+        sign();
+        digits();
+    }
+    std::string_view number = rest.substr(0, at);
+    input.Skip(at);
+    // from_chars takes no "+"; a "+-" is no number either way.
+    if (!number.empty() && number.front() == '+') number.remove_prefix(1);
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec != std::errc() || result.ptr == number.data() || !std::isfinite(value)) {
@@ -212,7 +251,7 @@ bool Store(const std::optional<T>& value, const TScanTarget* target, int& stored
 }
 
 // Runs one directive; false ends the scan.
-bool Run(const TDirective& d, TScanInput& input, const TScanTarget* target, int& stored) {
+bool Run(const TScanDirective& d, TScanInput& input, const TScanTarget* target, int& stored) {
     switch (d.kind) {
         case TDirectiveKind::Blanks:
             input.SkipBlanks();
@@ -226,7 +265,8 @@ bool Run(const TDirective& d, TScanInput& input, const TScanTarget* target, int&
             input.SkipBlanks();
             return !input.Take(d.width, [](char c) { return !IsBlank(c); }).empty();
         case TDirectiveKind::Set:
-            return !input.Take(d.width, [&](char c) { return d.set.test(Byte(c)); }).empty();
+            if (d.allBut) return !input.TakeUntil(d.width, d.literal).empty();
+            return !input.Take(d.width, [&](char c) { return d.set[Byte(c)]; }).empty();
         case TDirectiveKind::Int:
             input.SkipBlanks();
             return Store(ReadInt(input, d.width), target, stored);
@@ -239,13 +279,23 @@ bool Run(const TDirective& d, TScanInput& input, const TScanTarget* target, int&
 
 }  // namespace
 
-int ScanText(std::string_view text, std::string_view pattern,
-             std::span<const TScanTarget> targets) {
-    const auto directives = Compile(pattern);
-    if (!directives || !FitsTargets(*directives, targets)) return 0;
+TScanPattern::TScanPattern(std::string_view pattern) {
+    auto directives = Compile(pattern);
+    valid_ = directives.has_value();
+    if (valid_) directives_ = std::move(*directives);
+}
+
+TScanPattern::~TScanPattern() = default;
+
+bool TScanPattern::Fits(std::span<const TScanTarget> targets) const {
+    return valid_ && FitsTargets(directives_, targets);
+}
+
+int TScanPattern::Scan(std::string_view text, std::span<const TScanTarget> targets) const {
+    if (!Fits(targets)) return 0;
     TScanInput input(text);
     int stored = 0;
-    for (const TDirective& d : *directives) {
+    for (const TScanDirective& d : directives_) {
         const bool stores = d.store && d.kind != TDirectiveKind::Percent;
         const TScanTarget* target = stores ? &targets[static_cast<std::size_t>(stored)] : nullptr;
         if (!Run(d, input, target, stored)) break;
@@ -253,9 +303,17 @@ int ScanText(std::string_view text, std::string_view pattern,
     return stored;
 }
 
+int TScanPattern::Scan(std::string_view text, std::initializer_list<TScanTarget> targets) const {
+    return Scan(text, std::span<const TScanTarget>(targets.begin(), targets.size()));
+}
+
+int ScanText(std::string_view text, std::string_view pattern,
+             std::span<const TScanTarget> targets) {
+    return TScanPattern(pattern).Scan(text, targets);
+}
+
 bool ScanPatternFits(std::string_view pattern, std::span<const TScanTarget> targets) {
-    const auto directives = Compile(pattern);
-    return directives && FitsTargets(*directives, targets);
+    return TScanPattern(pattern).Fits(targets);
 }
 
 int ScanText(std::string_view text, std::string_view pattern,

@@ -24,6 +24,7 @@
 #include <span>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 // Where a storing conversion puts its value: %d an int, %lf a double.
 using TScanTarget = std::variant<int*, double*>;
@@ -41,3 +42,23 @@ int ScanText(std::string_view text, std::string_view pattern,
 // each of its storing conversions has a target of its own type. Tells a refused pattern from
 // a text that does not match it.
 bool ScanPatternFits(std::string_view pattern, std::span<const TScanTarget> targets);
+
+struct TScanDirective;
+
+// A pattern read once and used on many texts: Scan and Fits give what ScanText and
+// ScanPatternFits give with the same pattern, without reading the pattern for each text.
+class TScanPattern {
+public:
+    explicit TScanPattern(std::string_view pattern);
+    ~TScanPattern();
+    TScanPattern(const TScanPattern&) = delete;
+    TScanPattern& operator=(const TScanPattern&) = delete;
+
+    bool Fits(std::span<const TScanTarget> targets) const;
+    int Scan(std::string_view text, std::span<const TScanTarget> targets) const;
+    int Scan(std::string_view text, std::initializer_list<TScanTarget> targets) const;
+
+private:
+    std::vector<TScanDirective> directives_;
+    bool valid_ = false;
+};

@@ -60,10 +60,11 @@ TGridLines Lines(double low, double high, double step, int pixels) {
 
 void TSVPPlot::ReadPointLines(std::span<const std::string> lines) {
     Points.clear();
+    const TScanPattern pattern("%d,%lf,%d");
     for (const std::string& line : lines) {
         int depth = 0, hits = 0;
         double sv = 0;
-        const int read = ScanText(line, "%d,%lf,%d", {&depth, &sv, &hits});
+        const int read = pattern.Scan(line, {&depth, &sv, &hits});
         if (read >= 2) Points.push_back({depth, sv, read == 3 ? hits : 1, false});
     }
     ResetView();

@@ -7,11 +7,17 @@
 
 namespace {
 
-constexpr const char* kExtractedLine = "%d,%lf";    // depth, speed
-constexpr const char* kAveragedLine = "%d,%lf,%d";  // depth, mean speed, hits
-constexpr const char* kAveragedSpeed = "%*d,%lf";
+const TScanPattern& ExtractedLine() {  // depth, speed
+    static const TScanPattern pattern("%d,%lf");
+    return pattern;
+}
 
-std::string AveragedLine(long long depth, const std::string& speed, long long hits) {
+const TScanPattern& AveragedLine() {  // depth, mean speed, hits
+    static const TScanPattern pattern("%d,%lf,%d");
+    return pattern;
+}
+
+std::string AveragedText(long long depth, const std::string& speed, long long hits) {
     return IntToStr(depth) + "," + speed + "," + IntToStr(hits);
 }
 
@@ -27,7 +33,7 @@ std::vector<TDepthEntry> EntriesByDepth(std::span<const std::string> averaged, i
     for (const std::string& line : averaged) {
         int depth = 0;
         double speed = 0;
-        const int read = ScanText(line, kExtractedLine, {&depth, &speed});
+        const int read = ExtractedLine().Scan(line, {&depth, &speed});
         if (read == 0 || depth < 0 || depth > maxDepth) continue;
         TDepthEntry& entry = entries[static_cast<std::size_t>(depth)];
         if (entry.found) continue;
@@ -80,16 +86,21 @@ std::vector<std::string> ExtractSoundVelocities(std::span<const std::string> sou
                                                 const TOutOfRangeQuestion& outOfRange) {
     std::vector<std::string> extracted;
     if (!ExtractionPatternFits(pattern)) return extracted;
+    const TScanPattern scan(pattern);
+    extracted.reserve(source.size());
     for (std::size_t i = 0; i < source.size(); ++i) {
         double first = 0, second = 0;
-        if (ScanText(source[i], pattern, {&first, &second}) != 2) continue;
+        if (scan.Scan(source[i], {&first, &second}) != 2) continue;
         const double speed = svFirst ? first : second;
         const double depth = svFirst ? second : first;
         if (!(speed >= kMinCastVelocity && speed <= kMaxCastVelocity)) {
             if (outOfRange(speed, i + 1) == TOutOfRangeAnswer::EndStep) break;
             continue;
         }
-        extracted.push_back(FormatFixed(depth, 0) + "," + FormatFixed(speed, 3));
+        std::string line = FormatFixed(depth, 0);
+        line += ',';
+        line += FormatFixed(speed, 3);
+        extracted.push_back(std::move(line));
     }
     return extracted;
 }
@@ -102,23 +113,24 @@ std::vector<std::string> AverageSoundVelocities(std::span<const std::string> ext
     for (const std::string& line : extracted) {
         int depth = 0;
         double speed = 0;
-        if (ScanText(line, kExtractedLine, {&depth, &speed}) != 2) continue;
+        if (ExtractedLine().Scan(line, {&depth, &speed}) != 2) continue;
         deepest = std::max<long long>(deepest, depth);
         int listed = 0, hits = 0;
         double mean = 0;
-        if (ScanText(averaged.Get(depth), kAveragedLine, {&listed, &mean, &hits}) == 3 &&
+        if (AveragedLine().Scan(averaged.Get(depth), {&listed, &mean, &hits}) == 3 &&
             listed == depth) {
             // The mean as written, so the list can be checked by hand from its own text.
             const double newMean = (hits * mean + speed) / (hits + 1.0);
-            averaged.Put(depth, AveragedLine(depth, FormatFixed(newMean, 2), hits + 1LL));
+            averaged.Put(depth, AveragedText(depth, FormatFixed(newMean, 2), hits + 1LL));
         } else {
-            averaged.Put(depth, AveragedLine(depth, FormatFixed(speed, 3), 1));
+            averaged.Put(depth, AveragedText(depth, FormatFixed(speed, 3), 1));
         }
     }
-    double deepestSpeed = 0;
-    ScanText(averaged.Get(deepest), kAveragedSpeed, {&deepestSpeed});
+    int deepestListed = 0;
+    double deepestSpeed = 0;  // 0 when that line gives none
+    ExtractedLine().Scan(averaged.Get(deepest), {&deepestListed, &deepestSpeed});
     const std::string filled = FormatFixed(deepestSpeed, 2);
-    for (long long k = deepest + 1; k <= maxDepth; ++k) averaged.Put(k, AveragedLine(k, filled, 0));
+    for (long long k = deepest + 1; k <= maxDepth; ++k) averaged.Put(k, AveragedText(k, filled, 0));
     return averaged.Take();
 }
 

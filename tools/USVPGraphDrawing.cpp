@@ -8,6 +8,8 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -19,14 +21,20 @@ void TextOut(QPainter& canvas, int x, int y, const std::string& text) {
     canvas.drawText(QPoint(x, y + canvas.fontMetrics().ascent()), QString::fromStdString(text));
 }
 
-QColor PointFill(const TSVPPoint& point, bool dragged) {
-    if (point.Selected) return ToQColor(kRed);
-    return ToQColor(dragged ? kLime : kBlue);
+// A point's fill and outline: red on maroon when selected, lime on green while dragged, else
+// blue on navy.
+enum class TPointStyle { Plain, Selected, Dragged };
+
+TPointStyle StyleOf(const TSVPPoint& point, bool dragged) {
+    if (point.Selected) return TPointStyle::Selected;
+    return dragged ? TPointStyle::Dragged : TPointStyle::Plain;
 }
 
-QColor PointOutline(const TSVPPoint& point, bool dragged) {
-    if (point.Selected) return ToQColor(kMaroon);
-    return ToQColor(dragged ? kGreen : kNavy);
+void UseStyle(QPainter& canvas, TPointStyle style) {
+    const std::pair<TColor, TColor> colours[] = {{kBlue, kNavy}, {kRed, kMaroon}, {kLime, kGreen}};
+    const auto [fill, outline] = colours[static_cast<int>(style)];
+    canvas.setPen(ToQColor(outline));
+    canvas.setBrush(ToQColor(fill));
 }
 
 }  // namespace
@@ -75,10 +83,12 @@ void TfSVPGraph::DrawPoints(QPainter& canvas) const {
     }
     canvas.setPen(QPen(ToQColor(kBlue), 1, Qt::SolidLine));
     canvas.drawPolyline(line);
+    // The pen and brush change only where the style does: most profiles are one style.
+    std::optional<TPointStyle> current;
     for (std::size_t i = 0; i < Points.size(); ++i) {
-        const bool dragged = static_cast<int>(i) == DragIndex;
-        canvas.setPen(PointOutline(Points[i], dragged));
-        canvas.setBrush(PointFill(Points[i], dragged));
+        const TPointStyle style = StyleOf(Points[i], static_cast<int>(i) == DragIndex);
+        if (current != style) UseStyle(canvas, style);
+        current = style;
         const QPoint at = line[static_cast<int>(i)];
         canvas.drawEllipse(at.x() - kPointRadius, at.y() - kPointRadius, kPointSize, kPointSize);
     }

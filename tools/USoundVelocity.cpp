@@ -29,9 +29,8 @@ Control* Named(Control* control, const char* name) {
     return control;
 }
 
-QPlainTextEdit* MemoIn(QGroupBox* group, const char* name) {
-    auto* memo = Named(new QPlainTextEdit(group), name);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);  // line k of a list is depth k
+TLineMemo* MemoIn(QGroupBox* group, const char* name) {
+    auto* memo = Named(new TLineMemo(group), name);
     (new QVBoxLayout(group))->addWidget(memo);
     return memo;
 }
@@ -81,7 +80,7 @@ void TfSVP::CreateMemos() {
     mRawSVExtracted = MemoIn(GroupBox2, "mRawSVExtracted");
     mSortedAveragedSV = MemoIn(GroupBox3, "mSortedAveragedSV");
     mSVPColumn = MemoIn(GroupBox4, "mSVPColumn");
-    column_ = std::make_unique<TMemoProfileColumn>(*mSVPColumn);
+    column_ = std::make_unique<TLineMemoColumn>(*mSVPColumn);
     bRawToSVV = StepButton(this, "bRawToSVV");
     bSVVtoAveragedSV = StepButton(this, "bSVVtoAveragedSV");
     bAveragedSVtoSVP = StepButton(this, "bAveragedSVtoSVP");
@@ -161,8 +160,8 @@ bool TfSVP::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QPlainTextEdit* TfSVP::Memo(std::size_t index) const {
-    QPlainTextEdit* const memos[] = {mRawSVData, mRawSVExtracted, mSortedAveragedSV, mSVPColumn};
+TLineMemo* TfSVP::Memo(std::size_t index) const {
+    TLineMemo* const memos[] = {mRawSVData, mRawSVExtracted, mSortedAveragedSV, mSVPColumn};
     return memos[index];
 }
 
@@ -174,7 +173,7 @@ void TfSVP::FormCreate() {
     // Both stored unticked read as "Depth first", which is what the steps then do.
     const bool depthFirst = settings.depthFirst || !settings.svFirst;
     (depthFirst ? rDFirst : rSVFirst)->setChecked(true);
-    if (settings.useProfile && MemoLineCount(*mSVPColumn) > 0 && !MemoBlank(*mSVPColumn)) {
+    if (settings.useProfile && mSVPColumn->LineCount() > 0 && !mSVPColumn->Blank()) {
         cUseSVP->setChecked(true);
         cUseSVPClick();
     }
@@ -188,7 +187,7 @@ void TfSVP::LoadMemoFiles() {
             if (!FileExists(path)) continue;
             const TSvpTextFile file = ReadSvpTextFile(path);
             if (!file.read) continue;
-            SetMemoLines(*Memo(i), file.lines);
+            Memo(i)->SetLines(file.lines);
             break;
         }
     }
@@ -225,14 +224,14 @@ void TfSVP::BitBtn2Click() {
     }
     for (std::size_t i = 0; i < kSvpMemoNames.size(); ++i) {
         const std::string path = SvpMemoFilePath(MemoFolder, kSvpMemoNames[i]);
-        if (!WriteSvpMemoFile(path, MemoLines(*Memo(i)), error)) break;
+        if (!WriteSvpMemoFile(path, Memo(i)->Lines(), error)) break;
     }
     close();
 }
 
 bool TfSVP::SaveDatedCopies(std::string& error) const {
     for (std::size_t i = 0; i < kSvpMemoNames.size(); ++i) {
-        if (!WriteSvpMemoFile(SvpDatedCopyPath(kSvpMemoNames[i]), MemoLines(*Memo(i)), error)) {
+        if (!WriteSvpMemoFile(SvpDatedCopyPath(kSvpMemoNames[i]), Memo(i)->Lines(), error)) {
             return false;
         }
     }
@@ -244,7 +243,7 @@ const TProfileColumn* TfSVP::ProfileColumnInUse() const {
 }
 
 bool SoundVelocityProfileInUse() {
-    return fSVP && fSVP->cUseSVP->isChecked() && !MemoBlank(*fSVP->mSVPColumn);
+    return fSVP && fSVP->cUseSVP->isChecked() && !fSVP->mSVPColumn->Blank();
 }
 
 const TProfileColumn* SoundVelocityProfileColumn() {

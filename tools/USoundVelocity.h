@@ -15,13 +15,12 @@
 #include "app/LabeledEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
-#include "tools/MemoLines.h"
+#include "tools/LineMemo.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -41,10 +40,10 @@ public:
     std::string MemoFolder;
 
     QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
-    QPlainTextEdit* mRawSVData;
-    QPlainTextEdit* mRawSVExtracted;
-    QPlainTextEdit* mSortedAveragedSV;
-    QPlainTextEdit* mSVPColumn;
+    TLineMemo* mRawSVData;
+    TLineMemo* mRawSVExtracted;
+    TLineMemo* mSortedAveragedSV;
+    TLineMemo* mSVPColumn;
     TLabeledEdit* eSearchString;
     TLabeledEdit* eMaxDepth;  // m
     QRadioButton* rSVFirst;
@@ -94,13 +93,13 @@ private:
     void CreateParameters();
     void CreateButtons();
     void BindHandlers();
-    QPlainTextEdit* Memo(std::size_t index) const;
+    TLineMemo* Memo(std::size_t index) const;
     void LoadMemoFiles();
     // "Max Depth" as a number, or the conversion message and nothing.
     std::optional<int> MaxDepth() const;
     void ShowProfileChoice(bool profileUsed);
 
-    std::unique_ptr<TMemoProfileColumn> column_;
+    std::unique_ptr<TLineMemoColumn> column_;
 };
 
 extern TfSVP* fSVP;

@@ -30,13 +30,13 @@ std::optional<int> TfSVP::MaxDepth() const {
 void TfSVP::BitBtn1Click() {
     const QString chosen = OpenFileName({"Open", "Sound Velocity File [*.*] (*)", {}, {}, false});
     if (chosen.isEmpty()) return;
-    const TSvpTextFile file = ReadSvpTextFile(chosen.toStdString());
+    TSvpTextFile file = ReadSvpTextFile(chosen.toStdString());
     if (!file.read) {
         ShowMessage(Q(file.error));
         return;
     }
-    for (QPlainTextEdit* memo : {mRawSVExtracted, mSortedAveragedSV, mSVPColumn}) memo->clear();
-    SetMemoLines(*mRawSVData, file.lines);
+    for (TLineMemo* memo : {mRawSVExtracted, mSortedAveragedSV, mSVPColumn}) memo->Clear();
+    mRawSVData->SetLines(std::move(file.lines));
 }
 
 // Every step empties the column, so "Save && Close" waits for the next good column.
@@ -47,8 +47,8 @@ void TfSVP::bRawToSVVClick() {
         ShowMessage(Q(PatternRefusedMessage(pattern, language)));
         return;
     }
-    mSortedAveragedSV->clear();
-    mSVPColumn->clear();
+    mSortedAveragedSV->Clear();
+    mSVPColumn->Clear();
     bSaveClose->setEnabled(false);
     const auto ask = [language](double speed, std::size_t line) {
         const QString text = Q(SpeedOutOfRangeMessage(speed, line, language));
@@ -56,27 +56,26 @@ void TfSVP::bRawToSVVClick() {
                    ? TOutOfRangeAnswer::SkipLine
                    : TOutOfRangeAnswer::EndStep;
     };
-    SetMemoLines(*mRawSVExtracted, ExtractSoundVelocities(MemoLines(*mRawSVData), pattern,
-                                                          rSVFirst->isChecked(), ask));
+    mRawSVExtracted->SetLines(
+        ExtractSoundVelocities(mRawSVData->Lines(), pattern, rSVFirst->isChecked(), ask));
 }
 
 void TfSVP::bSVVtoAveragedSVClick() {
-    mSortedAveragedSV->clear();
-    mSVPColumn->clear();
+    mSortedAveragedSV->Clear();
+    mSVPColumn->Clear();
     bSaveClose->setEnabled(false);
     const std::optional<int> maxDepth = MaxDepth();
     if (!maxDepth) return;
-    SetMemoLines(*mSortedAveragedSV,
-                 AverageSoundVelocities(MemoLines(*mRawSVExtracted), *maxDepth));
+    mSortedAveragedSV->SetLines(AverageSoundVelocities(mRawSVExtracted->Lines(), *maxDepth));
 }
 
 void TfSVP::bAveragedSVtoSVPClick() {
-    mSVPColumn->clear();
+    mSVPColumn->Clear();
     bSaveClose->setEnabled(false);
     const std::optional<int> maxDepth = MaxDepth();
     if (!maxDepth) return;
-    const TProfileColumnBuild column = BuildProfileColumn(MemoLines(*mSortedAveragedSV), *maxDepth);
-    SetMemoLines(*mSVPColumn, column.lines);
+    const TProfileColumnBuild column = BuildProfileColumn(mSortedAveragedSV->Lines(), *maxDepth);
+    mSVPColumn->SetLines(column.lines);
     const TMessageLanguage language = CurrentMessageLanguage();
     switch (column.failure) {
         case TColumnFailure::None:
@@ -93,7 +92,7 @@ void TfSVP::bAveragedSVtoSVPClick() {
 
 // The graph window is made once and reused; the one made here goes with this window.
 void TfSVP::bGraphClick() {
-    if (MemoLineCount(*mSortedAveragedSV) == 0) {
+    if (mSortedAveragedSV->LineCount() == 0) {
         ShowMessage(kNoDataToGraph);
         return;
     }
@@ -102,19 +101,19 @@ void TfSVP::bGraphClick() {
         connect(fSVPGraph, &QObject::destroyed, [] { fSVPGraph = nullptr; });
     }
     TfSVPGraph& graph = *fSVPGraph;
-    graph.LoadPoints(MemoLines(*mSortedAveragedSV));
+    graph.LoadPoints(mSortedAveragedSV->Lines());
     if (ShowGraph(graph) != TModalResult::OK || !graph.Modified) return;
     std::vector<std::string> lines;
     graph.StorePoints(lines);
-    SetMemoLines(*mSortedAveragedSV, lines);
-    mSVPColumn->clear();
+    mSortedAveragedSV->SetLines(lines);
+    mSVPColumn->Clear();
     bSaveClose->setEnabled(false);
     ShowMessage(kGraphDataUpdated);
 }
 
 void TfSVP::cUseSVPClick() {
     const TMessageLanguage language = CurrentMessageLanguage();
-    if (cUseSVP->isChecked() && MemoBlank(*mSVPColumn)) {
+    if (cUseSVP->isChecked() && mSVPColumn->Blank()) {
         cUseSVP->setChecked(false);
         ShowProfileChoice(false);
         ShowMessage(Q(EmptyColumnMessage(language)));
@@ -140,11 +139,11 @@ void TfSVP::Defaults1Click() {
 }
 
 void TfSVP::AutoDedetct1Click() {
-    if (MemoLineCount(*mRawSVData) == 0) {
+    if (mRawSVData->LineCount() == 0) {
         ShowMessage(kNoCastLoaded);
         return;
     }
-    const std::optional<TSvpHeaderFormat> format = DetectSvpHeader(MemoLines(*mRawSVData));
+    const std::optional<TSvpHeaderFormat> format = DetectSvpHeader(mRawSVData->Lines());
     if (!format) {
         ShowMessage(kNoHeaderFound);
         return;

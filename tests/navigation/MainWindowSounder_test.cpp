@@ -138,12 +138,11 @@ TEST_F(MainWindowSounderTest, ProfileColumnOfTheSoundVelocityWindow) {
     const std::string memos = FreshTestPath("svp-memos") + "/";
     TfSVP window(nullptr, memos);
     fSVP = &window;
-    SetMemoLines(*window.mSVPColumn,
-                 {"1500.20", "1500.75", "1501.30", "1501.85", "1502.18", "1502.40"});
+    window.mSVPColumn->SetLines({"1500.20", "1500.75", "1501.30", "1501.85", "1502.18", "1502.40"});
     window.cUseSVP->click();
     ASSERT_TRUE(window.cUseSVP->isChecked());
     Line("$SDDPT,4.4,0.5");
-    SetMemoLines(*window.mRawSVData, {"2024-05-06T10:11:12.000 1500.100,0.2"});
+    window.mRawSVData->SetLines({"2024-05-06T10:11:12.000 1500.100,0.2"});
     window.bRawToSVVClick();
     Line("$SDDPT,4.4,0.5");
     Line("$SDDPT,5.4,0.5");

@@ -94,8 +94,8 @@ TEST_F(SoundVelocityWindowTest, CreationPrefersTodaysCopyAndTicksOnlyOverAColumn
     ini.WriteString("SVP", "eMaxDepth", "5");
     ini.WriteBool("SVP", "rDFirst", true);
     TfSVP& window = Window();
-    EXPECT_EQ(MemoLines(*window.mRawSVData), TLines{"today"});
-    EXPECT_EQ(MemoLines(*window.mSVPColumn), kColumn);
+    EXPECT_EQ(window.mRawSVData->Lines(), TLines{"today"});
+    EXPECT_EQ(window.mSVPColumn->Lines(), kColumn);
     EXPECT_EQ(window.eMaxDepth->text(), "5");
     EXPECT_TRUE(window.rDFirst->isChecked());
     EXPECT_TRUE(window.cUseSVP->isChecked());
@@ -122,7 +122,7 @@ TEST_F(SoundVelocityWindowTest, TheTickCouplesTheOffsetsWindow) {
     EXPECT_EQ(offsets_.bSVP->text(), "Single SV Used");
 
     Translator->SetLanguage("tr");
-    SetMemoLines(*window.mSVPColumn, kColumn);
+    window.mSVPColumn->SetLines(kColumn);
     window.cUseSVP->click();
     EXPECT_EQ(offsets_.bSVP->text(), "Ses Hızı Profili Devrede");
     EXPECT_FALSE(offsets_.SV->isEnabled());
@@ -141,8 +141,8 @@ TEST_F(SoundVelocityWindowTest, StepsThroughTheButtons) {
     EXPECT_EQ(dialogs_.messages[0],
               "Value exceeds SV range! Please correct 1349.99 value at line 6 in source file. "
               "This line will be skipped.");
-    EXPECT_EQ(MemoLines(*window.mRawSVExtracted).size(), 8u);
-    EXPECT_EQ(MemoLines(*window.mSVPColumn), kColumn);
+    EXPECT_EQ(window.mRawSVExtracted->Lines().size(), 8u);
+    EXPECT_EQ(window.mSVPColumn->Lines(), kColumn);
     EXPECT_TRUE(window.bSaveClose->isEnabled());
 
     // A refused pattern is told once and clears nothing.
@@ -150,20 +150,20 @@ TEST_F(SoundVelocityWindowTest, StepsThroughTheButtons) {
     window.bRawToSVVClick();
     EXPECT_EQ(dialogs_.messages.size(), 2u);
     EXPECT_TRUE(dialogs_.messages.back().contains("'%s%s%n'"));
-    EXPECT_EQ(MemoLines(*window.mSVPColumn), kColumn);
+    EXPECT_EQ(window.mSVPColumn->Lines(), kColumn);
 
     window.cUseSVP->click();
     window.eMaxDepth->setText("12001");
     window.bSVVtoAveragedSVClick();
     EXPECT_EQ(dialogs_.exceptions, std::vector<QString>{"'12001' is not a valid integer value"});
-    EXPECT_TRUE(MemoBlank(*window.mSVPColumn)) << "cleared before N is read";
+    EXPECT_TRUE(window.mSVPColumn->Blank()) << "cleared before N is read";
     EXPECT_FALSE(window.bSaveClose->isEnabled());
     EXPECT_TRUE(window.cUseSVP->isChecked()) << "the box stays ticked";
     EXPECT_EQ(SoundVelocityProfileColumn()->LineCount(), 0u);
     EXPECT_FALSE(SoundVelocityProfileInUse()) << "the report tells the single velocity";
 
     window.eMaxDepth->setText("5");
-    SetMemoLines(*window.mSortedAveragedSV, {"", "1,1501.00,1"});
+    window.mSortedAveragedSV->SetLines({"", "1,1501.00,1"});
     window.bAveragedSVtoSVPClick();
     EXPECT_TRUE(dialogs_.messages.back().startsWith("SV value at 0 depth cannot be blank."));
     EXPECT_FALSE(window.bSaveClose->isEnabled());
@@ -182,10 +182,10 @@ TEST_F(SoundVelocityWindowTest, GraphRoundTrip) {
         return shown == 1 ? TModalResult::Cancel : TModalResult::OK;
     };
     window.bGraphClick();
-    EXPECT_EQ(MemoLines(*window.mSVPColumn), kColumn) << "Cancel changes nothing";
+    EXPECT_EQ(window.mSVPColumn->Lines(), kColumn) << "Cancel changes nothing";
     window.bGraphClick();
-    EXPECT_EQ(MemoLines(*window.mSortedAveragedSV).back(), "5,1510.00,0");
-    EXPECT_TRUE(MemoBlank(*window.mSVPColumn));
+    EXPECT_EQ(window.mSortedAveragedSV->Lines().back(), "5,1510.00,0");
+    EXPECT_TRUE(window.mSVPColumn->Blank());
     EXPECT_FALSE(window.bSaveClose->isEnabled());
     EXPECT_EQ(dialogs_.messages.back(), "Data updated. Please regenerate SVP Column.");
     EXPECT_EQ(fSVPGraph->parent(), &window) << "made once, owned by the window";
@@ -223,7 +223,7 @@ TEST_F(SoundVelocityWindowTest, SaveAndCloseWritesEverything) {
 
 TEST_F(SoundVelocityWindowTest, TheMainWindowsCloseStoresTheTick) {
     TfSVP& window = Window();
-    SetMemoLines(*window.mSVPColumn, kColumn);
+    window.mSVPColumn->SetLines(kColumn);
     window.cUseSVP->click();
     ASSERT_FALSE(Settings().ValueExists("SVP", "cUseSVP"));
     Main().close();
@@ -232,7 +232,7 @@ TEST_F(SoundVelocityWindowTest, TheMainWindowsCloseStoresTheTick) {
 
 TEST_F(SoundVelocityWindowTest, CastFilesThatAreNotLoaded) {
     TfSVP& window = Window();
-    SetMemoLines(*window.mRawSVData, {"kept"});
+    window.mRawSVData->SetLines({"kept"});
     const std::string huge = FreshTestPath("huge.csv");
     Write(huge, "");
     std::filesystem::resize_file(huge, kMaxSvpFileBytes + 1);  // sparse: no disk is used
@@ -240,7 +240,7 @@ TEST_F(SoundVelocityWindowTest, CastFilesThatAreNotLoaded) {
         SCOPED_TRACE(path);
         dialogs_.fileNames.push_back(QString::fromStdString(path));
         window.BitBtn1Click();
-        EXPECT_EQ(MemoLines(*window.mRawSVData), TLines{"kept"});
+        EXPECT_EQ(window.mRawSVData->Lines(), TLines{"kept"});
     }
     ASSERT_EQ(dialogs_.messages.size(), 3u);
     EXPECT_TRUE(dialogs_.messages[0].contains("256 MiB"));
@@ -253,12 +253,12 @@ TEST_F(SoundVelocityWindowTest, HeaderDetectionAndPresets) {
     TfSVP& window = Window();
     window.AutoDedetct1Click();
     EXPECT_EQ(dialogs_.messages.back(), "No data loaded. Please load a file first.");
-    SetMemoLines(*window.mRawSVData, {"no header here"});
+    window.mRawSVData->SetLines({"no header here"});
     window.AutoDedetct1Click();
     EXPECT_EQ(dialogs_.messages.back(),
               "Could not find header line with SV and Pressure/Depth columns.\nPlease set search "
               "string manually.");
-    SetMemoLines(*window.mRawSVData, {"Time;Depth;SV", "10:00;1.0;1500"});
+    window.mRawSVData->SetLines({"Time;Depth;SV", "10:00;1.0;1500"});
     window.AutoDedetct1Click();
     EXPECT_EQ(window.eSearchString->text(), "%*[^;];%lf;%lf");
     EXPECT_TRUE(window.rDFirst->isChecked());
@@ -300,9 +300,9 @@ TEST_F(SoundVelocityWindowTest, XbtBrokenTailCutWithTheLasso) {
         graph.bSaveAndClose->click();
     });
     window.bGraphClick();
-    EXPECT_EQ(MemoLines(*window.mSortedAveragedSV).size(), 84u);
+    EXPECT_EQ(window.mSortedAveragedSV->Lines().size(), 84u);
     window.bAveragedSVtoSVPClick();
-    const TLines column = MemoLines(*window.mSVPColumn);
+    const TLines column = window.mSVPColumn->Lines();
     ASSERT_EQ(column.size(), 201u);
     const double line83 = std::stod(column[83]);
     for (std::size_t k = 84; k <= 200; ++k) {
