@@ -16,9 +16,13 @@ namespace {
 constexpr int kPointRadius = 4;  // px; the circle spans x - 4 to x + 5
 constexpr int kPointSize = 9;
 
-// Text placed by its top-left corner, as the class library writes it.
+// Text placed by its top-left corner in the font's colour, black, as the class library writes
+// it whatever the pen.
 void TextOut(QPainter& canvas, int x, int y, const std::string& text) {
+    const QPen pen = canvas.pen();
+    canvas.setPen(Qt::black);
     canvas.drawText(QPoint(x, y + canvas.fontMetrics().ascent()), QString::fromStdString(text));
+    canvas.setPen(pen);
 }
 
 // A point's fill and outline: red on maroon when selected, lime on green while dragged, else
