@@ -8,6 +8,7 @@
 // than memory: run it from a disk-backed folder such as the build folder.
 
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/tools/BenchmarkRoots.h"
 #include "navigation/MainWindowSettings.h"
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
-#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -73,12 +73,9 @@ void FillFields(TFGPS& window) {
 
 int main(int argc, char** argv) {
     QTemporaryDir folder(QDir::currentPath() + "/save-and-lock-XXXXXX");
-    qputenv("ProgramData", (folder.path() + "/ProgramData").toUtf8());
-    qputenv("QUELLBAY_SMK_ROOT", (folder.path() + "/SMK/").toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseBenchmarkRoots(folder.path());
     QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    InitDayFolderGlobals();
+    StartBenchmarkDay();
     CreateDayFolderTree();
     std::printf("settings file: %s\n", GetSettingsFilePath().c_str());
 

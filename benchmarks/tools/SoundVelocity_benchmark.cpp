@@ -6,20 +6,18 @@
 // timed against a bare QPainter loop that draws the same polyline and circles.
 
 #include "benchmarks/canvas/MedianReporter.h"
-#include "platform/DataFolders.h"
+#include "benchmarks/tools/BenchmarkRoots.h"
 #include "platform/NumberFormat.h"
 #include "tools/SoundVelocitySteps.h"
 #include "tools/SvpHeaderDetection.h"
 #include "tools/USVPGraph.h"
 #include "tools/USoundVelocity.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -154,12 +152,9 @@ void BarePaint(benchmark::State& state, TfSVPGraph* graph) {
 
 int main(int argc, char** argv) {
     QTemporaryDir folder(QDir::tempPath() + "/sound-velocity-XXXXXX");
-    qputenv("ProgramData", (folder.path() + "/ProgramData").toUtf8());
-    qputenv("QUELLBAY_SMK_ROOT", (folder.path() + "/SMK/").toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseBenchmarkRoots(folder.path());
     QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    InitDayFolderGlobals();
+    StartBenchmarkDay();
     const std::string memos = folder.path().toStdString() + "/";
     const std::unique_ptr<TCast> large(Prepare(memos, 300000));
     const std::unique_ptr<TCast> small(Prepare(memos, 30000));

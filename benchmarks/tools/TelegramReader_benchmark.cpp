@@ -6,17 +6,15 @@
 // same without a profile.
 
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/tools/BenchmarkRoots.h"
 #include "navigation/SounderLine.h"
-#include "platform/DataFolders.h"
 #include "platform/NumberFormat.h"
 #include "platform/ScanPattern.h"
 #include "tools/TelegramReader.h"
 #include "tools/USoundVelocity.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <clocale>
 
 #include <cstdio>
 #include <string>
@@ -93,12 +91,9 @@ void ReduceWithoutProfile(benchmark::State& state, const std::vector<std::string
 
 int main(int argc, char** argv) {
     QTemporaryDir folder(QDir::tempPath() + "/telegram-reader-XXXXXX");
-    qputenv("ProgramData", (folder.path() + "/ProgramData").toUtf8());
-    qputenv("QUELLBAY_SMK_ROOT", (folder.path() + "/SMK/").toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseBenchmarkRoots(folder.path());
     QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    InitDayFolderGlobals();
+    StartBenchmarkDay();
     TfSVP window(nullptr, folder.path().toStdString() + "/");
     fSVP = &window;
     std::vector<std::string> column;
