@@ -125,7 +125,7 @@ std::string FloatToStrF(double value, int precision, int digits) {
 
 std::string FormatFixed(double value, int decimals, int width) {
     if (!std::isfinite(value)) return NonFiniteText(value);
-    std::array<char, 400> buffer{};  // DBL_MAX in fixed form has 309 integer digits
+    std::array<char, 400> buffer;  // DBL_MAX in fixed form has 309 integer digits
     auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                 std::chars_format::fixed, std::clamp(decimals, 0, 60));
     std::string text(buffer.data(), result.ptr);
