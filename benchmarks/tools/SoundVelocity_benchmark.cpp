@@ -8,7 +8,6 @@
 #include "benchmarks/canvas/MedianReporter.h"
 #include "benchmarks/tools/BenchmarkRoots.h"
 #include "platform/NumberFormat.h"
-#include "tools/SoundVelocitySteps.h"
 #include "tools/SvpHeaderDetection.h"
 #include "tools/USVPGraph.h"
 #include "tools/USoundVelocity.h"
@@ -77,24 +76,6 @@ void Step2(benchmark::State& state, TCast* cast) {
 
 void Step3(benchmark::State& state, TCast* cast) {
     for (auto _ : state) cast->window->bAveragedSVtoSVPClick();
-}
-
-void ReadRawMemo(benchmark::State& state, TCast* cast) {
-    for (auto _ : state) benchmark::DoNotOptimize(cast->window->mRawSVData->Lines());
-}
-
-void ExtractOnly(benchmark::State& state, TCast* cast) {
-    const std::string pattern = cast->window->eSearchString->text().toStdString();
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ExtractSoundVelocities(
-            cast->lines, pattern, false,
-            [](double, std::size_t) { return TOutOfRangeAnswer::SkipLine; }));
-    }
-}
-
-void WriteExtractedMemo(benchmark::State& state, TCast* cast) {
-    const std::vector<std::string> lines = cast->window->mRawSVExtracted->Lines();
-    for (auto _ : state) cast->window->mRawSVExtracted->SetLines(lines);
 }
 
 // Depth in field 1, velocity in field 6.
@@ -167,19 +148,16 @@ int main(int argc, char** argv) {
     graph.LoadPoints(large->window->mSortedAveragedSV->Lines());
     std::printf("graph points: %zu\n", graph.Points.size());
 
-    for (auto* run :
-         {benchmark::RegisterBenchmark("step1_300k", Step1, large.get()),
-          benchmark::RegisterBenchmark("step2_300k", Step2, large.get()),
-          benchmark::RegisterBenchmark("step3_300k", Step3, large.get()),
-          benchmark::RegisterBenchmark("bare_loop_300k", BareLoop, large.get()),
-          benchmark::RegisterBenchmark("read_raw_memo_300k", ReadRawMemo, large.get()),
-          benchmark::RegisterBenchmark("extract_300k", ExtractOnly, large.get()),
-          benchmark::RegisterBenchmark("write_extracted_300k", WriteExtractedMemo, large.get()),
-          benchmark::RegisterBenchmark("step1_30k", Step1, small.get()),
-          benchmark::RegisterBenchmark("step2_30k", Step2, small.get()),
-          benchmark::RegisterBenchmark("step3_30k", Step3, small.get()),
-          benchmark::RegisterBenchmark("graph_paint", GraphPaint, &graph),
-          benchmark::RegisterBenchmark("bare_paint", BarePaint, &graph)}) {
+    for (auto* run : {benchmark::RegisterBenchmark("step1_300k", Step1, large.get()),
+                      benchmark::RegisterBenchmark("step2_300k", Step2, large.get()),
+                      benchmark::RegisterBenchmark("step3_300k", Step3, large.get()),
+                      benchmark::RegisterBenchmark("bare_loop_300k", BareLoop, large.get()),
+                      benchmark::RegisterBenchmark("step1_30k", Step1, small.get()),
+                      benchmark::RegisterBenchmark("step2_30k", Step2, small.get()),
+                      benchmark::RegisterBenchmark("step3_30k", Step3, small.get()),
+                      benchmark::RegisterBenchmark("bare_loop_30k", BareLoop, small.get()),
+                      benchmark::RegisterBenchmark("graph_paint", GraphPaint, &graph),
+                      benchmark::RegisterBenchmark("bare_paint", BarePaint, &graph)}) {
         run->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
     }
     benchmark::Initialize(&argc, argv);
@@ -192,6 +170,7 @@ int main(int argc, char** argv) {
         reporter.PrintRatio((name + " 300k against 30k").c_str(), name + "_300k", name + "_30k",
                             "<= 12");
     }
+    reporter.PrintRatio("bare loop 300k against 30k", "bare_loop_300k", "bare_loop_30k", "none");
     reporter.PrintRatio("graph paint of 6,001 points", "graph_paint", "bare_paint", "<= 1.3");
     return 0;
 }
