@@ -130,6 +130,7 @@ void TFNav::CreateTimers() {
     tMap = make("tMap", 200);
     connect(tMap, &QTimer::timeout, this, &TFNav::tMapTimer);
     tEchogram = make("tEchogram", 200);
+    connect(tEchogram, &QTimer::timeout, this, &TFNav::tEchogramTimer);
     tEchogram->start();
     tScreenshot = make("tScreenshot", 30000);
 }

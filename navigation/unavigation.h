@@ -98,6 +98,8 @@ public:
     // Real time (MainWindowRealtime.cpp): Start/Stop, and the sounder watchdog's report.
     void bRealtimeClick();
     void ZSENSORTimeout();
+    // The echogram timer's tick: the sounder watchdog, then the new depth into the echogram.
+    void tEchogramTimer();
     void Echogram1Click();
     // The map timer's tick (MapTick.h).
     void tMapTimer();
