@@ -28,11 +28,22 @@ constexpr int kHeightHighDepth = 289;
 constexpr int kHeightBothDepths = 387;
 constexpr int kStartUpDelayMs = 10000;
 constexpr int kImageSize = 24;
+// The widest depth the panels show whole: the deep ocean, in metres with two decimals.
+const QString kWidestDepth = "9999.99";
 
 QFont Font(const char* family, int pixelSize, bool bold) {
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
+    return font;
+}
+
+// The font at `pixelSize`, or smaller where `widest` would not fit in `width` pixels.
+QFont FittedFont(const char* family, int pixelSize, bool bold, const QString& widest, int width) {
+    QFont font = Font(family, pixelSize, bold);
+    while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(widest) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     return font;
 }
 
@@ -79,7 +90,7 @@ QGroupBox* AddDepthFrame(QWidget* parent, const char* name, const char* title, i
     frame->setGeometry(0, top, kWidth, kHeightHighDepth - kHeightNoDepth);
     SetControlColor(frame, color);
     depth = AddLabel(frame, depthName, "---", QRect(4, 18, kWidth - 8, 74));
-    depth->setFont(Font("Consolas", 52, true));
+    depth->setFont(FittedFont("Consolas", 52, true, kWidestDepth, depth->contentsRect().width()));
     depth->setAlignment(Qt::AlignCenter);
     return frame;
 }
