@@ -88,6 +88,7 @@ void TFNav::FormCreate() {
     DisableUnbuiltCommands();
     BindWindowCommands();
     BindMapCommands();
+    BindEventCommands();
     ShowLanguageInStatusBar();
     // Dates, times and numbers have one fixed, locale-free text form throughout the program,
     // so there are no process-wide formats to set.
