@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr TColor kBackground = 0xFFF8F0;
-constexpr TColor kColumn = 0xFFB464;
 constexpr int kBottomEdgeWidth = 3;
 constexpr int kDepthLineWidth = 2;
 constexpr int kLabelLeft = 3;
@@ -36,7 +34,7 @@ void DrawTextAt(QPainter& painter, int x, int y, const std::string& text) {
 }
 
 void PaintColumns(QPainter& painter, double columnWidth, int height, int count) {
-    const QColor column = ToQColor(kColumn);
+    const QColor column = ToQColor(kEchoColumn);
     QPen edge(ToQColor(kRed), kBottomEdgeWidth);
     edge.setCapStyle(Qt::FlatCap);
     painter.setPen(edge);
@@ -95,7 +93,7 @@ void PaintNewestDepth(QPainter& painter, int width, int height, int count, doubl
 void PaintEchogram(QPainter& painter, int width, int height, const TEchogramPicture& picture) {
     if (width < 1 || height < 1 || picture.count < 1) return;
     const int count = ClampEchoDataWidth(picture.count);
-    painter.fillRect(QRect(0, 0, width, height), ToQColor(kBackground));
+    painter.fillRect(QRect(0, 0, width, height), ToQColor(kEchoBackground));
     const double columnWidth = std::max(1.0, static_cast<double>(width) / count);
     PaintColumns(painter, columnWidth, height, count);
     PaintDepthLine(painter, columnWidth, count);

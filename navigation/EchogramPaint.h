@@ -5,9 +5,13 @@
 // The picture depends on nothing but the memory, the picture's range and the size, so a window
 // that is uncovered paints the same picture again.
 
+#include "canvas/Color.h"
 #include "navigation/EchogramMemory.h"
 
 class QPainter;
+
+inline constexpr TColor kEchoBackground = 0xFFF8F0;
+inline constexpr TColor kEchoColumn = 0xFFB464;
 
 // Paints into the client area (0, 0) to (width, height) of the painter's device.
 void PaintEchogram(QPainter& painter, int width, int height, const TEchogramPicture& picture);

@@ -11,9 +11,11 @@
 // figures and the ratio; fails when a goal is missed.
 
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/navigation/BenchmarkRoots.h"
 #include "canvas/QPainterSurface.h"
 #include "navigation/EchogramGrid.h"
 #include "navigation/EchogramMemory.h"
+#include "navigation/EchogramPaint.h"
 #include "navigation/uCanvas.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextFile.h"
@@ -116,7 +118,7 @@ void Bare(benchmark::State& state, const std::vector<TPrepared>& prepared) {
     edge.setCapStyle(Qt::FlatCap);
     const QPen line(ToQColor(kBlack), 2), dotted(ToQColor(kGray), 1, Qt::DotLine),
         black(ToQColor(kBlack), 1);
-    const QColor background = ToQColor(0xFFF8F0), column = ToQColor(0xFFB464);
+    const QColor background = ToQColor(kEchoBackground), column = ToQColor(kEchoColumn);
     std::size_t next = 0;
     for (auto _ : state) {
         const TPrepared& p = prepared[next++ % prepared.size()];
@@ -158,10 +160,8 @@ std::vector<TPrepared> PrepareAll(const std::vector<double>& depths) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir roots;
-    qputenv("ProgramData", roots.filePath("settings").toUtf8());
-    qputenv("QUELLBAY_SMK_ROOT", roots.filePath("smk").toUtf8());
+    UseBenchmarkRoots(roots);
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     static const std::vector<double> depths = LogDepths();

@@ -22,9 +22,6 @@ constexpr int kWidth = 388;
 constexpr int kHeight = 147;
 constexpr int kCount = 50;
 
-constexpr TColor kBackground = 0xFFF8F0;
-constexpr TColor kColumn = 0xFFB464;
-
 void ClearMemory() {
     std::fill(std::begin(EchoDepths), std::end(EchoDepths), 0.0);
     std::fill(std::begin(EchoRows), std::end(EchoRows), 0.0);
@@ -57,12 +54,12 @@ TEST(EchogramPaint, ColumnsGapsAndTheRedBottomEdge) {
     depths[kCount - 1] = 30;
     const QImage image = Painted(depths);
     const int x = ColumnMiddle(10);
-    EXPECT_EQ(Pixel(image, x, 30), kColumn);
-    EXPECT_EQ(Pixel(image, x, 71), kColumn);
+    EXPECT_EQ(Pixel(image, x, 30), kEchoColumn);
+    EXPECT_EQ(Pixel(image, x, 71), kEchoColumn);
     for (int y = 72; y <= 74; ++y) EXPECT_EQ(Pixel(image, x, y), kRed) << y;
-    EXPECT_EQ(Pixel(image, x, 76), kBackground) << "below the column";
-    EXPECT_EQ(Pixel(image, ColumnMiddle(20), 30), kBackground) << "a gap";
-    EXPECT_EQ(Pixel(image, ColumnMiddle(11), 73), kBackground) << "no depth line into a gap";
+    EXPECT_EQ(Pixel(image, x, 76), kEchoBackground) << "below the column";
+    EXPECT_EQ(Pixel(image, ColumnMiddle(20), 30), kEchoBackground) << "a gap";
+    EXPECT_EQ(Pixel(image, ColumnMiddle(11), 73), kEchoBackground) << "no depth line into a gap";
     int grey = 0;
     for (int grid = 100; grid < 300; ++grid) grey += Pixel(image, grid, 58) == kGray;
     EXPECT_TRUE(grey > 40 && grey < 160) << "the 20 m grid line is dotted: " << grey;
@@ -91,13 +88,14 @@ TEST(EchogramPaint, DepthBoxAndMarker) {
         EXPECT_EQ(Pixel(image, marker, below) == kBlack, c.marked) << "row " << row;
         EXPECT_EQ(Pixel(image, kWidth - 5, kHeight - 4), kYellow) << "the box is always there";
         EXPECT_EQ(Pixel(image, kWidth - 78, kHeight - 26), kYellow) << "its top-left corner";
-        EXPECT_EQ(Pixel(image, kWidth - 79, kHeight - 26), kBackground);
-        EXPECT_EQ(Pixel(image, kWidth - 2, kHeight - 2), kBackground) << "2 pixels from the edge";
+        EXPECT_EQ(Pixel(image, kWidth - 79, kHeight - 26), kEchoBackground);
+        EXPECT_EQ(Pixel(image, kWidth - 2, kHeight - 2), kEchoBackground)
+            << "2 pixels from the edge";
     }
     std::vector<double> gap(kCount, 0);
     gap[0] = 12;
     const QImage image = Painted(gap);
-    EXPECT_EQ(Pixel(image, kWidth - 5, kHeight - 4), kBackground) << "no box without a depth";
+    EXPECT_EQ(Pixel(image, kWidth - 5, kHeight - 4), kEchoBackground) << "no box without a depth";
 }
 
 // Depths no sounder sends paint without a sanitizer report: the rows are limited, never cast
@@ -108,7 +106,7 @@ TEST(EchogramPaint, HostileDepthsPaint) {
         {10, 11, 12, inf}, {10, 11, 12, 1e308}, {1e308, 5e307, 1e307, 1e306}, {1, 2, 3, DBL_MAX}};
     for (const auto& depths : feeds) {
         const QImage image = Painted(depths);
-        EXPECT_EQ(Pixel(image, 1, kHeight - 1), kBackground);
+        EXPECT_EQ(Pixel(image, 1, kHeight - 1), kEchoBackground);
     }
 }
 
