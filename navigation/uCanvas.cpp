@@ -52,12 +52,15 @@ void TfWaterfal::FormShow() {
     const TEchogramSettings settings = ReadEchogramSettings(TIniFile(GetSettingsFilePath()));
     DataWidth = settings.dataWidth;
     Interval = settings.intervalMs;
+    settingsRead_ = true;
     if (FNav) FNav->tEchogram->setInterval(Interval);
     if (Navset) SetControlColor(this, Navset->fcadColor->Selected());
     RestoreFormPlacement(this, true);
 }
 
+// A window never shown in this run has read nothing, and writes nothing over what is stored.
 void TfWaterfal::FormCloseQuery() {
+    if (!settingsRead_) return;
     TIniFile ini(GetSettingsFilePath());
     WriteEchogramSettings(
         ini, {ClampEchoDataWidth(DataWidth), Interval > 0 ? Interval : kDefaultEchogramIntervalMs});

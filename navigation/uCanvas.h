@@ -34,7 +34,7 @@ public:
     // Reads DataWidth and Interval (ECHOGRAM), sets the main window's echogram timer to the
     // interval, takes the map's background colour for the border and restores the placement.
     void FormShow();
-    // Writes DataWidth and Interval.
+    // Writes DataWidth and Interval, once FormShow has read them.
     void FormCloseQuery();
     // The hit-test code of the window point: an edge zone's, or HTCLIENT inside.
     int NCHitTest(int x, int y) const;
@@ -57,6 +57,7 @@ protected:
 private:
     void ResizeByHand(QPoint global);
 
+    bool settingsRead_ = false;
     Qt::Edges resizing_;  // edges of a resize the window does itself
     QPoint resizeStart_;  // global mouse point where it began
     QRect resizeFrom_;    // the window's geometry then

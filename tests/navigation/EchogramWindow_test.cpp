@@ -52,6 +52,13 @@ TEST(EchogramWindow, SettingsAreReadAtShowMendedAndWrittenBackAtClose) {
         {"Interval 0 would spin the timer", "50", "0", 50, 100},
         {"a negative Interval is refused by a timer", "50", "-20", 50, 100},
     };
+    {
+        Store("DataWidth", "120");
+        TfWaterfal hidden;
+        hidden.close();
+        EXPECT_EQ(Settings().ReadString("ECHOGRAM", "DataWidth", ""), "120")
+            << "a window never shown writes nothing over what is stored";
+    }
     TfWaterfal window;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);
