@@ -27,6 +27,8 @@ constexpr int kBoxLeftFromRight = 78;
 constexpr int kBoxTopFromBottom = 26;
 constexpr int kBoxMargin = 2;
 constexpr int kBoxTextInset = 3;
+// The widest depth the box holds whole: the deep ocean, in metres with one decimal.
+const QString kWidestBoxDepth = "9999.9m";
 
 // Text with its top-left corner at (x, y).
 void DrawTextAt(QPainter& painter, int x, int y, const std::string& text) {
@@ -83,7 +85,13 @@ void PaintNewestDepth(QPainter& painter, int width, int height, int count, doubl
     const QPoint topLeft(width - kBoxLeftFromRight, height - kBoxTopFromBottom);
     painter.fillRect(QRect(topLeft, QPoint(width - kBoxMargin - 1, height - kBoxMargin - 1)),
                      ToQColor(kYellow));
-    painter.setFont(ScreenFont("Tahoma", kDepthPoints, true, false));
+    QFont font = ScreenFont("Tahoma", kDepthPoints, true, false);
+    // Measured once: the font does not change while the program runs.
+    static const int pixels =
+        FittedFont(font, kWidestBoxDepth, kBoxLeftFromRight - kBoxTextInset - kBoxMargin)
+            .pixelSize();
+    font.setPixelSize(pixels);
+    painter.setFont(font);
     DrawTextAt(painter, topLeft.x() + kBoxTextInset, topLeft.y() + kBoxMargin,
                FloatToStrF(depth, 20, 1) + "m");
 }

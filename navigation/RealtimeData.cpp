@@ -38,15 +38,6 @@ QFont Font(const char* family, int pixelSize, bool bold) {
     return font;
 }
 
-// The font at `pixelSize`, or smaller where `widest` would not fit in `width` pixels.
-QFont FittedFont(const char* family, int pixelSize, bool bold, const QString& widest, int width) {
-    QFont font = Font(family, pixelSize, bold);
-    while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(widest) > width) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    return font;
-}
-
 void SetTextColor(QWidget* widget, TColor color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, ToQColor(color));
@@ -90,7 +81,8 @@ QGroupBox* AddDepthFrame(QWidget* parent, const char* name, const char* title, i
     frame->setGeometry(0, top, kWidth, kHeightHighDepth - kHeightNoDepth);
     SetControlColor(frame, color);
     depth = AddLabel(frame, depthName, "---", QRect(4, 18, kWidth - 8, 74));
-    depth->setFont(FittedFont("Consolas", 52, true, kWidestDepth, depth->contentsRect().width()));
+    depth->setFont(
+        FittedFont(Font("Consolas", 52, true), kWidestDepth, depth->contentsRect().width()));
     depth->setAlignment(Qt::AlignCenter);
     return frame;
 }

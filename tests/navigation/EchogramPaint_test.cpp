@@ -92,6 +92,15 @@ TEST(EchogramPaint, DepthBoxAndMarker) {
         EXPECT_EQ(Pixel(image, kWidth - 2, kHeight - 2), kEchoBackground)
             << "2 pixels from the edge";
     }
+    std::vector<double> deep(kCount, 0);
+    deep[kCount - 1] = 9999.9;
+    const QImage ocean = Painted(deep);
+    for (int y = kHeight - 26; y < kHeight - 2; ++y) {
+        for (int x = kWidth - 2; x < kWidth; ++x) {
+            // The newest column runs down behind the box to its red edge at the bottom.
+            EXPECT_EQ(Pixel(ocean, x, y), kEchoColumn) << "9999.9m stays in its box";
+        }
+    }
     std::vector<double> gap(kCount, 0);
     gap[0] = 12;
     const QImage image = Painted(gap);
