@@ -174,7 +174,14 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("echogram/bare_qpainter", Bare, prepared)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::Initialize(&argc, argv);
+    // The machine is shared: twelve repetitions of each, interleaved, so that the figure and its
+    // baseline see the same load, and the medians stand. Flags on the command line still decide.
+    std::vector<char*> arguments(argv, argv + argc);
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    std::string repetitions = "--benchmark_repetitions=12";
+    arguments.insert(arguments.begin() + 1, {interleave.data(), repetitions.data()});
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
     TMedianReporter reporter;
     reporter.printUnit = "us";
     reporter.unitsPerMs = 1000;
