@@ -1,5 +1,5 @@
 #pragma once
-// The echogram's depth grid: a round step that gives four to ten lines over the range, the row
+// The echogram's depth grid: a round step that gives two to five lines over the range, the row
 // of each multiple of it, and its label.
 //
 // The step is 1, 2, 2.5, 5 or 10 times a power of ten, the first not below a quarter of the
@@ -25,6 +25,6 @@ struct TEchoGridLine {
     std::string label;  // "10m", "9.8m", "0.05m"
 };
 
-// Every multiple of the step from the first not above the range's top to its bottom, whose
-// row lies within a client `height` pixels tall.
+// Every multiple of the step from the range's lo to its hi whose row lies within a client
+// `height` pixels tall, top first.
 std::vector<TEchoGridLine> EchoGridLines(const TEchoRange& range, int height);
