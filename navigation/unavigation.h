@@ -28,6 +28,7 @@ class QLineEdit;
 class TMapTick;
 class TOrvaltCanvas;
 class TOrvaltSerialGPS;
+class TScreenshots;
 
 class TFNav : public QMainWindow {
 public:
@@ -65,6 +66,9 @@ public:
     QTimer* tMap;
     QTimer* tEchogram;
     QTimer* tScreenshot;
+    // A picture of every monitor into the day's PNG folder (Screenshots.h).
+    void tScreenshotTimer();
+    std::unique_ptr<TScreenshots> Screenshots;
 
     std::unique_ptr<TOrvaltSerialGPS> ZGPS1;    // GNSS receiver
     std::unique_ptr<TOrvaltSerialGPS> ZSENSOR;  // echo sounder
