@@ -5,6 +5,7 @@
 #include "navigation/unavigation.h"
 #include "tools/UGPS.h"
 
+#include <QCloseEvent>
 #include <QStyle>
 
 TfJoystick* fJoystick = nullptr;
@@ -92,6 +93,14 @@ void TfJoystick::BitBtn5Click() { Press(TPadKey::Centre); }
 
 void TfJoystick::Timer1Timer() {
     if (!FGPS || FGPS->cSBESMessage->currentText() != kBatteryFormat) hide();
+}
+
+void TfJoystick::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        event->ignore();
+    } else {
+        QWidget::closeEvent(event);
+    }
 }
 
 void ShowBatteryLevel(const QString& text) {

@@ -33,6 +33,10 @@ public:
     // Hides the window unless the settings window's sounder format reads exactly "Orvalt QRD".
     void Timer1Timer();
 
+protected:
+    // The user cannot close it, also where the window system draws a close button anyway.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreatePad();
     // Sends the key's command through the main window's GNSS port.

@@ -18,6 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
+#include <QSpontaneKeyEvent>
+
 namespace {
 
 class BatteryWindowTest : public ::testing::Test {
@@ -59,6 +62,13 @@ TEST_F(BatteryWindowTest, SmallStayOnTopWindowWithoutCloseButton) {
     EXPECT_TRUE(pad_->Panel1->isHidden()) << "the pad is never seen";
     EXPECT_EQ(pad_->Timer1->interval(), 1000);
     EXPECT_TRUE(pad_->Timer1->isActive());
+
+    QCloseEvent byTheUser;
+    QSpontaneKeyEvent::setSpontaneous(&byTheUser);  // as the window system delivers it
+    QCoreApplication::sendEvent(&*pad_, &byTheUser);
+    EXPECT_TRUE(pad_->isVisible()) << "a close button the window system draws does nothing";
+    pad_->close();
+    EXPECT_FALSE(pad_->isVisible()) << "the program itself may close it";
 }
 
 TEST_F(BatteryWindowTest, OnlyTheQrdFormatKeepsItShown) {
