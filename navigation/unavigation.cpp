@@ -6,6 +6,7 @@
 #include "app/StatusReport.h"
 #include "app/StyleManager.h"
 #include "app/TranslateCaptions.h"
+#include "app/TranslationEditor.h"
 #include "app/Translator.h"
 #include "app/UMsg.h"
 #include "app/uTheme.h"
@@ -317,6 +318,3 @@ void TFNav::OrvaltNTRIPClient1Click() {
     }
     frmNTRIPSettings->show();
 }
-
-void TFNav::ShowNumericKeypad(QLineEdit*) {}
-void TFNav::ShowSimpleKeyboard(QLineEdit*) {}
