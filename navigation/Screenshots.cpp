@@ -12,7 +12,9 @@ TScreenshots::TScreenshots(std::unique_ptr<TScreenCapture> capture, TPngEncoder 
 
 void TScreenshots::Tick() {
     if (writer_.Busy()) return ReportSkip();
-    skipReported_ = false;
+    // Skipping every other tick is one stretch: an interval shorter than the writing.
+    if (!lastTickSkipped_) skipReported_ = false;
+    lastTickSkipped_ = false;
     const std::string folder = ScreenshotFolder();
     std::string reason;
     if (!CreateDirectories(folder, reason)) {
@@ -50,6 +52,7 @@ std::vector<TScreenshotJob> TScreenshots::Capture(const std::string& folder,
 }
 
 void TScreenshots::ReportSkip() {
+    lastTickSkipped_ = true;
     if (skipReported_) return;
     skipReported_ = true;
     report_("Screenshots skipped: the pictures of the last tick are still being written");

@@ -8,7 +8,8 @@
 // be taken or written leaves the others be. Failures are reported once per failure period (from
 // the first failing tick until a tick writes every picture) with the path and the reason,
 // never in a modal box, and every tick tries again. A tick that finds the previous pictures
-// still being written takes none and says so once, until a tick hands pictures over again.
+// still being written takes none and says so once for the stretch of ticks that skip, which
+// ends with two ticks in a row that hand pictures over.
 
 #include "navigation/ScreenCapture.h"
 #include "navigation/ScreenshotWriter.h"
@@ -46,4 +47,5 @@ private:
     int outstanding_ = 0;
     bool failing_ = false;
     bool skipReported_ = false;
+    bool lastTickSkipped_ = false;
 };

@@ -47,7 +47,7 @@ public:
     }
 };
 
-// An encoder that holds every picture until the test opens it (or 20 s pass).
+// An encoder that holds every picture while the test keeps it closed (at most 20 s).
 class TGate {
 public:
     TPngEncoder Encoder() {
@@ -59,13 +59,14 @@ public:
             return EncodeStrongestPng(picture, png);
         };
     }
-    bool WaitEntered() {
+    // Waits until this many pictures reached the encoder in all.
+    bool WaitEntered(int count) {
         std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(20), [this] { return entered_ > 0; });
+        return changed_.wait_for(lock, std::chrono::seconds(20), [&] { return entered_ >= count; });
     }
-    void Open() {
+    void Set(bool open) {
         const std::lock_guard lock(mutex_);
-        open_ = true;
+        open_ = open;
         changed_.notify_all();
     }
 
@@ -108,7 +109,7 @@ TEST_F(ScreenshotsTest, TickReturnsWhileTheEncoderWorksAndFilesAppearWhole) {
     capture_->screens = {{0, 0, 64, 48}, {64, 0, 80, 60}};
     capture_->pictures = {Filled(64, 48, 0xff204080), Filled(80, 60, 0xff80ff00)};
     shots.Tick();
-    ASSERT_TRUE(gate.WaitEntered());
+    ASSERT_TRUE(gate.WaitEntered(1));
     EXPECT_TRUE(shots.Writing());
     EXPECT_TRUE(PngFiles(Folder()).empty()) << "nothing under a final name while encoding";
 
@@ -119,7 +120,7 @@ TEST_F(ScreenshotsTest, TickReturnsWhileTheEncoderWorksAndFilesAppearWhole) {
         << "told once, however many ticks are skipped";
     EXPECT_EQ(capture_->grabs, 2) << "a skipped tick takes no picture";
 
-    gate.Open();
+    gate.Set(true);
     ASSERT_TRUE(WaitFor([&] { return !shots.Writing(); }, 20000));
     EXPECT_EQ(PngFiles(Folder()), (std::vector<std::string>{"QBY 2024-05-17 102030 Left.png",
                                                             "QBY 2024-05-17 102030 Right.png"}))
@@ -127,6 +128,34 @@ TEST_F(ScreenshotsTest, TickReturnsWhileTheEncoderWorksAndFilesAppearWhole) {
     EXPECT_EQ(QImage(QString::fromStdString(File("Right"))).pixel(5, 5), 0xff80ff00u);
     EXPECT_EQ(ReadPngHeader(File("Left")), (TPngHeader{64, 48, 2}));
     EXPECT_EQ(reports_.size(), 1u);
+}
+
+// An interval shorter than the writing skips every other tick for as long as it lasts: that
+// is told once, and again only after the writing has kept up with two ticks in a row.
+TEST_F(ScreenshotsTest, SkippingIsToldOncePerStretch) {
+    TGate gate;
+    TScreenshots shots = Make(gate.Encoder());
+    capture_->screens = {{0, 0, 16, 16}};
+    capture_->pictures = {Filled(16, 16, 0xff102030)};
+    int pictures = 0;
+    // A tick whose picture the gate holds, then one that finds it still being written.
+    const auto slowPair = [&] {
+        gate.Set(false);
+        shots.Tick();
+        ASSERT_TRUE(gate.WaitEntered(++pictures));
+        shots.Tick();
+        gate.Set(true);
+        ASSERT_TRUE(WaitFor([&] { return !shots.Writing(); }, 20000));
+    };
+    slowPair();
+    slowPair();
+    slowPair();
+    EXPECT_EQ(reports_.size(), 1u) << "one stretch of skipping";
+    shots.Tick();
+    ++pictures;
+    ASSERT_TRUE(WaitFor([&] { return !shots.Writing(); }, 20000));
+    slowPair();
+    EXPECT_EQ(reports_.size(), 2u) << "the writing kept up in between";
 }
 
 // Level 9 costs time to save room; the seam hands over a map as the canvas paints it.
