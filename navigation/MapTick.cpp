@@ -5,6 +5,7 @@
 #include "canvas/OrvaltCanvas.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
+#include "navigation/GeodeticControls.h"
 #include "navigation/Latency.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
@@ -30,20 +31,6 @@ void Report(const std::string& text) {
 }
 
 bool HasGridPosition() { return CurrentEasting != 0 || CurrentNorthing != 0; }
-
-TProjectionKind ProjectionKind() {
-    if (!FGPS->cbUseLCCProjection->isChecked()) return TProjectionKind::TransverseMercator;
-    return FGPS->cLambert1->isChecked() ? TProjectionKind::Lambert1 : TProjectionKind::Lambert2;
-}
-
-TGeodeticTexts GeodeticTexts() {
-    const TFGPS& s = *FGPS;
-    return {Text(s.edSMA),   Text(s.edIF),   Text(s.edPPM), Text(s.edRX),   Text(s.edRY),
-            Text(s.edRZ),    Text(s.edSX),   Text(s.edSY),  Text(s.edSZ),   Text(s.edCM),
-            Text(s.edRL),    Text(s.edSF),   Text(s.edFE),  Text(s.edFN),   Text(s.eLCCSP1),
-            Text(s.eLCCSP2), Text(s.eLCCCP), Text(s.eLCCM), Text(s.eLCCSF), Text(s.eLCCFE),
-            Text(s.eLCCFN)};
-}
 
 // Setting a layer's pen recolours every shape of the layer, so it is set only when it changes.
 void SetLayerPen(TOrvaltCanvas& map, int layer, TColor color, int width) {

@@ -273,6 +273,8 @@ TEST_F(ProjectCommandsTest, FileCommandsHaveTheirKeysAndCtrlOOpens) {
                                                      {w.Open1, "Ctrl+O"},
                                                      {w.Save1, "Ctrl+S"},
                                                      {w.SaveAs1, "Ctrl+W"},
+                                                     {w.Import1, "Ctrl+I"},
+                                                     {w.Export1, "Ctrl+X"},
                                                      {w.Exit1, "Ctrl+Q"}};
     for (const auto& [item, key] : keys) {
         EXPECT_EQ(item->shortcut(), QKeySequence(key));
