@@ -161,8 +161,8 @@ TEST_F(KmlExportPeersTest, ReadByGdalAndZipfile) {
         EXPECT_EQ(Count(info.out, "Feature Count: 9\n"), 1) << info.out;
     }
 
-    const TPeerRun json = RunPeer("ogr2ogr", {"-f", "GeoJSON", "/vsistdout/",
-                                              QString::fromStdString(kml)});
+    const TPeerRun json =
+        RunPeer("ogr2ogr", {"-f", "GeoJSON", "/vsistdout/", QString::fromStdString(kml)});
     ASSERT_EQ(json.exitCode, 0) << json.err;
     const QJsonArray features =
         QJsonDocument::fromJson(QByteArray::fromStdString(json.out))["features"].toArray();
@@ -268,8 +268,8 @@ TEST_F(KmlExportPeersTest, RefusalsWriteNothing) {
         void (*spoil)(TFGPS&);
         std::string name, message;
     } cases[] = {
-        {"flattening typed as its inverse", [](TFGPS& s) { s.edIF->setText("298.257"); },
-         "a.kml", datum},
+        {"flattening typed as its inverse", [](TFGPS& s) { s.edIF->setText("298.257"); }, "a.kml",
+         datum},
         {"empty scale factor", [](TFGPS& s) { s.edSF->setText(""); }, "b.kmz", datum},
         {"Lambert", [](TFGPS& s) { s.cbUseLCCProjection->setChecked(true); }, "c.kml",
          "KML/KMZ needs the Transverse Mercator projection; the map uses Lambert (GPS Settings)."},
@@ -283,11 +283,10 @@ TEST_F(KmlExportPeersTest, RefusalsWriteNothing) {
         const std::string log = EventsLog();
         Export(c.name);
         const std::string path = folder_ + c.name;
-        const std::string message =
-            c.message.empty()
-                ? "KML/KMZ export failed: " + path +
-                      " (cannot create the file: No such file or directory)"
-                : c.message;
+        const std::string message = c.message.empty()
+                                        ? "KML/KMZ export failed: " + path +
+                                              " (cannot create the file: No such file or directory)"
+                                        : c.message;
         EXPECT_EQ(dialogs_.messages, std::vector<QString>{QString::fromStdString(message)});
         EXPECT_FALSE(std::filesystem::exists(path));
         EXPECT_EQ(FilesInFolder(), std::vector<std::string>{});

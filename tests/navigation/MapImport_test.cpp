@@ -111,9 +111,9 @@ TEST_F(MapImportTest, RealFilesLandWhereProjPutsThem) {
         ASSERT_EQ(shapes.labels.size(), c.labels);
         EXPECT_EQ(shapes.others, 0u);
         EXPECT_EQ(Map().GetLayerTag(Map().FindLayerByName(layer)), kUserShapeTag);
-        EXPECT_EQ(Count(EventsLog(), "Imported KML/KMZ: " + path + " to layer: " +
-                                         layer.toStdString()),
-                  1);
+        EXPECT_EQ(
+            Count(EventsLog(), "Imported KML/KMZ: " + path + " to layer: " + layer.toStdString()),
+            1);
         EXPECT_EQ(LastOpenedPath, path);
 
         TKMLReader plain;
@@ -193,9 +193,9 @@ TEST_F(MapImportTest, KmlWrittenByGdal) {
     for (const char* driver : {"KML", "LIBKML"}) {
         SCOPED_TRACE(driver);
         const std::string out = folder + driver + ".kml";
-        const TPeerRun run = RunPeer("ogr2ogr", {"-f", driver, "-a_srs", "EPSG:4326",
-                                                 QString::fromStdString(out),
-                                                 QString::fromStdString(folder + "marks.csv")});
+        const TPeerRun run =
+            RunPeer("ogr2ogr", {"-f", driver, "-a_srs", "EPSG:4326", QString::fromStdString(out),
+                                QString::fromStdString(folder + "marks.csv")});
         ASSERT_EQ(run.exitCode, 0) << run.err;
         Import(out);
         const TLayerShapes shapes = Shapes(driver);
@@ -214,9 +214,9 @@ TEST_F(MapImportTest, KmlWrittenByGdal) {
     EXPECT_EQ(descriptions[0].substr(0, 22), "Pier & Co;Route;Basin;");
 
     const std::string kmz = folder + "layered.kmz";
-    const TPeerRun run = RunPeer("ogr2ogr", {"-f", "LIBKML", "-a_srs", "EPSG:4326",
-                                             QString::fromStdString(kmz),
-                                             QString::fromStdString(folder + "marks.csv")});
+    const TPeerRun run =
+        RunPeer("ogr2ogr", {"-f", "LIBKML", "-a_srs", "EPSG:4326", QString::fromStdString(kmz),
+                            QString::fromStdString(folder + "marks.csv")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     ExpectRefused(kmz, "Failed to load KML/KMZ file: No placemark with coordinates found");
 }
@@ -225,8 +225,9 @@ TEST_F(MapImportTest, RefusalsLeaveTheMapUnchanged) {
     const std::string folder = FreshTestPath("refusals") + "/";
     std::filesystem::create_directories(folder);
     const std::string good = folder + "plan.kml";
-    ASSERT_TRUE(WriteFileAtomically(good, "<kml><Placemark><name>P</name><Point><coordinates>"
-                                          "30.1,40.1</coordinates></Point></Placemark></kml>"));
+    ASSERT_TRUE(WriteFileAtomically(good,
+                                    "<kml><Placemark><name>P</name><Point><coordinates>"
+                                    "30.1,40.1</coordinates></Point></Placemark></kml>"));
     Import(good);
     ASSERT_EQ(Shapes("plan").points.size(), 1u);
     const std::string datum =
@@ -249,7 +250,8 @@ TEST_F(MapImportTest, RefusalsLeaveTheMapUnchanged) {
     std::filesystem::remove(good);
     ExpectRefused(good, "Failed to load KML/KMZ file: File not found: " + good);
     ASSERT_TRUE(WriteFileAtomically(folder + "plan.kmz", "PK\x03\x04 cut"));
-    ExpectRefused(folder + "plan.kmz", "Failed to load KML/KMZ file: Failed to read extracted KML file");
+    ExpectRefused(folder + "plan.kmz",
+                  "Failed to load KML/KMZ file: Failed to read extracted KML file");
     ASSERT_TRUE(WriteFileAtomically(folder + "plan.xyz", "Easting,Northing,Elevation\r\n"));
     ExpectRefused(folder + "plan.xyz", "No point found in XYZ file: " + folder + "plan.xyz");
     std::filesystem::create_directories(folder + "folder.xyz");
@@ -275,8 +277,8 @@ TEST_F(MapImportTest, SimpleXyzFromTheSurveyLogWriter) {
     const TSurveyFiles files{folder + "log.csv", "header", folder + "2024-05-06 Simple XYZ.csv",
                              kSimpleXyzHeader};
     TSurveyLogWriter writer;
-    const double rows[][3] = {{501000.125, 4501000.5, 12.346}, {501010, 4501005, 7.5},
-                              {501020, 4501010, 0}};
+    const double rows[][3] = {
+        {501000.125, 4501000.5, 12.346}, {501010, 4501005, 7.5}, {501020, 4501010, 0}};
     for (const auto& row : rows) {
         writer.Append(files, {std::string("log"), SimpleXyzRecord(row[0], row[1], row[2])});
     }
