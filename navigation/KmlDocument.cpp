@@ -5,6 +5,7 @@
 namespace {
 
 constexpr int kTupleDecimals = 8;
+constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kIconHost = "http://maps.google.com";
@@ -59,7 +60,8 @@ std::string IconStyle(std::string_view id, std::string_view scale, std::string_v
 
 }  // namespace
 
-TKmlDocument::TKmlDocument(std::string_view documentName) {
+TKmlDocument::TKmlDocument(std::string_view documentName, TKmlSink sink) : sink_(std::move(sink)) {
+    out_.reserve(kPieceBytes + kPieceBytes / 4);
     out_ = kByteOrderMark;
     for (const std::string_view line : kHeader) Line(line);
     out_ += "<name>";
@@ -71,16 +73,16 @@ TKmlDocument::TKmlDocument(std::string_view documentName) {
 }
 
 void TKmlDocument::AddPoint(std::string_view name, std::string_view style, TLonLat at) {
-    BeginPlacemark(name, "<styleUrl>" + std::string(style) + "</styleUrl>");
+    BeginPlacemark(name, style);
     Line("<Point>");
     AppendCoordinates(at);
     Line("</Point>");
-    Line("</Placemark>");
+    EndPlacemark();
 }
 
 void TKmlDocument::AddLine(std::string_view name, std::string_view style, TLonLat from,
                            TLonLat to) {
-    BeginPlacemark(name, "<styleUrl>" + std::string(style) + "</styleUrl>");
+    BeginPlacemark(name, style);
     Line("<LineString>");
     out_ += "<coordinates>";
     AppendTuple(from);
@@ -88,12 +90,12 @@ void TKmlDocument::AddLine(std::string_view name, std::string_view style, TLonLa
     AppendTuple(to);
     Line("</coordinates>");
     Line("</LineString>");
-    Line("</Placemark>");
+    EndPlacemark();
 }
 
 void TKmlDocument::AddPolyline(std::string_view name, std::string_view style,
                                std::span<const TLonLat> vertices) {
-    BeginPlacemark(name, "<styleUrl>" + std::string(style) + "</styleUrl>");
+    BeginPlacemark(name, style);
     Line("<LineString>");
     Line("<coordinates>");
     for (size_t i = 0; i < vertices.size(); ++i) {
@@ -103,23 +105,26 @@ void TKmlDocument::AddPolyline(std::string_view name, std::string_view style,
     Line("");
     Line("</coordinates>");
     Line("</LineString>");
-    Line("</Placemark>");
+    EndPlacemark();
 }
 
 void TKmlDocument::AddVessel(TLonLat at) {
-    BeginPlacemark("Vessel",
-                   "<Style><IconStyle><Icon><href>" + std::string(kIconHost) +
-                       "/mapfiles/kml/shapes/sailing.png</href></Icon></IconStyle></Style>");
+    Line("<Placemark>");
+    Line("<name>Vessel</name>");
+    out_ += "<Style><IconStyle><Icon><href>";
+    out_ += kIconHost;
+    Line("/mapfiles/kml/shapes/sailing.png</href></Icon></IconStyle></Style>");
     Line("<Point>");
     AppendCoordinates(at);
     Line("</Point>");
-    Line("</Placemark>");
+    EndPlacemark();
 }
 
-std::string TKmlDocument::Finish() {
+bool TKmlDocument::Finish() {
     Line("</Document>");
     Line("</kml>");
-    return std::move(out_);
+    Flush();
+    return taken_;
 }
 
 void TKmlDocument::Line(std::string_view text) {
@@ -127,12 +132,24 @@ void TKmlDocument::Line(std::string_view text) {
     out_ += kLineEnd;
 }
 
-void TKmlDocument::BeginPlacemark(std::string_view name, std::string_view styleLine) {
+void TKmlDocument::BeginPlacemark(std::string_view name, std::string_view style) {
     Line("<Placemark>");
     out_ += "<name>";
     AppendEscaped(out_, name);
     Line("</name>");
-    Line(styleLine);
+    out_ += "<styleUrl>";
+    out_ += style;
+    Line("</styleUrl>");
+}
+
+void TKmlDocument::EndPlacemark() {
+    Line("</Placemark>");
+    if (out_.size() >= kPieceBytes) Flush();
+}
+
+void TKmlDocument::Flush() {
+    taken_ = taken_ && sink_(out_);
+    out_.clear();
 }
 
 void TKmlDocument::AppendTuple(TLonLat at) {

@@ -4,6 +4,8 @@
 #include "navigation/MapLayerNames.h"
 #include "platform/NumberFormat.h"
 
+#include <charconv>
+#include <string>
 #include <vector>
 
 namespace {
@@ -14,10 +16,10 @@ constexpr int kDepthDecimals = 2;
 class TExportWalk {
 public:
     TExportWalk(const TCanvasModel& map, std::string_view documentName,
-                const TGridToLonLat& convert)
+                const TGridToLonLat& convert, TKmlSink sink)
         : map_(map),
           convert_(convert),
-          document_(documentName),
+          document_(documentName, std::move(sink)),
           fixLayer_(map.FindLayerByName(kFixedTrackLayerName)),
           floatLayer_(map.FindLayerByName(kFloatTrackLayerName)),
           noFixLayer_(map.FindLayerByName(kNoFixTrackLayerName)),
@@ -28,6 +30,7 @@ public:
     bool Soundings();
     bool Vessel(double easting, double northing);
     TKmlExport Finish() { return {true, document_.Finish(), tracks_, soundings_}; }
+    TKmlExport Unconverted() const { return {false, false, tracks_, soundings_}; }
 
 private:
     bool Shape(const TQShape& shape);
@@ -36,7 +39,7 @@ private:
     bool Convert(double easting, double northing, TLonLat& at) const {
         return convert_(easting, northing, at);
     }
-    std::string NextName(const char* prefix) { return prefix + std::to_string(tracks_++); }
+    std::string_view NextName(std::string_view prefix);
 
     const TCanvasModel& map_;
     const TGridToLonLat& convert_;
@@ -45,7 +48,16 @@ private:
     int tracks_ = 0;
     std::size_t soundings_ = 0;
     std::vector<TLonLat> vertices_;
+    std::string name_;
 };
+
+std::string_view TExportWalk::NextName(std::string_view prefix) {
+    char number[16];
+    const char* end = std::to_chars(number, number + sizeof number, tracks_++).ptr;
+    name_.assign(prefix);
+    name_.append(number, static_cast<std::size_t>(end - number));
+    return name_;
+}
 
 // A missing layer has the id -1, which no shape carries.
 bool TExportWalk::Shapes() {
@@ -127,10 +139,11 @@ bool TExportWalk::Vessel(double easting, double northing) {
 }  // namespace
 
 TKmlExport BuildKmlExport(const TCanvasModel& map, double vesselEasting, double vesselNorthing,
-                          std::string_view documentName, const TGridToLonLat& convert) {
-    TExportWalk walk(map, documentName, convert);
+                          std::string_view documentName, const TGridToLonLat& convert,
+                          TKmlSink sink) {
+    TExportWalk walk(map, documentName, convert, std::move(sink));
     if (!walk.Shapes() || !walk.Soundings() || !walk.Vessel(vesselEasting, vesselNorthing)) {
-        return {};
+        return walk.Unconverted();
     }
     return walk.Finish();
 }

@@ -9,14 +9,14 @@
 // "#trackNofix" for the three track layers, "#trackOther" for any other. A depth is named with
 // two decimals after rounding to five significant digits, plus "m".
 //
-// Every coordinate must convert: one that does not ends the export without a document, since
-// a document with some placemarks missing or misplaced would be trusted as the map.
+// Every coordinate must convert: one that does not ends the export, since a document with some
+// placemarks missing or misplaced would be trusted as the map. The sink has then taken part of
+// the document, which the caller throws away.
 
 #include "navigation/KmlDocument.h"
 
 #include <cstddef>
 #include <functional>
-#include <string>
 #include <string_view>
 
 class TCanvasModel;
@@ -25,11 +25,12 @@ class TCanvasModel;
 using TGridToLonLat = std::function<bool(double easting, double northing, TLonLat& at)>;
 
 struct TKmlExport {
-    bool converted = false;  // every coordinate converted; false: bytes is empty
-    std::string bytes;       // the file (TKmlDocument::Finish)
+    bool converted = false;  // every coordinate converted
+    bool written = false;    // and the sink took the whole document
     int tracks = 0;          // the running number after the last shape
     std::size_t soundings = 0;
 };
 
 TKmlExport BuildKmlExport(const TCanvasModel& map, double vesselEasting, double vesselNorthing,
-                          std::string_view documentName, const TGridToLonLat& convert);
+                          std::string_view documentName, const TGridToLonLat& convert,
+                          TKmlSink sink);

@@ -42,20 +42,36 @@ void AddFilterExtension(std::string& path, std::string& extension, const QString
     path += extension;
 }
 
-bool WriteExport(const std::string& path, const std::string& bytes, std::string& reason) {
-    TAtomicFile file(path);
-    const bool written = file.Write(bytes) && file.Commit();
-    if (!written) reason = file.Error();
-    return written;
-}
+// A KML document goes to the file as it is built; a KMZ archive is built in memory first.
+class TExportFile {
+public:
+    explicit TExportFile(const std::string& path)
+        : archived_(LowerCaseFileExt(path) == ".kmz"), file_(path) {}
+    TKmlSink Sink() {
+        if (archived_) {
+            return [this](std::string_view bytes) {
+                document_ += bytes;
+                return true;
+            };
+        }
+        return [this](std::string_view bytes) { return file_.Write(bytes); };
+    }
+    // Writes the archive, if any, and puts the file in place; false with the reason.
+    bool Commit(std::string& reason) {
+        std::string archive;
+        const bool written =
+            (!archived_ || (BuildKmzArchive(document_, archive, reason) && file_.Write(archive))) &&
+            file_.Commit();
+        if (!written && reason.empty()) reason = file_.Error();
+        return written;
+    }
+    const std::string& Error() const { return file_.Error(); }
 
-// The document, as an archive for ".kmz"; empty with the reason when it could not be built.
-std::string ExportBytes(const std::string& path, std::string kml, std::string& reason) {
-    if (LowerCaseFileExt(path) != ".kmz") return kml;
-    std::string archive;
-    if (!BuildKmzArchive(kml, archive, reason)) return {};
-    return archive;
-}
+private:
+    bool archived_;
+    TAtomicFile file_;
+    std::string document_;
+};
 
 void OpenFolderOf(const std::string& path) {
     const std::string folder = ExtractFilePath(path);
@@ -80,15 +96,17 @@ void TFNav::ExportKml(const std::string& path) {
     const std::string refusal = KmlGeodesyRefusal(kDatumMessage);
     if (!refusal.empty()) return Show(refusal);
     const TGeodesyParameterTexts texts = LocalFirstParameterTexts(GeodeticTexts());
-    TKmlExport kml =
-        BuildKmlExport(*fcad, CurrentEasting, CurrentNorthing, ExtractFileName(path),
-                       [&texts](double easting, double northing, TLonLat& at) {
-                           return GridToWgs84(texts, easting, northing, at.latitude, at.longitude);
-                       });
+    TExportFile file(path);
+    const TKmlExport kml = BuildKmlExport(
+        *fcad, CurrentEasting, CurrentNorthing, ExtractFileName(path),
+        [&texts](double easting, double northing, TLonLat& at) {
+            return GridToWgs84(texts, easting, northing, at.latitude, at.longitude);
+        },
+        file.Sink());
     if (!kml.converted) return Show(kDatumMessage);
     std::string reason;
-    const std::string bytes = ExportBytes(path, std::move(kml.bytes), reason);
-    if (bytes.empty() || !WriteExport(path, bytes, reason)) {
+    if (!kml.written || !file.Commit(reason)) {
+        if (reason.empty()) reason = file.Error();
         return Show("KML/KMZ export failed: " + path + " (" + reason + ")");
     }
     const std::string message = "Exported: " + std::to_string(kml.tracks) + " tracks, " +

@@ -43,8 +43,19 @@ const std::string kFooter = "</Document>\r\n</kml>\r\n";
 class KmlExportTest : public ::testing::Test {
 protected:
     int Layer(const char* name) { return map_.AddLayer(name); }
-    TKmlExport Export(double vesselEasting = 0, double vesselNorthing = 0) {
-        return BuildKmlExport(map_, vesselEasting, vesselNorthing, "out & co.kml", Thousandths);
+    // The export with its bytes, which come in pieces.
+    struct TResult : TKmlExport {
+        std::string bytes;
+    };
+    TResult Export(double vesselEasting = 0, double vesselNorthing = 0) {
+        TResult result;
+        static_cast<TKmlExport&>(result) =
+            BuildKmlExport(map_, vesselEasting, vesselNorthing, "out & co.kml", Thousandths,
+                           [&result](std::string_view piece) {
+                               result.bytes += piece;
+                               return true;
+                           });
+        return result;
     }
 
     TCanvasModel map_;
@@ -60,8 +71,8 @@ TEST_F(KmlExportTest, EveryBlockKindInDrawingOrder) {
     map_.AddPolyline({{1, 1}, {2, 1}, {2, 2}}, Layer("event_number"), true);
     map_.AddSounding(29000, 41000, 7.456);
     map_.AddSounding(30000, 42000, 1234.567);
-    const TKmlExport kml = Export(31000, 43000);
-    ASSERT_TRUE(kml.converted);
+    const TResult kml = Export(31000, 43000);
+    ASSERT_TRUE(kml.converted && kml.written);
     EXPECT_EQ(kml.tracks, 5);
     EXPECT_EQ(kml.soundings, 2u);
     EXPECT_EQ(kml.bytes,
@@ -113,7 +124,7 @@ TEST_F(KmlExportTest, WhatIsLeftOut) {
     map_.AddPolyline({{1, 1}, {2, 2}}, user, false);
     map_.DeleteVertex(map_.GetAllShapeIds().back(), 1);
     EXPECT_EQ(map_.GetVertexCount(map_.GetAllShapeIds().back()), 1) << "a one-vertex polyline";
-    const TKmlExport kml = Export(0, 0);
+    const TResult kml = Export(0, 0);
     ASSERT_TRUE(kml.converted);
     EXPECT_EQ(kml.bytes, kHeader + kFooter) << "and no vessel at (0, 0)";
     EXPECT_EQ(kml.tracks, 0);
@@ -126,7 +137,7 @@ TEST_F(KmlExportTest, NumberingIsSharedAndTextsLeaveItAlone) {
     map_.AddPolyline({{1, 1}, {2, 2}}, user, false);
     map_.AddText(user, "Buoy 7", 3, 3, 0);
     map_.AddLine(1, 1, 2, 2, user);
-    const TKmlExport kml = Export();
+    const TResult kml = Export();
     EXPECT_EQ(kml.tracks, 3);
     std::vector<std::string> names;
     for (std::size_t at = 0; (at = kml.bytes.find("<name>", at)) != std::string::npos; ++at) {
@@ -141,15 +152,47 @@ TEST_F(KmlExportTest, ACoordinateThatDoesNotConvertStopsTheExport) {
     map_.AddPoint(1, 1, user);
     map_.AddPolyline({{1, 1}, {2, 2}, {-5, -5}}, user, false);
     int calls = 0;
-    const TKmlExport kml =
-        BuildKmlExport(map_, 0, 0, "out.kml", [&calls](double easting, double, TLonLat& at) {
+    const TKmlExport kml = BuildKmlExport(
+        map_, 0, 0, "out.kml",
+        [&calls](double easting, double, TLonLat& at) {
             ++calls;
             at = {easting, easting};
             return easting >= 0;
-        });
+        },
+        [](std::string_view) { return true; });
     EXPECT_FALSE(kml.converted);
-    EXPECT_TRUE(kml.bytes.empty());
+    EXPECT_FALSE(kml.written);
     EXPECT_EQ(calls, 4);
+}
+
+// A large document reaches the sink in pieces; a refused piece is the last one offered.
+TEST_F(KmlExportTest, PiecesAndARefusingSink) {
+    const int user = Layer(kUserShapeLayerName);
+    for (int i = 0; i < 20000; ++i) map_.AddPoint(1000 + i, 2000, user);
+    std::vector<std::size_t> pieces;
+    std::string whole;
+    const TKmlExport kml =
+        BuildKmlExport(map_, 0, 0, "big.kml", Thousandths, [&](std::string_view piece) {
+            pieces.push_back(piece.size());
+            whole += piece;
+            return true;
+        });
+    ASSERT_TRUE(kml.written);
+    EXPECT_GT(pieces.size(), 2u);
+    EXPECT_LT(pieces.front(), 2u << 20);
+    EXPECT_TRUE(
+        whole.ends_with("<name>Point_19999</name>\r\n<styleUrl>#pointStyle</styleUrl>\r\n"
+                        "<Point>\r\n<coordinates>20.99900000,2.00000000,0</coordinates>"
+                        "\r\n</Point>\r\n</Placemark>\r\n</Document>\r\n</kml>\r\n"));
+    int offered = 0;
+    const TKmlExport refused =
+        BuildKmlExport(map_, 0, 0, "big.kml", Thousandths, [&offered](std::string_view) {
+            ++offered;
+            return false;
+        });
+    EXPECT_TRUE(refused.converted);
+    EXPECT_FALSE(refused.written);
+    EXPECT_EQ(offered, 1);
 }
 
 // The Turkish and German locales write "," as decimal separator: the bytes stay the same.
