@@ -61,7 +61,8 @@ inline bool ReadCapturedAnswers(TCapturedAnswers& answers) {
         WithCrLf(ReadFileBytes(ntrip + "orekit__requires-basic-authentication.txt")) + "\r\n";
     answers.Forbidden = WithCrLf(ReadFileBytes(ntrip + "orekit__forbidden-request.txt")) + "\r\n";
     const std::string transcript = ReadFileBytes(ntrip + "gpsd__naujoks-ntrip.log");
-    answers.IcyStream = "ICY 200 OK\r\n\r\n" + transcript.substr(transcript.find("ICY 200 OK\n\n") + 12);
+    answers.IcyStream =
+        "ICY 200 OK\r\n\r\n" + transcript.substr(transcript.find("ICY 200 OK\n\n") + 12);
     return true;
 }
 
