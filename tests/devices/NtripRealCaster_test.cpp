@@ -2,7 +2,10 @@
 
 #include "devices/OrvaltNTRIPClient.h"
 #include "devices/OrvaltSerialGPS.h"
+#include "devices/uNTRIPSettings.h"
+#include "tests/devices/NtripAnswerSamples.h"
 #include "tests/devices/NtripClientRecorder.h"
+#include "tests/devices/NtripWindowSupport.h"
 #include "tests/devices/Str2StrCaster.h"
 #include "tests/devices/TestCaster.h"
 #include "tests/platform/PseudoTerminal.h"
@@ -15,6 +18,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -100,6 +106,122 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
     const auto lines = UploadedLines(relayed);
     ASSERT_FALSE(lines.empty()) << "no GGA came back through the caster";
     for (const std::string& line : lines) EXPECT_TRUE(IsValidGga(line));
+}
+
+using TClock = std::chrono::steady_clock;
+
+long MillisecondsBetween(TClock::time_point from, TClock::time_point to) {
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count());
+}
+
+// Feeds str2str 1 KiB every 100 ms from its own thread, connecting again whenever the caster
+// went away, until it is destroyed.
+class TLoopingFeeder {
+public:
+    explicit TLoopingFeeder(const TStr2StrCaster& caster)
+        : thread_([this, &caster] { Run(caster); }) {}
+    ~TLoopingFeeder() {
+        stop_ = true;
+        thread_.join();
+    }
+
+private:
+    void Run(const TStr2StrCaster& caster) {
+        int fd = -1;
+        for (unsigned block = 0; !stop_; ++block) {
+            if (fd < 0) fd = caster.ConnectFeeder();
+            if (fd >= 0 && !SendAll(fd, RandomBytes(1024, block))) {
+                ::close(fd);
+                fd = -1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        if (fd >= 0) ::close(fd);
+    }
+
+    std::atomic<bool> stop_ = false;
+    std::thread thread_;
+};
+
+// Collects what reaches the receiver's terminal, from its own thread.
+class TReceiverTap {
+public:
+    explicit TReceiverTap(TPseudoTerminal& receiver)
+        : thread_([this, &receiver] {
+              while (!stop_) {
+                  const std::string bytes = receiver.Receive(1 << 20, 50);
+                  std::lock_guard lock(mutex_);
+                  received_ += bytes;
+              }
+          }) {}
+    ~TReceiverTap() { Stop(); }
+    void Stop() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    std::string Received() const {
+        std::lock_guard lock(mutex_);
+        return received_;
+    }
+
+private:
+    std::atomic<bool> stop_ = false;
+    mutable std::mutex mutex_;
+    std::string received_;
+    std::thread thread_;
+};
+
+// The mobile link drops mid-survey: the caster is gone for 12 s and comes back. The window's
+// connection keeps trying through the outage, logs each attempt, and the receiver gets its
+// corrections again within 6 s of the caster's return, each byte the client received.
+TEST_F(NtripRealCasterTest, CorrectionsResumeAfterA12SecondOutage) {
+    constexpr int kPort = 4;
+    TPseudoTerminal receiver;
+    receiver.MapToPort(kPort);
+    TOrvaltSerialGPS gps;
+    gps.Port = kPort;
+    gps.Open();
+    ASSERT_TRUE(gps.Connected());
+    std::string delivered;  // outlives the window, whose last hand-offs may still add to it
+    TfrmNTRIPSettings window;
+    window.Client->OnDataReceived = [&delivered, handler = window.Client->OnDataReceived](
+                                        TOrvaltNTRIPClient* sender, const char* data, int length) {
+        handler(sender, data, length);
+        delivered.append(data, static_cast<std::size_t>(length));
+    };
+    window.AttachGpsPort(gps.PortSink(), "COM4");
+    window.edtServer->setText("127.0.0.1");
+    window.edtPort->setText(QString::number(caster_.OutPort()));
+    window.edtUsername->setText("user");
+    window.edtPassword->setText("pass");
+    window.boxMountpoint->addItem("TEST");
+    TReceiverTap tap(receiver);
+    TLoopingFeeder feeder(caster_);
+    window.btnConnectClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tap.Received().size() >= 5000; }, 10000));
+
+    caster_.Stop();
+    QTest::qWait(12000);
+    ASSERT_TRUE(caster_.Start()) << caster_.Error();
+    const auto back = TClock::now();
+    const std::size_t beforeReturn = tap.Received().size();
+    const bool resumed =
+        QTest::qWaitFor([&] { return tap.Received().size() > beforeReturn + 2000; }, 10000);
+    const long resumedAfterMs = MillisecondsBetween(back, TClock::now());
+    window.Client->Disconnect();
+    QTest::qWait(300);
+    tap.Stop();
+
+    ASSERT_TRUE(resumed) << "no corrections after the caster came back";
+    EXPECT_LT(resumedAfterMs, 6000);
+    for (const char* line : {"Connection closed", "Reconnect attempt 1/10",
+                             "Failed to connect to 127.0.0.1", "Reconnect attempt 2/10"}) {
+        EXPECT_TRUE(NtripLogged(window, line)) << line;
+    }
+    EXPECT_FALSE(NtripLogged(window, "Max reconnect attempts reached"));
+    EXPECT_TRUE(tap.Received() == delivered)
+        << "the receiver got " << tap.Received().size() << " of " << delivered.size() << " bytes";
 }
 
 }  // namespace
