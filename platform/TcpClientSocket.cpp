@@ -58,6 +58,7 @@ bool TTcpClientSocket::Resolve(const std::string& host, int port, sockaddr_in& a
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<std::uint16_t>(port));
     if (::inet_pton(AF_INET, host.c_str(), &address.sin_addr) == 1) return true;
+    if (shutDown_) return false;
     const auto lookup = std::make_shared<TLookup>();
     {
         std::lock_guard lock(mutex_);
