@@ -63,12 +63,11 @@ TSerialPortSink::~TSerialPortSink() {
 
 std::size_t TSerialPortSink::Write(std::string_view bytes, int timeoutMs) {
     const auto deadline = TClock::now() + std::chrono::milliseconds(timeoutMs);
-    std::unique_lock order(writeMutex_, deadline);
-    if (!order.owns_lock()) return 0;
     int fd = -1;
     {
-        std::lock_guard lock(stateMutex_);
-        if (closed_) return 0;
+        std::unique_lock lock(stateMutex_);
+        const auto turn = [this] { return !writing_ || closed_; };
+        if (!writerLeft_.wait_until(lock, deadline, turn) || closed_) return 0;
         writing_ = true;
         fd = fd_;
     }
@@ -90,6 +89,7 @@ void TSerialPortSink::Close() {
         const std::uint64_t one = 1;
         (void)::write(wakeFd_, &one, sizeof one);
     }
+    writerLeft_.notify_all();  // writes waiting their turn give up
     writerLeft_.wait_for(lock, kWriterLeaveWait, [this] { return !writing_; });
     if (!writing_) ReleaseDescriptor();
 }

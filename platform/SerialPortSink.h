@@ -40,11 +40,11 @@ public:
 private:
     void ReleaseDescriptor();  // with stateMutex_ held
 
-    std::timed_mutex writeMutex_;  // one write at a time; never taken by Close
+    // Held only for moments, never during a write, so Close never waits on it.
     mutable std::mutex stateMutex_;
     std::condition_variable writerLeft_;
     int fd_;
-    int wakeFd_ = -1;  // readable once the sink is closed
-    bool writing_ = false;
+    int wakeFd_ = -1;       // readable once the sink is closed
+    bool writing_ = false;  // a write uses the descriptor; the next one waits its turn
     std::atomic<bool> closed_ = false;
 };
