@@ -48,6 +48,7 @@ std::size_t TCorrectionWriter::Write(std::string_view bytes) {
     if (bytes.empty() || !device_.IsOpen()) return 0;
     std::size_t droppedNow = 0;
     bool begins = false;
+    bool wake = false;
     {
         std::lock_guard lock(mutex_);
         if (bytes.size() > capacity_) {  // only the newest part of a block this large fits
@@ -60,8 +61,9 @@ std::size_t TCorrectionWriter::Write(std::string_view bytes) {
         dropped_ += droppedNow;
         begins = droppedNow > 0 && !overflowing_;
         if (droppedNow > 0) overflowing_ = true;
+        wake = writerWaiting_;
     }
-    queued_.notify_one();
+    if (wake) queued_.notify_one();
     return begins ? droppedNow : 0;
 }
 
@@ -85,7 +87,9 @@ void TCorrectionWriter::Run(std::shared_ptr<TSerialPortSink> sink) {
     std::unique_lock lock(mutex_);
     for (;;) {
         if (blocks_.empty()) overflowing_ = false;
+        writerWaiting_ = true;
         queued_.wait(lock, [this] { return stop_ || !blocks_.empty(); });
+        writerWaiting_ = false;
         if (stop_) return;
         const std::string block = std::move(blocks_.front());
         blocks_.pop_front();

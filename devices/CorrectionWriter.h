@@ -62,6 +62,7 @@ private:
     std::size_t queuedBytes_ = 0;
     std::size_t capacity_ = kCorrectionQueueBytes;
     bool stop_ = false;
+    bool writerWaiting_ = false;  // a busy writer needs no wake-up for each block
     bool overflowing_ = false;
     std::uint64_t dropped_ = 0;
 };

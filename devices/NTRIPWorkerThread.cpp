@@ -195,17 +195,19 @@ void TNTRIPWorkerThread::SetStatus(int status, const std::string& message, bool 
     });
 }
 
+// The GNSS port is written while the user-interface thread runs the hand-off: neither waits
+// for the other, and the handler only reads the bytes, which stay put until both are done.
 void TNTRIPWorkerThread::DeliverData(std::string_view bytes) {
     Client->BytesReceived += static_cast<std::int64_t>(bytes.size());
     Client->AppendReceivedData(bytes);
-    if (Client->ForwardToOutput && !bytes.empty()) {
-        if (const auto sink = Client->OutputHandle()) {
-            sink->Write(bytes, kGnssPortWriteTimeoutMs);
-        }
-    }
     DataPtr = bytes.data();
     DataLength = static_cast<int>(bytes.size());
-    Synchronize([this] { Client->DoDataReceived(DataPtr, DataLength); });
+    const std::function<void()> handOver = [this] { Client->DoDataReceived(DataPtr, DataLength); };
+    const bool handedOver = handOff_.Post(handOver, StopRequested);
+    if (Client->ForwardToOutput && !bytes.empty()) {
+        if (const auto sink = Client->OutputHandle()) sink->Write(bytes, kGnssPortWriteTimeoutMs);
+    }
+    if (handedOver) handOff_.Wait();
 }
 
 std::string TNTRIPWorkerThread::BuildGGA() const {

@@ -46,6 +46,8 @@ constexpr int kBlockPeriodMs = 100;
 constexpr int kUiTickMs = 200;
 constexpr int kUiWorkMs = 5;
 constexpr int kGiveUpMs = 120000;
+constexpr int kPollMs = 100;
+constexpr int kSilenceMs = 5000;  // a drained port that gets nothing this long is done
 
 std::int64_t NowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(TClock::now().time_since_epoch())
@@ -78,15 +80,16 @@ public:
         return device_;
     }
 
-    // Drains in the background until `total` bytes came or Wait; with `blocks`, records each
-    // block's latency.
+    // Drains in the background until `total` bytes came, 5 s passed without any, or Finish;
+    // with `blocks`, records each block's latency.
     void Start(std::size_t total, bool blocks) {
         received_ = 0;
         stop_ = false;
         latenciesMs_.clear();
         thread_ = std::thread([this, total, blocks] { Drain(total, blocks); });
     }
-    void Wait() {
+    void Wait() { thread_.join(); }
+    void Finish() {
         stop_ = true;
         thread_.join();
     }
@@ -97,9 +100,13 @@ private:
     void Drain(std::size_t total, bool blocks) {
         std::vector<char> pending;  // the current latency block so far
         std::vector<char> buffer(65536);
-        while (received_ < total && !stop_) {
+        for (int idleMs = 0; received_ < total && !stop_ && idleMs < kSilenceMs;) {
             pollfd ready{master_, POLLIN, 0};
-            if (::poll(&ready, 1, 100) <= 0) continue;
+            if (::poll(&ready, 1, kPollMs) <= 0) {
+                idleMs += kPollMs;
+                continue;
+            }
+            idleMs = 0;
             const ssize_t n = ::read(master_, buffer.data(), buffer.size());
             if (n <= 0) return;
             received_ += static_cast<std::size_t>(n);
@@ -229,7 +236,7 @@ TRun ThroughClient(TRoad road, TDrainedPort& port, std::size_t total, bool block
     }
     const double seconds = static_cast<double>(NowNs() - startNs) / 1e9;
     casterThread.join();
-    port.Wait();
+    port.Finish();
     client.Disconnect();
     return {seconds, port.LatenciesMs(), port.Received(), output.DroppedBytes()};
 }
