@@ -3,6 +3,7 @@
 #include "devices/OrvaltNTRIPClient.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
+#include "tests/devices/ByteThread.h"
 #include "tests/devices/NtripAnswerSamples.h"
 #include "tests/devices/NtripClientRecorder.h"
 #include "tests/devices/NtripWindowSupport.h"
@@ -30,6 +31,15 @@ class NtripRealCasterTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(caster_.Started()) << caster_.Error(); }
 
+    // The GNSS receiver's port on a pseudo-terminal, open as the main window holds it.
+    void OpenGnssPort() {
+        constexpr int kPort = 4;
+        receiver_.MapToPort(kPort);
+        gps_.Port = kPort;
+        gps_.Open();
+        ASSERT_TRUE(gps_.Connected());
+    }
+
     void Point(const char* password, const char* mountPoint) {
         client_.Host = "127.0.0.1";
         client_.Port = caster_.OutPort();
@@ -39,6 +49,8 @@ protected:
     }
 
     TStr2StrCaster caster_;
+    TPseudoTerminal receiver_;
+    TOrvaltSerialGPS gps_;
     TOrvaltNTRIPClient client_;
     TNtripClientRecorder events_{client_};
 };
@@ -68,14 +80,8 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
                              ReadFileBytes(folder + "rtcm3/rtklib__GMSD7_20121014.rtcm3");
     ASSERT_EQ(feed.size(), 63380u + 262144u);
 
-    constexpr int kPort = 4;
-    TPseudoTerminal receiver;
-    receiver.MapToPort(kPort);
-    TOrvaltSerialGPS gps;
-    gps.Port = kPort;
-    gps.Open();
-    ASSERT_TRUE(gps.Connected());
-    client_.SetOutputHandle(gps.PortSink());
+    ASSERT_NO_FATAL_FAILURE(OpenGnssPort());
+    client_.SetOutputHandle(gps_.PortSink());
 
     const int feeder = caster_.ConnectFeeder();
     ASSERT_GE(feeder, 0);
@@ -85,7 +91,7 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return client_.Connected.load(); }));
 
     std::string atReceiver;
-    std::thread drain([&] { atReceiver = receiver.Receive(feed.size(), 30000); });
+    std::thread drain([&] { atReceiver = receiver_.Receive(feed.size(), 30000); });
     std::string relayed;
     std::thread feed1k([&] {
         constexpr std::size_t kChunk = 1024;  // a whole file at once makes str2str drop us
@@ -116,74 +122,22 @@ long MillisecondsBetween(TClock::time_point from, TClock::time_point to) {
         std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count());
 }
 
-// Feeds str2str 1 KiB every 100 ms from its own thread, connecting again whenever the caster
-// went away, until it is destroyed.
-class TLoopingFeeder {
-public:
-    explicit TLoopingFeeder(const TStr2StrCaster& caster)
-        : thread_([this, &caster] { Run(caster); }) {}
-    ~TLoopingFeeder() {
-        stop_ = true;
-        thread_.join();
+// Feeds str2str 1 KiB every 100 ms, connecting again whenever the caster went away.
+std::optional<std::string> FeedABlock(const TStr2StrCaster& caster, int& fd, unsigned& block) {
+    if (fd < 0) fd = caster.ConnectFeeder();
+    if (fd >= 0 && !SendAll(fd, RandomBytes(1024, block++))) {
+        ::close(fd);
+        fd = -1;
     }
-
-private:
-    void Run(const TStr2StrCaster& caster) {
-        int fd = -1;
-        for (unsigned block = 0; !stop_; ++block) {
-            if (fd < 0) fd = caster.ConnectFeeder();
-            if (fd >= 0 && !SendAll(fd, RandomBytes(1024, block))) {
-                ::close(fd);
-                fd = -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        if (fd >= 0) ::close(fd);
-    }
-
-    std::atomic<bool> stop_ = false;
-    std::thread thread_;
-};
-
-// Collects what reaches the receiver's terminal, from its own thread.
-class TReceiverTap {
-public:
-    explicit TReceiverTap(TPseudoTerminal& receiver)
-        : thread_([this, &receiver] {
-              while (!stop_) {
-                  const std::string bytes = receiver.Receive(1 << 20, 50);
-                  std::lock_guard lock(mutex_);
-                  received_ += bytes;
-              }
-          }) {}
-    ~TReceiverTap() { Stop(); }
-    void Stop() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-    }
-    std::string Received() const {
-        std::lock_guard lock(mutex_);
-        return received_;
-    }
-
-private:
-    std::atomic<bool> stop_ = false;
-    mutable std::mutex mutex_;
-    std::string received_;
-    std::thread thread_;
-};
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return std::string();
+}
 
 // The mobile link drops mid-survey: the caster is gone for 12 s and comes back. The window's
 // connection keeps trying through the outage, logs each attempt, and the receiver gets its
 // corrections again within 6 s of the caster's return, each byte the client received.
 TEST_F(NtripRealCasterTest, CorrectionsResumeAfterA12SecondOutage) {
-    constexpr int kPort = 4;
-    TPseudoTerminal receiver;
-    receiver.MapToPort(kPort);
-    TOrvaltSerialGPS gps;
-    gps.Port = kPort;
-    gps.Open();
-    ASSERT_TRUE(gps.Connected());
+    ASSERT_NO_FATAL_FAILURE(OpenGnssPort());
     std::string delivered;  // outlives the window, whose last hand-offs may still add to it
     TfrmNTRIPSettings window;
     window.Client->OnDataReceived = [&delivered, handler = window.Client->OnDataReceived](
@@ -191,28 +145,31 @@ TEST_F(NtripRealCasterTest, CorrectionsResumeAfterA12SecondOutage) {
         handler(sender, data, length);
         delivered.append(data, static_cast<std::size_t>(length));
     };
-    window.AttachGpsPort(gps.PortSink(), "COM4");
+    window.AttachGpsPort(gps_.PortSink(), "COM4");
     window.edtServer->setText("127.0.0.1");
     window.edtPort->setText(QString::number(caster_.OutPort()));
     window.edtUsername->setText("user");
     window.edtPassword->setText("pass");
     window.boxMountpoint->addItem("TEST");
-    TReceiverTap tap(receiver);
-    TLoopingFeeder feeder(caster_);
+    TByteThread tap([this] { return receiver_.Receive(1 << 20, 50); });
+    int feederFd = -1;
+    TByteThread feeder([&, block = 0u]() mutable { return FeedABlock(caster_, feederFd, block); });
     window.btnConnectClick();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tap.Received().size() >= 5000; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tap.Bytes().size() >= 5000; }, 10000));
 
     caster_.Stop();
     QTest::qWait(12000);
     ASSERT_TRUE(caster_.Start()) << caster_.Error();
     const auto back = TClock::now();
-    const std::size_t beforeReturn = tap.Received().size();
+    const std::size_t beforeReturn = tap.Bytes().size();
     const bool resumed =
-        QTest::qWaitFor([&] { return tap.Received().size() > beforeReturn + 2000; }, 10000);
+        QTest::qWaitFor([&] { return tap.Bytes().size() > beforeReturn + 2000; }, 10000);
     const long resumedAfterMs = MillisecondsBetween(back, TClock::now());
     window.Client->Disconnect();
     QTest::qWait(300);
     tap.Stop();
+    feeder.Stop();
+    if (feederFd >= 0) ::close(feederFd);
 
     ASSERT_TRUE(resumed) << "no corrections after the caster came back";
     std::printf("corrections again %ld ms after the caster's return\n", resumedAfterMs);
@@ -222,8 +179,8 @@ TEST_F(NtripRealCasterTest, CorrectionsResumeAfterA12SecondOutage) {
         EXPECT_TRUE(NtripLogged(window, line)) << line;
     }
     EXPECT_FALSE(NtripLogged(window, "Max reconnect attempts reached"));
-    EXPECT_TRUE(tap.Received() == delivered)
-        << "the receiver got " << tap.Received().size() << " of " << delivered.size() << " bytes";
+    EXPECT_TRUE(tap.Bytes() == delivered)
+        << "the receiver got " << tap.Bytes().size() << " of " << delivered.size() << " bytes";
 }
 
 }  // namespace

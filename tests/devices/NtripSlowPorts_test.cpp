@@ -4,6 +4,7 @@
 
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
+#include "tests/devices/ByteThread.h"
 #include "tests/devices/NtripAnswerSamples.h"
 #include "tests/devices/NtripWindowSupport.h"
 #include "tests/devices/TestCaster.h"
@@ -36,40 +37,18 @@ constexpr int kOutputPort = 5;
 // one second, and a little.
 constexpr qint64 kCloseBoundMs = 1100;
 
-// Streams `blockBytes` every `periodMs` to the accepted client until destroyed or the client
-// goes; the bytes are random, so a test can tell each run of them apart.
-class TStreamer {
-public:
-    TStreamer(int fd, std::size_t blockBytes, int periodMs)
-        : thread_([=, this] {
-              auto next = TClock::now();
-              for (unsigned block = 0; !stop_; ++block) {
-                  const std::string bytes = RandomBytes(blockBytes, block);
-                  if (!SendAll(fd, bytes)) return;
-                  {
-                      std::lock_guard lock(mutex_);
-                      sent_ += bytes;
-                  }
-                  next += std::chrono::milliseconds(periodMs);
-                  std::this_thread::sleep_until(next);
-              }
-          }) {}
-    ~TStreamer() { Stop(); }
-    void Stop() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-    }
-    std::string Sent() const {
-        std::lock_guard lock(mutex_);
-        return sent_;
-    }
-
-private:
-    std::atomic<bool> stop_ = false;
-    mutable std::mutex mutex_;
-    std::string sent_;
-    std::thread thread_;
-};
+// Streams `blockBytes` every `periodMs` to the accepted client until stopped or the client
+// goes, and keeps what it sent; the bytes are random, so a test can tell each run apart.
+std::unique_ptr<TByteThread> Streamer(int fd, std::size_t blockBytes, int periodMs) {
+    return std::make_unique<TByteThread>(
+        [=, block = 0u, next = TClock::now()]() mutable -> std::optional<std::string> {
+            std::string bytes = RandomBytes(blockBytes, block++);
+            if (!SendAll(fd, bytes)) return std::nullopt;
+            next += std::chrono::milliseconds(periodMs);
+            std::this_thread::sleep_until(next);
+            return bytes;
+        });
+}
 
 class NtripSlowPortsTest : public ::testing::Test {
 protected:
@@ -92,20 +71,14 @@ protected:
             handled_.append(data, static_cast<std::size_t>(length));
         };
         window_->AttachGpsPort(gps_.PortSink(), "COM3");
-        window_->edtServer->setText("127.0.0.1");
-        window_->edtPort->setText(QString::number(caster_.Port()));
-        window_->boxMountpoint->addItem("TEST");
-        window_->btnConnectClick();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (stream_ = caster_.Accept(0)) >= 0; }));
-        ReadUntil(stream_, "\r\n\r\n");
-        ASSERT_TRUE(SendAll(stream_, kIcyAnswer));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window_->Client->Connected.load(); }));
+        stream_ = ConnectWindowToCaster(*window_, caster_);
+        ASSERT_GE(stream_, 0);
     }
 
     // Streams fast until the GNSS terminal, which nobody reads, is full and the worker waits
     // in its write: no block gets through for a while.
     void StallTheGnssPort() {
-        streamer_ = std::make_unique<TStreamer>(stream_, 4000, 5);
+        streamer_ = Streamer(stream_, 4000, 5);
         ASSERT_TRUE(QTest::qWaitFor([&] { return handled_.size() >= 8000; }));
         for (std::size_t before = 0; handled_.size() != before;) {
             before = handled_.size();
@@ -129,7 +102,7 @@ protected:
     qint64 longestHandlerMs_ = 0;  // of the window's data hand-offs
     std::unique_ptr<TfrmNTRIPSettings> window_;
     int stream_ = -1;
-    std::unique_ptr<TStreamer> streamer_;
+    std::unique_ptr<TByteThread> streamer_;
 };
 
 TEST_F(NtripSlowPortsTest, StoppingAStalledGnssPortReturnsAtOnce) {
@@ -231,13 +204,13 @@ TEST_F(NtripSlowPortsTest, ASlowOutputPortNeverHoldsTheWindow) {
         longestGapMs = std::max(longestGapMs, gap);
         if (gap >= 5) gaps.push_back(gap);
     });
-    streamer_ = std::make_unique<TStreamer>(stream_, 205, 100);
+    streamer_ = Streamer(stream_, 205, 100);
     sinceTick.start();
     tick.start(1);
     RunEventLoop(20000);
     tick.stop();
     streamer_->Stop();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return handled_.size() == streamer_->Sent().size(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handled_.size() == streamer_->Bytes().size(); }));
     draining = false;
     drain.join();
     atPort += output_.Receive(1 << 20, 300);
@@ -245,7 +218,7 @@ TEST_F(NtripSlowPortsTest, ASlowOutputPortNeverHoldsTheWindow) {
         "longest user-interface gap %lld ms in 20 s, longest hand-off %lld ms; %zu of %zu bytes "
         "dropped\n",
         static_cast<long long>(longestGapMs), static_cast<long long>(longestHandlerMs_),
-        static_cast<std::size_t>(window_->OutputHandle.DroppedBytes()), streamer_->Sent().size());
+        static_cast<std::size_t>(window_->OutputHandle.DroppedBytes()), streamer_->Bytes().size());
 
     EXPECT_LT(longestGapMs, BoundOnThisMachine(20))
         << "the user-interface thread stood still; gaps of 5 ms and more: "
@@ -254,7 +227,7 @@ TEST_F(NtripSlowPortsTest, ASlowOutputPortNeverHoldsTheWindow) {
     const QStringList lines = NtripLogLines(*window_);
     EXPECT_EQ(lines.filter("Correction output COM5 too slow: ").size(), 1)
         << lines.join('\n').toStdString();
-    EXPECT_TRUE(handled_ == streamer_->Sent()) << "the client lost bytes";
+    EXPECT_TRUE(handled_ == streamer_->Bytes()) << "the client lost bytes";
     EXPECT_GT(window_->OutputHandle.DroppedBytes(), 0u);
     ASSERT_GE(atPort.size(), filled);
     EXPECT_TRUE(IsRunsOf(std::string_view(atPort).substr(filled), handled_))
