@@ -82,8 +82,9 @@ TEST(DxfSections, SectionsAreFoundWhereALineScanFindsThem) {
         bool tables, blocks, entities;
     };
     const Case cases[] = {
-        {"all three", "0\nSECTION\n2\nTABLES\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nENDSEC\n"
-                      "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n",
+        {"all three",
+         "0\nSECTION\n2\nTABLES\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nENDSEC\n"
+         "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n",
          true, true, true},
         {"right-aligned codes and CR LF", "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n", false, false,
          true},

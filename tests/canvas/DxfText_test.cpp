@@ -28,8 +28,16 @@ TEST(DxfText, StripMTextCodesKeepsTheText) {
 }
 
 TEST(DxfText, TextsAreUtf8OrWindows1254) {
-    EXPECT_EQ(DxfTextToQString("\xC3\x87" "e\xC5\x9Fme").toStdString(), "\xC3\x87" "e\xC5\x9Fme");
-    EXPECT_EQ(DxfTextToQString("\xC7" "e\xFEme").toStdString(), "\xC3\x87" "e\xC5\x9Fme");
+    EXPECT_EQ(DxfTextToQString("\xC3\x87"
+                               "e\xC5\x9Fme")
+                  .toStdString(),
+              "\xC3\x87"
+              "e\xC5\x9Fme");
+    EXPECT_EQ(DxfTextToQString("\xC7"
+                               "e\xFEme")
+                  .toStdString(),
+              "\xC3\x87"
+              "e\xC5\x9Fme");
     EXPECT_TRUE(DxfTextToQString("\\A1;").isEmpty());
 }
 
