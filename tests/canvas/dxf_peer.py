@@ -5,9 +5,9 @@
 #                                     entities with their raw (OCS) coordinates
 #   dxf_peer.py expect FILE [recover] prints the shapes our reader should make of the file's
 #                                     modelspace, in order, as JSON
-#   dxf_peer.py write CASE VERSION FILE
-#                                     writes one drawing of CASES with ezdxf (VERSION R12 or
-#                                     R2010) and saves it
+#   dxf_peer.py write VERSION FOLDER  writes each drawing of CASES with ezdxf as VERSION (R12 or
+#                                     R2010) to FOLDER/CASE.dxf, leaving out those the version
+#                                     cannot hold
 import json
 import math
 import sys
@@ -178,12 +178,16 @@ CASES = {
 }
 
 
-def write(case, version, path):
-    doc = ezdxf.new(version)
-    if version == "R12":
-        doc.encoding = "cp1254"
-    CASES[case](doc, doc.modelspace())
-    doc.saveas(path)
+def write(version, folder):
+    for case, build in CASES.items():
+        doc = ezdxf.new(version)
+        if version == "R12":
+            doc.encoding = "cp1254"
+        try:
+            build(doc, doc.modelspace())
+        except ezdxf.DXFVersionError:
+            continue
+        doc.saveas(f"{folder}/{case}.dxf")
 
 
 def main():
@@ -193,7 +197,7 @@ def main():
     elif command == "expect":
         expect(sys.argv[2], len(sys.argv) > 3)
     elif command == "write":
-        write(sys.argv[2], sys.argv[3], sys.argv[4])
+        write(sys.argv[2], sys.argv[3])
     else:
         sys.exit("unknown command " + command)
 
