@@ -22,6 +22,7 @@ namespace {
 constexpr std::size_t kDiagnosedLines = 5;
 constexpr double kDefaultTextHeight = 2.5;
 constexpr double kSmallestTextHeight = 0.1;
+constexpr int kEmbeddedObject = 101;
 
 // "  0 / LINE / 8 / Kerb / 10 / 1.5 / 20 / 0 / 11 / 2.0 / 21 / 0 / 62 / 1"
 bool ReadLine(TDxfLines& lines, TDxfDrawing& drawing) {
@@ -89,13 +90,14 @@ bool ReadPoint(TDxfLines& lines, TDxfDrawing& drawing) {
 }
 
 // "  0 / TEXT / 10 / 1 / 20 / 2 / 40 / 0.5 / 50 / 30 / 1 / Pier 3" and MTEXT alike, whose
-// last piece of text is group 1 (earlier pieces, group 3, are not read).
+// last piece of text is group 1 (earlier pieces, group 3, are not read). An MTEXT of release
+// 2018 may end with an embedded object (101), whose groups 10 and 20 are no anchor.
 bool ReadText(TDxfLines& lines, TDxfDrawing& drawing) {
     std::string_view value;
     double x = 0, y = 0, height = kDefaultTextHeight, rotationDeg = 0;
     TDxfFields fields;
     fields.Text(1, value).Real(10, x).Real(20, y).Real(40, height).Real(50, rotationDeg);
-    if (!fields.Read(lines)) return false;
+    if (!fields.IgnoreAfter(kEmbeddedObject).Read(lines)) return false;
     const QString text = DxfTextToQString(value);
     if (text.isEmpty()) return true;
     auto shape = std::make_unique<TQText>(drawing.Target().LayerId, x, y, text, -1);

@@ -23,9 +23,20 @@ public:
         return Bind({code, nullptr, nullptr, &field});
     }
 
+    // Groups after the first group of this code are passed over: they belong to something
+    // else inside the entity, as an MTEXT's embedded object (101) with its own 10 and 20.
+    TDxfFields& IgnoreAfter(int code) {
+        ignoreAfter_ = code;
+        return *this;
+    }
+
     // Reads the entity's groups up to its closing code "0"; false when the text ends first.
     bool Read(TDxfLines& lines) const {
-        return lines.ReadGroups([this](int code, std::string_view value) { Take(code, value); });
+        bool ignoring = false;
+        return lines.ReadGroups([&](int code, std::string_view value) {
+            ignoring = ignoring || code == ignoreAfter_;
+            if (!ignoring) Take(code, value);
+        });
     }
 
 private:
@@ -54,4 +65,5 @@ private:
 
     std::array<TBinding, kMaxBindings> bindings_{};
     std::size_t count_ = 0;
+    int ignoreAfter_ = -1;
 };

@@ -3,8 +3,9 @@
 #   dxf_peer.py read FILE [recover]   prints the file as ezdxf reads it, as JSON: version,
 #                                     encoding, the audit's errors and fixes, and the modelspace
 #                                     entities with their raw (OCS) coordinates
-#   dxf_peer.py expect FILE [recover] prints the shapes our reader should make of the file's
-#                                     modelspace, in order, as JSON
+#   dxf_peer.py expect FILE...        prints, as JSON by file name, the shapes our reader should
+#                                     make of each file's modelspace, in order; a file that ezdxf
+#                                     cannot read as it stands is read through its recovery
 #   dxf_peer.py write VERSION FOLDER  writes each drawing of CASES with ezdxf as VERSION (R12 or
 #                                     R2010) to FOLDER/CASE.dxf, leaving out those the version
 #                                     cannot hold
@@ -87,10 +88,16 @@ def expected_shape(d):
     return None
 
 
-def expect(path, use_recover):
-    doc = load(path, use_recover)
-    shapes = [expected_shape(describe(e)) for e in doc.modelspace()]
-    print(json.dumps([s for s in shapes if s]))
+def expect(paths):
+    out = {}
+    for path in paths:
+        try:
+            doc = load(path, False)
+        except ezdxf.DXFStructureError:
+            doc = load(path, True)
+        shapes = [expected_shape(describe(e)) for e in doc.modelspace()]
+        out[path] = [s for s in shapes if s]
+    print(json.dumps(out))
 
 
 def arc(doc, msp):
@@ -195,7 +202,7 @@ def main():
     if command == "read":
         read(sys.argv[2], len(sys.argv) > 3)
     elif command == "expect":
-        expect(sys.argv[2], len(sys.argv) > 3)
+        expect(sys.argv[2:])
     elif command == "write":
         write(sys.argv[2], sys.argv[3])
     else:
