@@ -69,7 +69,7 @@ protected:
         std::string reason;
         EXPECT_TRUE(ReadDxfFile(model, path, reason)) << reason;
         model.SetView(-20, 30, 40, -10);
-        before = Describe(model);
+        before = Describe(model, true);
     }
 
     TCanvasModel model;
@@ -89,7 +89,7 @@ TEST_F(DxfImportRefusalTest, ARefusedFileChangesNothing) {
         std::string reason;
         EXPECT_FALSE(ReadDxfFile(model, path, reason));
         EXPECT_EQ(reason, c.reason);
-        EXPECT_EQ(Describe(model), before);
+        EXPECT_EQ(Describe(model, true), before);
     }
 }
 

@@ -105,11 +105,11 @@ TEST_F(DxfRealDrawingsTest, EachDrawingGivesItsShapes) {
 TEST_F(DxfRealDrawingsTest, ABinaryDrawingIsRefusedAndChangesNothing) {
     TCanvasModel model;
     model.AddLine(0, 0, 1, 1, 0);
-    const std::string before = Describe(model);
+    const std::string before = Describe(model, true);
     std::string reason;
     EXPECT_FALSE(ReadDxfFile(model, RealFile("ezdxf__bin_dxf_r12.dxf"), reason));
     EXPECT_EQ(reason, "DXF load failed: binary DXF is not supported");
-    EXPECT_EQ(Describe(model), before);
+    EXPECT_EQ(Describe(model, true), before);
 }
 
 TEST_F(DxfRealDrawingsTest, GdalCountsTheSameFeatures) {
@@ -254,7 +254,7 @@ TEST_F(DxfRealDrawingsTest, ADrawingCutInsideItsEntitiesIsRefusedAndChangesNothi
         model.AddLine(0, 0, 1, 1, 0);
         std::string reason;
         ASSERT_TRUE(ImportDxfBytes(model, DxfEntitiesFile("0/LINE/11/1"), "earlier.dxf").added);
-        const std::string before = Describe(model);
+        const std::string before = Describe(model, true);
         std::uniform_int_distribution<size_t> at(entities + 8, end);
         for (int i = 0; i < 10; ++i) {
             const size_t length = at(random);
@@ -262,7 +262,7 @@ TEST_F(DxfRealDrawingsTest, ADrawingCutInsideItsEntitiesIsRefusedAndChangesNothi
             const TDxfImportResult cut = ImportDxfBytes(model, bytes.substr(0, length), d.file);
             EXPECT_FALSE(cut.added);
             EXPECT_EQ(cut.reason, "DXF load failed: file ends inside the ENTITIES section");
-            EXPECT_EQ(Describe(model), before);
+            EXPECT_EQ(Describe(model, true), before);
         }
     }
 }

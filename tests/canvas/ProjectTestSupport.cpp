@@ -135,7 +135,7 @@ std::string DescribeShapes(const TCanvasModel& model) {
     return text;
 }
 
-std::string Describe(const TCanvasModel& model) {
+std::string Describe(const TCanvasModel& model, bool layerPens) {
     std::string text = "view" +
                        Points({model.ViewLeft, model.ViewRight, model.ViewBottom, model.ViewTop}) +
                        "\ncurrent layer " + Num(model.CurrentLayer) + " next ids " +
@@ -144,7 +144,7 @@ std::string Describe(const TCanvasModel& model) {
     text += "\n";
     for (const auto& layer : model.Layers()) {
         text += "layer " + Num(layer->Id) + " [" + layer->Name.toStdString() + "] tag " +
-                Num(layer->Tag) + LayerPen(*layer) + "\n";
+                Num(layer->Tag) + (layerPens ? LayerPen(*layer) : "") + "\n";
     }
     for (const auto& shape : model.Shapes())
         text += "shape " + Num(shape->Id) + " " + ShapeLine(*shape);
