@@ -4,10 +4,9 @@
 #include "canvas/DxfDrawing.h"
 #include "canvas/DxfPasses.h"
 #include "canvas/DxfSections.h"
-#include "platform/TextFile.h"
+#include "platform/FileBytes.h"
 
 #include <new>
-#include <optional>
 #include <string_view>
 
 namespace {
@@ -35,14 +34,14 @@ TDxfTarget TargetOf(const TCanvasModel& canvas, const QString& layerName) {
 
 // Empties or creates the layer, then moves the drawing onto it and fits the view.
 bool ApplyDrawing(TCanvasModel& canvas, const QString& layerName, TDxfDrawing& drawing,
-                  std::optional<TColor> tableColor) {
+                  TColor tableColor) {
     const int existing = canvas.FindLayerByName(layerName);
     if (existing >= 0) canvas.DeleteLayerShapes(existing);
     const int id = canvas.AddLayer(layerName);
     TQLayer& layer = *canvas.FindLayer(id);
     layer.Visible = true;
     layer.Locked = true;
-    if (tableColor) layer.Color = *tableColor;
+    if (tableColor != kNoAciColor) layer.Color = tableColor;
     canvas.ImportLayerId = id;
     const bool added = drawing.Count() > 0;
     drawing.MoveInto(canvas);
@@ -52,17 +51,19 @@ bool ApplyDrawing(TCanvasModel& canvas, const QString& layerName, TDxfDrawing& d
     return added;
 }
 
-bool ReadText(TCanvasModel& canvas, const std::string& path, std::string_view text,
+// The bytes go before the shapes go in, which keeps the peak memory down by the file's size.
+bool ReadText(TCanvasModel& canvas, const std::string& path, TFileBytes& file,
               std::string& reason) {
+    const std::string_view text = file.Bytes();
     if (text.starts_with(kBinarySignature)) return Refuse(reason, "binary DXF is not supported");
     const std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     const TDxfSections sections = FindDxfSections(text, start);
     if (!sections.Entities) return Refuse(reason, "ENTITIES section not found");
     const QString layerName = QString::fromStdString(DxfImportLayerName(path));
     TDxfTarget target = TargetOf(canvas, layerName);
-    const std::optional<TColor> tableColor =
-        sections.Tables ? ReadDxfLayerColor(text, *sections.Tables) : std::nullopt;
-    if (tableColor) target.Color = *tableColor;
+    const TColor tableColor =
+        sections.Tables ? ReadDxfLayerColor(text, *sections.Tables) : kNoAciColor;
+    if (tableColor != kNoAciColor) target.Color = tableColor;
     TDxfDrawing drawing(target, canvas);
     if (sections.Blocks) ReadDxfBlocks(text, *sections.Blocks, drawing);
     const bool whole = !drawing.TooLarge() && ReadDxfEntities(text, *sections.Entities, drawing);
@@ -71,6 +72,7 @@ bool ReadText(TCanvasModel& canvas, const std::string& path, std::string_view te
     }
     if (!whole) return Refuse(reason, "file ends inside the ENTITIES section");
     reason.clear();
+    file.Release();
     return ApplyDrawing(canvas, layerName, drawing, tableColor);
 }
 
@@ -83,10 +85,10 @@ std::string DxfImportLayerName(const std::string& path) {
 
 bool ReadDxfFile(TCanvasModel& canvas, const std::string& path, std::string& reason) {
     try {
-        std::string bytes;
+        TFileBytes file;
         std::string why;
-        if (!ReadFileBytes(path, bytes, why)) return Refuse(reason, why);
-        return ReadText(canvas, path, bytes, reason);
+        if (!file.Read(path, why)) return Refuse(reason, why);
+        return ReadText(canvas, path, file, reason);
     } catch (const std::bad_alloc&) {
         return Refuse(reason, "out of memory");
     }

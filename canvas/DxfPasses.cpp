@@ -52,9 +52,9 @@ private:
 
 }  // namespace
 
-std::optional<TColor> ReadDxfLayerColor(std::string_view text, std::size_t start) {
+TColor ReadDxfLayerColor(std::string_view text, std::size_t start) {
     TDxfLines lines(text, start);
-    std::optional<TColor> color;
+    TColor color = kNoAciColor;
     ForEachDxfItem(lines, [&](std::string_view type) {
         if (type != "LAYER") return TDxfItemRead::Skipped;
         std::string_view name;

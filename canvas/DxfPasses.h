@@ -6,14 +6,13 @@
 #include "canvas/Color.h"
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 class TDxfDrawing;
 
 // The layer table (TABLES): the colour (group 62, default 7) of its last LAYER entry that has
-// a name and a colour number that AciToColor knows; none when no entry has.
-std::optional<TColor> ReadDxfLayerColor(std::string_view text, std::size_t start);
+// a name and a colour number that AciToColor knows; kNoAciColor when no entry has.
+TColor ReadDxfLayerColor(std::string_view text, std::size_t start);
 
 // The block definitions (BLOCKS): each BLOCK (2 name, 10 20 base point) with the LINEs up to
 // its ENDBLK goes to the drawing; other entities in a block are skipped.

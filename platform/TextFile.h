@@ -8,9 +8,6 @@
 
 // Reads the whole file; false when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
-// As above, with the reason of a failure: "the file does not exist", or the step that failed
-// and the system's reason ("cannot read the file: Is a directory").
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& reason);
 
 // Writes the bytes to a temporary file beside `path`, flushes it to disk and renames it over
 // `path`. Returns true only when the new file is in place; on failure the old file stays whole.
