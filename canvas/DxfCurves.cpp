@@ -15,6 +15,8 @@ constexpr double kFullTurnDeg = 360;
 constexpr double kFullTurn = 2 * std::numbers::pi;
 // An elliptical arc that sweeps this much (a full turn less 0.01) is a closed ellipse.
 constexpr double kClosedEllipseSweep = 6.2731853071795864;
+// The closed bit of group 70 of SPLINE, LWPOLYLINE and POLYLINE.
+constexpr int kDxfClosedFlag = 1;
 // Polyline flags (group 70) of the meshes, whose vertices are not a chain.
 constexpr int kPolygonMeshFlag = 16;
 constexpr int kPolyfaceMeshFlag = 64;
@@ -25,6 +27,21 @@ std::vector<TWorldPoint>& Scratch() {
     points.clear();
     return points;
 }
+
+// Colour (62) and flags (70) of SPLINE, LWPOLYLINE and POLYLINE, which say whether it is closed.
+struct TChainStyle {
+    int color = -1;
+    int flags = 0;
+
+    void Take(int code, std::string_view value) {
+        if (code == 62) color = DxfInteger(value);
+        if (code == 70) flags = DxfInteger(value);
+    }
+    void Add(TDxfDrawing& drawing, const std::vector<TWorldPoint>& points) const {
+        AddDxfPolyline(drawing, points, (flags & kDxfClosedFlag) != 0,
+                       DxfShapeColor(drawing, color));
+    }
+};
 
 }  // namespace
 
@@ -79,28 +96,20 @@ bool ReadDxfEllipse(TDxfLines& lines, TDxfDrawing& drawing) {
 bool ReadDxfSpline(TDxfLines& lines, TDxfDrawing& drawing) {
     std::vector<TWorldPoint>& points = Scratch();
     std::size_t xs = 0, ys = 0;
-    int color = -1, flags = 0;
+    TChainStyle style;
     const bool whole = lines.ReadGroups([&](int code, std::string_view value) {
-        switch (code) {
-            case 10:
-                if (xs == points.size()) points.push_back({});
-                points[xs++].X = DxfReal(value);
-                break;
-            case 20:
-                if (ys == points.size()) points.push_back({});
-                points[ys++].Y = DxfReal(value);
-                break;
-            case 62:
-                color = DxfInteger(value);
-                break;
-            case 70:
-                flags = DxfInteger(value);
-                break;
+        if (code == 10) {
+            if (xs == points.size()) points.push_back({});
+            points[xs++].X = DxfReal(value);
+        } else if (code == 20) {
+            if (ys == points.size()) points.push_back({});
+            points[ys++].Y = DxfReal(value);
+        } else {
+            style.Take(code, value);
         }
     });
     if (!whole) return false;
-    if (xs < 2 || xs != ys) return true;
-    AddDxfPolyline(drawing, points, (flags & kDxfClosedFlag) != 0, DxfShapeColor(drawing, color));
+    if (xs >= 2 && xs == ys) style.Add(drawing, points);
     return true;
 }
 
@@ -110,27 +119,20 @@ bool ReadDxfLwPolyline(TDxfLines& lines, TDxfDrawing& drawing) {
     std::vector<TWorldPoint>& points = Scratch();
     double x = 0;
     bool xPending = false;
-    int color = -1, flags = 0;
+    TChainStyle style;
     const bool whole = lines.ReadGroups([&](int code, std::string_view value) {
-        switch (code) {
-            case 10:
-                x = DxfReal(value);
-                xPending = true;
-                break;
-            case 20:
-                if (xPending) points.push_back({x, DxfReal(value)});
-                xPending = false;
-                break;
-            case 62:
-                color = DxfInteger(value);
-                break;
-            case 70:
-                flags = DxfInteger(value);
-                break;
+        if (code == 10) {
+            x = DxfReal(value);
+            xPending = true;
+        } else if (code == 20) {
+            if (xPending) points.push_back({x, DxfReal(value)});
+            xPending = false;
+        } else {
+            style.Take(code, value);
         }
     });
     if (!whole) return false;
-    AddDxfPolyline(drawing, points, (flags & kDxfClosedFlag) != 0, DxfShapeColor(drawing, color));
+    style.Add(drawing, points);
     return true;
 }
 
@@ -139,10 +141,10 @@ bool ReadDxfLwPolyline(TDxfLines& lines, TDxfDrawing& drawing) {
 // SEQEND, which is left to the section's scan. Meshes (flags 16 and 64), whose vertices are a
 // grid or faces rather than a chain, are skipped with their vertices.
 bool ReadDxfPolyline(TDxfLines& lines, TDxfDrawing& drawing) {
-    int color = -1, flags = 0;
+    TChainStyle style;
     TDxfFields header;
-    if (!header.Integer(62, color).Integer(70, flags).Read(lines)) return false;
-    if ((flags & (kPolygonMeshFlag | kPolyfaceMeshFlag)) != 0) return true;
+    if (!header.Integer(62, style.color).Integer(70, style.flags).Read(lines)) return false;
+    if ((style.flags & (kPolygonMeshFlag | kPolyfaceMeshFlag)) != 0) return true;
     std::vector<TWorldPoint>& points = Scratch();
     for (;;) {
         const std::size_t typeLine = lines.Position();
@@ -156,6 +158,6 @@ bool ReadDxfPolyline(TDxfLines& lines, TDxfDrawing& drawing) {
         if (!vertex.Real(10, p.X).Real(20, p.Y).Read(lines)) return false;
         points.push_back(p);
     }
-    AddDxfPolyline(drawing, points, (flags & kDxfClosedFlag) != 0, DxfShapeColor(drawing, color));
+    style.Add(drawing, points);
     return true;
 }

@@ -16,9 +16,6 @@ TColor DxfShapeColor(const TDxfDrawing& drawing, int aciNumber);
 void AddDxfPolyline(TDxfDrawing& drawing, const std::vector<TWorldPoint>& points, bool closed,
                     TColor color);
 
-// The closed bit of group 70 of SPLINE, LWPOLYLINE and POLYLINE.
-constexpr int kDxfClosedFlag = 1;
-
 bool ReadDxfArc(TDxfLines& lines, TDxfDrawing& drawing);
 bool ReadDxfEllipse(TDxfLines& lines, TDxfDrawing& drawing);
 bool ReadDxfSpline(TDxfLines& lines, TDxfDrawing& drawing);

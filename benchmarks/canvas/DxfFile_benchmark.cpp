@@ -9,6 +9,7 @@
 // one import.
 
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/canvas/ProcessMemory.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/DxfExport.h"
 #include "canvas/DxfImport.h"
@@ -26,7 +27,6 @@
 #include <QTemporaryDir>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -311,29 +311,14 @@ void BareExportLoop(benchmark::State& state, const TCanvasModel* model, const st
     for (auto _ : state) BareExport(*model, *path);
 }
 
-double MemoryMb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::string(field).size())) / 1024;
-    }
-    return 0;
-}
-
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
-
 void PrintImportMemory(const TDrawingFile& file) {
-    auto model = std::make_unique<TCanvasModel>();
-    const double before = MemoryMb("VmRSS:");
-    ResetPeakMemory();
+    TCanvasModel model;
     std::string reason;
-    ReadDxfFile(*model, file.path, reason);
-    const double peak = MemoryMb("VmHWM:");
-    const double after = MemoryMb("VmRSS:");
+    const TMemoryUse use = MeasureMemory([&] { ReadDxfFile(model, file.path, reason); });
     std::printf(
         "import of 500,000 entities (%.1f MB file, %d shapes): peak %.0f MB above the %.0f MB "
         "before it; the drawing keeps %.0f MB\n",
-        file.bytes / 1e6, model->ShapeCount(), peak - before, before, after - before);
+        file.bytes / 1e6, model.ShapeCount(), use.peak, use.before, use.kept);
 }
 
 }  // namespace
