@@ -64,3 +64,9 @@ void RestoreFormPlacement(QWidget* form, bool restoreSize) {
     form->move(placement.left, placement.top);
     form->resize(placement.width, placement.height);
 }
+
+void CentreOnScreen(QWidget* form) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        form->move(screen->availableGeometry().center() - form->rect().center());
+    }
+}

@@ -29,3 +29,6 @@ TPlacement ResolvePlacement(const TStoredPlacement& stored, int currentWidth, in
 
 void SaveFormPlacement(QWidget* form);
 void RestoreFormPlacement(QWidget* form, bool restoreSize);
+
+// Moves the window so that its centre is the primary screen's.
+void CentreOnScreen(QWidget* form);

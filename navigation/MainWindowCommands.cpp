@@ -41,7 +41,10 @@ void TFNav::BindWindowCommands() {
         {LatencyWatchSet1, &TFNav::LatencyWatchSet1Click},
         {OpenLogFolder1, &TFNav::OpenLogFolder1Click},
         {NavigationSettings1, &TFNav::NavigationSettings1Click},
-        {VesselShape1, &TFNav::VesselShape1Click}};
+        {VesselShape1, &TFNav::VesselShape1Click},
+        {English1, &TFNav::English1Click},
+        {Turkish1, &TFNav::Turkish1Click},
+        {TranslationEditor1, &TFNav::TranslationEditor1Click}};
     for (const auto& [item, handler] : items) {
         item->setEnabled(true);
         connect(item, &QAction::triggered, this, handler);

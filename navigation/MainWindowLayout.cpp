@@ -221,7 +221,7 @@ void TFNav::CreateStatusBar() {
 // key deletes the selection).
 void TFNav::DisableUnbuiltCommands() {
     for (QAction* item : {Import1, Export1, SoundVelocityProfile1, themeSelection1, MarkEvent1,
-                          English1, Turkish1, TranslationEditor1, About1, Deletetracksselected1}) {
+                          About1, Deletetracksselected1}) {
         item->setEnabled(false);
     }
     for (QToolButton* button : {btEventAdd, btEventReset, Zoompan}) {

@@ -5,6 +5,7 @@
 #include "app/GuardedApplication.h"
 #include "app/StyleManager.h"
 #include "app/TranslateCaptions.h"
+#include "app/TranslationEditor.h"
 #include "app/Translator.h"
 #include "app/UMsg.h"
 #include "app/uTheme.h"
@@ -307,6 +308,3 @@ void TFNav::OrvaltNTRIPClient1Click() {
     }
     frmNTRIPSettings->show();
 }
-
-void TFNav::ShowNumericKeypad(QLineEdit*) {}
-void TFNav::ShowSimpleKeyboard(QLineEdit*) {}

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPoint>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -24,10 +25,13 @@
 #include <vector>
 
 struct TCanvasViewSettings;
-class QLineEdit;
 class TMapTick;
 class TOrvaltCanvas;
+class TOrvaltKeyPanel;
+class TOrvaltNumericKeypad;
 class TOrvaltSerialGPS;
+class TOrvaltSimpleKeyboard;
+class TfTranslationEditor;
 
 class TFNav : public QMainWindow {
 public:
@@ -150,7 +154,7 @@ public:
     void tbRunlineClick();
     void Generate1Click();
     // The status bar: a click at x (status-bar pixels) on panel 3 opens the project folder; a
-    // double click switches between English and Turkish.
+    // double click switches between English and Turkish (MainWindowLanguage.cpp).
     void StatusBarClick(int x);
     void StatusBarDblClick();
     // Starts a new instance and closes; ends at once with exit code -1; starts the
@@ -174,9 +178,18 @@ public:
     void VesselShape1Click();
     // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
     void OrvaltNTRIPClient1Click();
-    // On-screen keypad and keyboard for another window's edit.
-    void ShowNumericKeypad(QLineEdit* edit);
-    void ShowSimpleKeyboard(QLineEdit* edit);
+    // Languages (MainWindowLanguage.cpp): the menu items and the status bar's double click
+    // switch through SwitchLanguage, which walks every caption and stores the code.
+    void English1Click();
+    void Turkish1Click();
+    void SwitchLanguage(const std::string& code);
+    void TranslationEditor1Click();
+    // The on-screen keypad and keyboard for another window's edit (or combo box): each is
+    // created once, then retargeted, placed and raised above the map and the bars.
+    void ShowNumericKeypad(QWidget* edit);
+    void ShowSimpleKeyboard(QWidget* edit);
+    TOrvaltNumericKeypad* FNumericKeypad = nullptr;
+    TOrvaltSimpleKeyboard* FSimpleKeyboard = nullptr;
 
     // Project commands (ProjectCommands.cpp). Save1Click is also the automatic save of the
     // close, the offsets window and the sound-velocity window, and never throws.
@@ -212,6 +225,7 @@ private:
     void CreateSerialPorts();
     void CreateCanvas();
     void ShowLanguageInStatusBar();
+    void ShowKeyPanel(TOrvaltKeyPanel* panel, QWidget* target, QPoint place);
     void ApplyCanvasViewSettings(const TCanvasViewSettings& view);
     void StoreCanvasViewSettings();
     void CreateProjectCommands();
@@ -227,6 +241,8 @@ private:
     // tMap was running when the drawing under way began, so its end starts it again. A port
     // report or Stop that stops tMap clears it.
     bool mapPausedForDrawing_ = false;
+    // The translation editor goes with the main window, so before the translator.
+    std::unique_ptr<TfTranslationEditor> translationEditor_;
 };
 
 extern TFNav* FNav;
