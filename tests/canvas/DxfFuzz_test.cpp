@@ -25,7 +25,7 @@
 namespace {
 
 constexpr std::uint32_t kSeed = 20260526;
-constexpr int kInputsPerSource = 50;
+constexpr int kInputsPerSource = 25;
 constexpr auto kBoundPerInput = std::chrono::seconds(1);
 
 using TRandom = std::mt19937;
