@@ -70,3 +70,7 @@ void CentreOnScreen(QWidget* form) {
         form->move(screen->availableGeometry().center() - form->rect().center());
     }
 }
+
+void CentreOnWindow(QWidget* form, const QWidget* other) {
+    form->move(other->frameGeometry().center() - form->rect().center());
+}

@@ -32,3 +32,5 @@ void RestoreFormPlacement(QWidget* form, bool restoreSize);
 
 // Moves the window so that its centre is the primary screen's.
 void CentreOnScreen(QWidget* form);
+// Moves the window so that its centre is the other window's.
+void CentreOnWindow(QWidget* form, const QWidget* other);

@@ -110,7 +110,7 @@ void TFNav::CreateCanvas() {
     pRealtime->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(pRealtime, 0);
     setCentralWidget(Panel4);
-    fcad->SetBackgroundColor(ToTColor(TStyleManager::PanelColor()));
+    TakeStylePanelColor();
 
     using namespace std::placeholders;
     fcad->OnShapeNumberSelected = std::bind(&TFNav::fcadShapeNumberSelected, this, _1, _2, _3);
@@ -119,6 +119,11 @@ void TFNav::CreateCanvas() {
     fcad->OnDrawBegin = std::bind(&TFNav::fcadDrawBegin, this, _1, _2, _3, _4);
     fcad->OnDrawEnd = std::bind(&TFNav::fcadDrawEnd, this, _1, _2, _3, _4);
     fcad->OnDblClick = std::bind(&TFNav::fcadDblClick, this, _1);
+}
+
+void TFNav::TakeStylePanelColor() {
+    fcad->SetBackgroundColor(ToTColor(TStyleManager::PanelColor()));
+    fcad->update();
 }
 
 void TFNav::CreateTimers() {
@@ -296,7 +301,11 @@ void TFNav::TranslateToolbar() {
         TranslateForm(window);
     }
     if (fWaterfal) fWaterfal->setWindowTitle(Tr("Acoustics Waterfall"));
-    if (fTheme) fTheme->setWindowTitle(Tr("Theme Selection"));
+    if (fTheme) {
+        fTheme->setWindowTitle(Tr("Theme Selection"));
+        fTheme->bSaveExit->setText(Tr("Save && Exit"));
+        fTheme->bCancel->setText(Tr("Cancel"));
+    }
 }
 
 void TFNav::OrvaltNTRIPClient1Click() {

@@ -178,6 +178,9 @@ public:
     void VesselShape1Click();
     // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
     void OrvaltNTRIPClient1Click();
+    // The theme window, not modal, and the About window, modal; both centred on this window.
+    void themeSelection1Click();
+    void About1Click();
     // Languages (MainWindowLanguage.cpp): the menu items and the status bar's double click
     // switch through SwitchLanguage, which walks every caption and stores the code.
     void English1Click();
@@ -224,6 +227,9 @@ private:
     void CreateTimers();
     void CreateSerialPorts();
     void CreateCanvas();
+    // The map's background from the active style's panel colour, at creation and after a
+    // style switch.
+    void TakeStylePanelColor();
     void ShowLanguageInStatusBar();
     void ShowKeyPanel(TOrvaltKeyPanel* panel, QWidget* target, QPoint place);
     void ApplyCanvasViewSettings(const TCanvasViewSettings& view);

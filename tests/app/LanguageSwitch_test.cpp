@@ -1,7 +1,7 @@
 // The language switch on the whole window set, with the program's own Turkish file: every
 // caption the walkers reach turns Turkish where the file knows it and comes back exactly.
 
-#include "app/StartUp.h"
+#include "tests/app/WindowSetFixture.h"
 
 #include "app/About.h"
 #include "app/Translator.h"
@@ -13,8 +13,6 @@
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TestEnvironment.h"
 #include "tools/Bathymetry.h"
 #include "tools/UGPS.h"
 #include "tools/URunlines.h"
@@ -22,12 +20,8 @@
 #include "tools/USoundVelocity.h"
 #include "tools/unavset.h"
 
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -36,7 +30,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <map>
-#include <memory>
 
 namespace {
 
@@ -95,39 +88,11 @@ void ExpectSameCaptions(const TCaptions& now, const TCaptions& before) {
     }
 }
 
-class LanguageSwitchTest : public ::testing::Test {
+class LanguageSwitchTest : public TWindowSetFixture {
 protected:
-    void SetUp() override {
-        InitDayFolderGlobals();
-        const std::string folder = FreshTestPath("program-languages") + "/";
-        QDir().mkpath(QString::fromStdString(folder));
-        ASSERT_TRUE(QFile::copy(QBY_SOURCE_DIR "/app/Languages/tr.json",
-                                QString::fromStdString(folder + "tr.json")));
-        turkish_ = ReadLanguageFile(folder + "tr.json");
-        Translator = std::make_unique<TTranslator>(folder);
-        windows_ = std::make_unique<TWindowSet>();
-        CreateWindowSet(*windows_);
-        FNav->show();
-    }
-    void TearDown() override {
-        windows_.reset();
-        Translator.reset();
-    }
-
     std::string StoredLanguage() {
         return TIniFile(GetSettingsFilePath()).ReadString("SETTINGS", "Language", "none");
     }
-    // The caption as the Turkish file gives it; unchanged where it knows none.
-    QString InTurkish(const QString& english) {
-        const auto found = turkish_.find(english.toStdString());
-        return found == turkish_.end() || found->second.empty()
-                   ? english
-                   : QString::fromStdString(found->second);
-    }
-
-    TScriptedDialogs dialogs_;
-    std::unique_ptr<TWindowSet> windows_;
-    TTranslationMap turkish_;
 };
 
 TEST_F(LanguageSwitchTest, TurkishAndBackGivesEveryCaptionAgain) {
