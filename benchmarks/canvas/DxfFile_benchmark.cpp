@@ -1,9 +1,9 @@
 // The DXF import of a large background drawing (500,000 entities, about 115 MB, around
 // (500000, 4500000)) and of one a tenth its size, against GDAL reading every feature of the
-// same file (ogrinfo -so, a child process) and against a bare pass that reads the file, splits
-// it into lines and parses every group code. Then the export of the imported drawing against a
-// bare to_chars loop that writes the same bytes to a file in the same way (pieces, flush to
-// disk, rename).
+// same file (ogrinfo -so, a child process) and against a bare pass that reads the file the same
+// way, splits it into lines and parses every group code. Then the export of the imported drawing
+// against a bare to_chars loop that writes the same bytes to a file in the same way (pieces, flush
+// to disk, rename).
 //
 // Prints Google Benchmark's table, then the ratios against their goals and the peak memory of
 // one import.
@@ -18,6 +18,7 @@
 #include "canvas/QShapePoint.h"
 #include "canvas/QShapePolyline.h"
 #include "canvas/QShapeText.h"
+#include "platform/FileBytes.h"
 #include "platform/TextFile.h"
 
 #include <fcntl.h>
@@ -175,11 +176,14 @@ void Gdal(benchmark::State& state, const TDrawingFile* file) {
     }
 }
 
-// Reads the file, splits it at LF, trims each line and parses every code line.
+// Reads the file as the import does, splits it at LF, skips the blanks before each code line
+// and parses it.
 void BarePass(benchmark::State& state, const TDrawingFile* file) {
     for (auto _ : state) {
-        std::string bytes;
-        ReadFileBytes(file->path, bytes);
+        TFileBytes read;
+        std::string reason;
+        read.Read(file->path, reason);
+        const std::string_view bytes = read.Bytes();
         long sum = 0;
         const char* p = bytes.data();
         const char* end = p + bytes.size();
