@@ -3,6 +3,7 @@
 #include "app/About.h"
 #include "app/FormPlacement.h"
 #include "app/GuardedApplication.h"
+#include "app/StatusReport.h"
 #include "app/StyleManager.h"
 #include "app/TranslateCaptions.h"
 #include "app/TranslationEditor.h"
@@ -19,6 +20,7 @@
 #include "navigation/MapTick.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
+#include "navigation/Screenshots.h"
 #include "navigation/uCanvas.h"
 #include "navigation/uJoystick.h"
 #include "platform/DataFolders.h"
@@ -138,7 +140,14 @@ void TFNav::CreateTimers() {
     tEchogram = make("tEchogram", 200);
     tEchogram->start();
     tScreenshot = make("tScreenshot", 30000);
+    connect(tScreenshot, &QTimer::timeout, this, &TFNav::tScreenshotTimer);
+    tScreenshot->start();
+    Screenshots = std::make_unique<TScreenshots>(std::make_unique<TPlatformScreenCapture>(),
+                                                 EncodeStrongestPng,
+                                                 [](const QString& text) { ReportStatus(text); });
 }
+
+void TFNav::tScreenshotTimer() { Screenshots->Tick(); }
 
 void TFNav::CreateSerialPorts() {
     using namespace std::placeholders;
@@ -217,6 +226,7 @@ void TFNav::FormShow() {
     CreateStandardLayers(fcad);
     RestoreFormPlacement(this, true);
     if (Offsets) Offsets->show();
+    if (fJoystick) fJoystick->show();
 }
 
 void TFNav::ApplyCanvasViewSettings(const TCanvasViewSettings& view) {

@@ -31,6 +31,7 @@ class TOrvaltKeyPanel;
 class TOrvaltNumericKeypad;
 class TOrvaltSerialGPS;
 class TOrvaltSimpleKeyboard;
+class TScreenshots;
 class TfTranslationEditor;
 
 class TFNav : public QMainWindow {
@@ -69,6 +70,9 @@ public:
     QTimer* tMap;
     QTimer* tEchogram;
     QTimer* tScreenshot;
+    // A picture of every monitor into the day's PNG folder (Screenshots.h).
+    void tScreenshotTimer();
+    std::unique_ptr<TScreenshots> Screenshots;
 
     std::unique_ptr<TOrvaltSerialGPS> ZGPS1;    // GNSS receiver
     std::unique_ptr<TOrvaltSerialGPS> ZSENSOR;  // echo sounder
