@@ -116,4 +116,11 @@ void TFNav::ExportKml(const std::string& path) {
     OpenFolderOf(path);
 }
 
-void TFNav::ExportDxf(const std::string& path) { (void)path; }
+// A DXF drawing is in grid coordinates and needs no geodetic parameters.
+void TFNav::ExportDxf(const std::string& path) {
+    std::string reason;
+    if (!fcad->ExportDXF(QString::fromStdString(path), &reason)) {
+        return Show("DXF export failed: " + path + " (" + reason + ")");
+    }
+    Log("Exported DXF: " + path);
+}

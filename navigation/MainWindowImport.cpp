@@ -83,4 +83,9 @@ void TFNav::ImportXyz(const std::string& path) {
     fcad->ZoomExtents();
 }
 
-void TFNav::ImportDxf(const std::string& path) { (void)path; }
+// The DXF reader keeps the drawing on its own layer and shows its own refusals.
+void TFNav::ImportDxf(const std::string& path) {
+    if (!fcad->ImportDXF(QString::fromStdString(path))) return;
+    ShowProjectFolder(path);
+    Log("Imported DXF: " + path);
+}

@@ -295,4 +295,30 @@ TEST_F(KmlExportPeersTest, RefusalsWriteNothing) {
     }
 }
 
+// A DXF drawing is in grid coordinates: it needs no geodetic parameters, and only a file
+// really written is logged.
+TEST_F(KmlExportPeersTest, DxfBranch) {
+    Map().AddLine(500000, 4500000, 500010, 4500020, Layer(kUserShapeLayerName));
+    w_.settings.edSMA->setText("");
+    w_.settings.edCM->setText("");
+    const std::string log = EventsLog();
+    Export("drawing", "AutoCAD R12 DXF (*.dxf)");
+    const std::string path = folder_ + "drawing.dxf";
+    EXPECT_NE(ReadFileBytes(path).find("ENTITIES"), std::string::npos);
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_EQ(Count(EventsLog().substr(log.size()), "Exported DXF: " + path), 1);
+    EXPECT_TRUE(urls_.urls.empty());
+
+    const std::string folder = folder_ + "a folder.dxf";
+    std::filesystem::create_directories(folder);
+    const std::string before = EventsLog();
+    Export("a folder.dxf");
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_TRUE(dialogs_.messages[0].startsWith(
+        QString::fromStdString("DXF export failed: " + folder + " (")))
+        << dialogs_.messages[0].toStdString();
+    EXPECT_EQ(EventsLog(), before);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
 }  // namespace

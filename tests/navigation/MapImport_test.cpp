@@ -351,4 +351,23 @@ TEST_F(MapImportTest, ProgramLayersAreNeverImportedInto) {
     EXPECT_EQ(Map().FindLayerByName("Orvalt_Runlines"), -1) << "not created either";
 }
 
+// Any other extension goes to the DXF reader, which keeps the drawing on a layer of its own and
+// shows its own refusals; only a drawing that came in is logged.
+TEST_F(MapImportTest, DxfBranch) {
+    const std::string folder = FreshTestPath("dxf") + "/";
+    std::filesystem::create_directories(folder);
+    const std::string drawing = folder + "quay.dxf";
+    Map().AddLine(500000, 4500000, 500010, 4500020, Map().FindLayerByName(kUserShapeLayerName));
+    ASSERT_TRUE(Map().ExportDXF(QString::fromStdString(drawing)));
+    const std::string log = EventsLog();
+    Import(drawing);
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_EQ(Map().GetLayerShapeIds(Map().FindLayerByName("_dxf_quay.dxf")).size(), 1u);
+    EXPECT_EQ(Count(EventsLog().substr(log.size()), "Imported DXF: " + drawing), 1);
+    EXPECT_NE(Map().FindLayerByName(kVesselLayerName), -1);
+
+    ASSERT_TRUE(WriteFileAtomically(folder + "notes.txt.bak", "no drawing here"));
+    ExpectRefused(folder + "notes.txt.bak", "DXF load failed: ENTITIES section not found");
+}
+
 }  // namespace
