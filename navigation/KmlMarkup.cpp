@@ -180,14 +180,16 @@ std::string DecodeKmlText(std::string_view raw) {
     return std::string(Trimmed(out));
 }
 
-std::string KmlBytesToUtf8(std::string bytes) {
-    const std::string_view view(bytes);
-    if (view.starts_with("\xEF\xBB\xBF")) {
-        bytes.erase(0, 3);
+std::string_view KmlTextOf(std::string_view bytes, std::string& converted) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
+    if (bytes.starts_with("\xFF\xFE")) {
+        converted = Utf16ToUtf8(bytes.substr(2), false);
+    } else if (bytes.starts_with("\xFE\xFF")) {
+        converted = Utf16ToUtf8(bytes.substr(2), true);
+    } else if (IsValidUtf8(bytes)) {
         return bytes;
+    } else {
+        converted = Cp1254ToUtf8(bytes);
     }
-    if (view.starts_with("\xFF\xFE")) return Utf16ToUtf8(view.substr(2), false);
-    if (view.starts_with("\xFE\xFF")) return Utf16ToUtf8(view.substr(2), true);
-    if (IsValidUtf8(view)) return bytes;
-    return Cp1254ToUtf8(view);
+    return converted;
 }

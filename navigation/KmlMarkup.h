@@ -28,7 +28,8 @@ std::optional<TKmlElement> FindKmlElement(std::string_view text, std::size_t fro
 // stays as written), blanks and control characters trimmed at both ends.
 std::string DecodeKmlText(std::string_view raw);
 
-// A document's bytes as UTF-8: a byte-order mark decides between UTF-8 and UTF-16 (either byte
-// order) and is dropped; without one, valid UTF-8 stays as it is and anything else is read as
-// Windows-1254, the code page the Windows program wrote.
-std::string KmlBytesToUtf8(std::string bytes);
+// A document's bytes as UTF-8 text: a byte-order mark decides between UTF-8 and UTF-16 (either
+// byte order) and is dropped; without one, valid UTF-8 stays as it is and anything else is read
+// as Windows-1254, the code page the Windows program wrote. UTF-8 is a view into the bytes, so
+// a large document is not copied; any other text is converted into *converted.
+std::string_view KmlTextOf(std::string_view bytes, std::string& converted);

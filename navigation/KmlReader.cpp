@@ -2,10 +2,10 @@
 
 #include "navigation/KmlMarkup.h"
 #include "navigation/KmzArchive.h"
+#include "platform/FileBytes.h"
 #include "platform/FileNames.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 
 #include <filesystem>
 
@@ -51,14 +51,22 @@ bool ReadTuple(std::string_view tuple, TKMLCoordinate& coordinate) {
 
 }  // namespace
 
+// A plain document is parsed where the file was read into, an archive's where its entry was
+// inflated into: a document of tens of megabytes is not copied on its way.
+struct TKMLReader::TDocument {
+    TFileBytes file;
+    std::string inflated, converted;
+    std::string_view text;
+};
+
 bool TKMLReader::Load(const std::string& path) {
     placemarks_.clear();
     LastError.clear();
-    std::string text;
-    return ReadDocument(path, text) && ParsePlacemarks(text);
+    TDocument document;
+    return ReadDocument(path, document) && ParsePlacemarks(document.text);
 }
 
-bool TKMLReader::ReadDocument(const std::string& path, std::string& text) {
+bool TKMLReader::ReadDocument(const std::string& path, TDocument& document) {
     if (!FileExists(path)) {
         LastError = "File not found: " + path;
         return false;
@@ -70,27 +78,27 @@ bool TKMLReader::ReadDocument(const std::string& path, std::string& text) {
         LastError = kTooLarge;
         return false;
     }
-    std::string bytes;
-    if (!ReadFileBytes(path, bytes)) {
+    std::string reason;
+    if (!document.file.Read(path, reason)) {
         LastError = "Failed to read file: " + path;
         return false;
     }
-    if (kmz && IsZipArchive(bytes)) return ExtractKMZ(std::move(bytes), text);
+    const std::string_view bytes = document.file.Bytes();
+    if (kmz && IsZipArchive(bytes)) return ExtractKMZ(document);
     if (bytes.size() > kMaxKmlDocumentBytes) {
         LastError = kTooLarge;
         return false;
     }
-    text = KmlBytesToUtf8(std::move(bytes));
+    document.text = KmlTextOf(bytes, document.converted);
     return true;
 }
 
-bool TKMLReader::ExtractKMZ(std::string archive, std::string& text) {
-    std::string document;
-    const TKmzRead read = ReadKmzDocument(archive, document);
-    std::string().swap(archive);
+bool TKMLReader::ExtractKMZ(TDocument& document) {
+    const TKmzRead read = ReadKmzDocument(document.file.Bytes(), document.inflated);
+    document.file.Release();
     switch (read) {
         case TKmzRead::Read:
-            text = KmlBytesToUtf8(std::move(document));
+            document.text = KmlTextOf(document.inflated, document.converted);
             return true;
         case TKmzRead::NoDocument:
             LastError = "No KML file found in KMZ archive";

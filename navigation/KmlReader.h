@@ -70,8 +70,9 @@ public:
     const std::vector<TKMLPlacemark>& Placemarks() const { return placemarks_; }
 
 private:
-    bool ReadDocument(const std::string& path, std::string& text);
-    bool ExtractKMZ(std::string archive, std::string& text);
+    struct TDocument;  // the bytes read and the text they hold
+    bool ReadDocument(const std::string& path, TDocument& document);
+    bool ExtractKMZ(TDocument& document);
     void ParseGeometry(std::string_view body, TKMLPlacemark& placemark);
     std::vector<TKMLCoordinate> ParseCoordinates(std::string_view text) const;
     void Project(TKMLCoordinate& coordinate) const;

@@ -133,8 +133,9 @@ TEST(KmlFuzz, DamagedDocuments) {
     timer.start();
     int rounds = 0;
     for (; rounds < kTextRounds && timer.elapsed() < kBudgetMs; ++rounds) {
-        const std::string text =
-            KmlBytesToUtf8(mutator.Mutated(documents[mutator.Below(documents.size())]));
+        const std::string bytes = mutator.Mutated(documents[mutator.Below(documents.size())]);
+        std::string converted;
+        const std::string_view text = KmlTextOf(bytes, converted);
         TKMLReader reader;
         const bool loaded = reader.ParsePlacemarks(text);
         ExpectWellFormed(reader, loaded);
