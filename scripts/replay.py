@@ -169,7 +169,8 @@ def announce(logs, terminals, arguments):
         print(f"replay: {terminal.path}  {log.name}  ({len(log.lines)} lines, {kind}, "
               f"{minutes:.1f} min)")
     print("replay: map them in the settings file, section [SERIAL_PORTS], for example")
-    for number, terminal in enumerate(terminals, start=1):
+    # High numbers, as the program gives the low ones to the machine's own serial devices.
+    for number, terminal in enumerate(terminals, start=11):
         print(f"    COM{number}={terminal.path}")
     print(f"replay: playing at {arguments.speed:g}x; Ctrl+C ends", flush=True)
 
