@@ -15,6 +15,7 @@ TPeerRun RunPeer(const QString& program, const QStringList& arguments) {
     if (!process.waitForStarted() || !process.waitForFinished(kPeerTimeoutMs)) {
         process.kill();
         process.waitForFinished();
+        run.err = program.toStdString() + " did not run: " + process.errorString().toStdString();
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
