@@ -12,8 +12,6 @@
 #include "platform/NumberFormat.h"
 
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <tuple>
 #include <type_traits>
 
@@ -313,19 +311,14 @@ bool TProjectTextReader::ReadRecord(std::string_view line) {
     return true;
 }
 
-// A vertex line is taken whatever it holds. Vertices are kept in single precision, so a value
-// beyond its range is refused too.
+// A vertex line is taken whatever it holds.
 bool TProjectTextReader::ReadVertex(std::string_view line) {
     TFields fields(line);
     double x = 0, y = 0;
     fields.Real(x, "vertex x");
     fields.Real(y, "vertex y");
-    constexpr double kMaxFloat = std::numeric_limits<float>::max();
-    if (!fields.Failed() && (std::abs(x) > kMaxFloat || std::abs(y) > kMaxFloat)) {
-        fields.Refuse("vertex beyond the range of single precision");
-    }
     if (fields.Failed()) return Refuse(lineNumber_, fields.Error());
-    polyline_->Vertices.push_back({static_cast<float>(x), static_cast<float>(y)});
+    polyline_->Vertices.push_back({x, y});
     if (polyline_->Vertices.size() == project_.records.back().vertexCount) {
         // Once, not after every vertex: a long polyline would cost its length squared.
         polyline_->UpdateBounds();

@@ -83,7 +83,7 @@ void WritePolyline(TRecordWriter& record, const TQPolyline& polyline) {
     if (polyline.ShapeType == stArc3P) keyword = "ARC3P";
     record.Field(keyword).Int(polyline.LayerId).Int(polyline.VertexCount());
     record.Int(polyline.Color).Int(polyline.LineWidth).EndLine();
-    for (const TVertex& v : polyline.Vertices) record.Real(v.X).Real(v.Y).EndLine();
+    for (const TWorldPoint& v : polyline.Vertices) record.Real(v.X).Real(v.Y).EndLine();
 }
 
 void WriteText(TRecordWriter& record, const TQText& text) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kDefaultLayerName = "Default";
-
 // Beyond this share of the drawing, a layer's shapes are found by a walk over the drawing.
 constexpr size_t kWalkShare = 8;
 

@@ -6,8 +6,8 @@
 // in the message window, never modally (the close saves), and in the events log.
 
 #include "app/StatusReport.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"

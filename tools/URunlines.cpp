@@ -1,6 +1,7 @@
 #include "tools/URunlines.h"
 
 #include "app/FormPlacement.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
 #include "canvas/QPainterSurface.h"
 #include "navigation/unavigation.h"
@@ -22,10 +23,6 @@
 TfRunline1* fRunline1 = nullptr;
 
 namespace {
-
-const char kRouteLayer[] = "Orvalt_Route";
-const char kRunlineLayer[] = "Orvalt_Runlines";
-constexpr int kPolylineDrawMode = 5;
 
 template <class Control>
 Control* Named(Control* control, const char* name) {
@@ -148,14 +145,14 @@ void TfRunline1::bDrawRouteClick() {
     ClearRunlines();
     Route.clear();
     if (TOrvaltCanvas* map = Map()) {
-        int layer = map->FindLayerByName(kRouteLayer);
+        int layer = map->FindLayerByName(kRouteLayerName);
         if (layer == -1) {
-            layer = map->AddLayer(kRouteLayer);
+            layer = map->AddLayer(kRouteLayerName);
         } else {
             map->DeleteLayerShapes(layer);
         }
         map->CurrentLayer = layer;
-        map->DrawMode = kPolylineDrawMode;
+        map->DrawMode = stPolyline;
         map->KeepDrawMode = false;
     }
     ShowStatus("Drawing... (right-click to finish)", kBlue);
@@ -200,7 +197,7 @@ void TfRunline1::bClearClick() {
 void TfRunline1::ClearRunlines() {
     TOrvaltCanvas* map = Map();
     if (RunlineLayer == -1 || !map) return;
-    RunlineLayer = map->FindLayerByName(kRunlineLayer);
+    RunlineLayer = map->FindLayerByName(kRunlineLayerName);
     if (RunlineLayer != -1) map->DeleteLayerShapes(RunlineLayer);
 }
 
@@ -219,8 +216,8 @@ void TfRunline1::GenerateRunlines() {
     ShowRouteStatus();
     TOrvaltCanvas* map = Map();
     if (!map) return;
-    RunlineLayer = map->FindLayerByName(kRunlineLayer);
-    if (RunlineLayer == -1) RunlineLayer = map->AddLayer(kRunlineLayer);
+    RunlineLayer = map->FindLayerByName(kRunlineLayerName);
+    if (RunlineLayer == -1) RunlineLayer = map->AddLayer(kRunlineLayerName);
     map->DeleteLayerShapes(RunlineLayer);
     for (const TPolylinePoints& line : plan.polylines) map->AddPolyline(line, RunlineLayer, false);
     map->Redraw();

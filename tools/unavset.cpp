@@ -1,8 +1,8 @@
 #include "tools/unavset.h"
 
 #include "app/FormPlacement.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"

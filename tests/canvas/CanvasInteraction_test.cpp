@@ -311,11 +311,7 @@ struct TReentryCase {
 };
 
 void SelectInLasso(TCanvasModel& model) {
-    std::vector<TVertex> polygon;
-    for (const TWorldPoint& p : model.GetRoutePolyline()) {
-        polygon.push_back({static_cast<float>(p.X), static_cast<float>(p.Y)});
-    }
-    model.SelectInPolygon(polygon);
+    model.SelectInPolygon(model.GetRoutePolyline());
     model.DeleteLayerShapes(model.FindLayerByName(kLassoLayerName));
     model.DrawMode = 0;
     model.CancelDrawing();

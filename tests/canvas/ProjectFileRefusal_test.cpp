@@ -54,8 +54,6 @@ std::vector<TRefusedCase> RefusedCases() {
          "line 3: vertex count 3 runs past the end of the text"},
         {"a vertex that is not a number", "POLYLINE 0 2\n0 0\n# 1\n",
          "line 3: \"#\" is not a number (vertex x)"},
-        {"a vertex beyond single precision", "POLYLINE 0 1\n1e39 0\n",
-         "line 2: vertex beyond the range of single precision"},
         {"a missing coordinate", valid + "LINE 0 0 1\n", "line 3: y2 is missing"},
         {"a missing layer id", "CIRCLE 1 2 3\n", "line 1: layer is missing"},
         {"a LAYER record without its id", "LAYER\n", "line 1: layer id is missing"},
