@@ -159,5 +159,6 @@ void TCanvasModel::AbandonDrawing() {
 
 void TCanvasModel::CancelDrawing() {
     SwallowNextClick = false;
+    DrawLayer = -1;
     AbandonDrawing();
 }

@@ -121,6 +121,12 @@ public:
     // The active mouse tool, a drawing sequence under way, its last placed point (anchor), the
     // cursor while drawing (rubber point) and the polyline under construction.
     int DrawMode = 0;
+    // The layer the drawing tools put their shapes on while it names one, else CurrentLayer.
+    // The owner chooses it with the tool, or in OnDrawBegin, which every tool fires before it
+    // builds a shape; CurrentLayer moving with AddLayer does not move a drawing. It goes back
+    // to -1 when the tool returns to select and when a drawing is cancelled.
+    int DrawLayer = -1;
+    int DrawingLayer() const { return FindLayer(DrawLayer) ? DrawLayer : CurrentLayer; }
     bool ToolActive = false;
     bool PointPending = false;
     double AnchorX = 0, AnchorY = 0, RubberX = 0, RubberY = 0;
@@ -145,7 +151,7 @@ public:
     // destroyed, ToolActive and PointPending are cleared, the cursor is the default again and
     // the rubber band goes. DrawMode stays.
     void AbandonDrawing();
-    // As AbandonDrawing, and the next left press is not swallowed either.
+    // As AbandonDrawing, and the next left press is not swallowed either; DrawLayer is -1 again.
     void CancelDrawing();
 
     // The control showing the canvas (its cursor and the owner's events); a silent one until

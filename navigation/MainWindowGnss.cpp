@@ -29,7 +29,7 @@ TGnssLineInput LineInput(const std::string& line, int fixQuality) {
 // Runs before the component decodes the line itself; an offsets text that is not a number is
 // reported and never ends the line, so the position of every line still arrives.
 void TFNav::ZGPS1NewCommand(TOrvaltSerialGPS* Sender, const std::string& Line) {
-    if (!tMap->isActive() && RealtimeStartTick != 0) {
+    if (!tMap->isActive() && RealtimeStartTick != 0 && !MapTimerHeldForDrawing()) {
         tMap->start();
         if (fRealtime) SetControlColor(fRealtime->GPSGroupBox, kLime);
         if (FGPS) SetControlColor(FGPS->MemoGPS, kWhite);

@@ -117,6 +117,8 @@ public:
                             double X, double Y);
     // Stops the map timer for good: a drawing under way does not start it again at its end.
     void StopMapTimer();
+    // While a drawing is under way the map timer stays stopped: true, and its end starts it.
+    bool MapTimerHeldForDrawing();
     void fcadDrawBegin(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);

@@ -152,6 +152,7 @@ void TfRunline1::bDrawRouteClick() {
             map->DeleteLayerShapes(layer);
         }
         map->CurrentLayer = layer;
+        map->DrawLayer = layer;
         map->DrawMode = stPolyline;
         map->KeepDrawMode = false;
     }

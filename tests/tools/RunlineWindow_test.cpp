@@ -116,6 +116,7 @@ TEST_F(RunlineWindowTest, ClearForgetsTheRouteAndDrawRoutePreparesTheMap) {
     EXPECT_EQ(RunlineShapes(), 0u);
     EXPECT_TRUE(Map().GetLayerShapeIds(route).empty()) << "the previous route goes";
     EXPECT_EQ(Map().CurrentLayer, route);
+    EXPECT_EQ(Map().DrawLayer, route) << "the route is drawn there, not on the user shapes";
     EXPECT_EQ(Map().DrawMode, 5) << "polyline";
     EXPECT_FALSE(Map().KeepDrawMode) << "selection again once the route is finished";
     EXPECT_TRUE(window.Route.empty());
