@@ -96,7 +96,10 @@ private:
     std::string error_;
 };
 
-QString TextOf(std::string_view bytes) { return QString::fromStdString(SystemTextToUtf8(bytes)); }
+// A name or text as the writer would write it again.
+QString LineTextOf(std::string_view bytes) {
+    return QString::fromStdString(LineText(SystemTextToUtf8(bytes)));
+}
 
 template <size_t N>
 std::array<double, N> ReadCoordinates(TFields& f, const char* const (&names)[N]) {
@@ -144,7 +147,7 @@ TReadShape ReadWorld(TFields& f, TProjectRecord& r, TProjectRecords& project) {
 TReadShape ReadLayer(TFields& f, TProjectRecord& r, TProjectRecords& project) {
     f.Integer(r.layer, "layer id");
     r.index = static_cast<int>(project.names.size());
-    project.names.push_back(TextOf(f.Remainder()));
+    project.names.push_back(LineTextOf(f.Remainder()));
     return nullptr;
 }
 
@@ -219,8 +222,8 @@ TReadShape ReadText(TFields& f, TProjectRecord& r, TProjectRecords&) {
     f.OptionalFlag(text->Bold, "bold");
     f.OptionalFlag(text->Italic, "italic");
     if (f.Failed()) return text;
-    text->FontName = TextOf(f.Next());
-    text->Text = TextOf(f.Remainder());
+    text->FontName = QString::fromStdString(FontWord(SystemTextToUtf8(f.Next())));
+    text->Text = LineTextOf(f.Remainder());
     return text;
 }
 
@@ -299,6 +302,11 @@ bool TProjectTextReader::ReadRecord(std::string_view line) {
     TFields fields(line);
     const TKeyword* keyword = FindKeyword(fields.Next());
     if (!keyword) return true;
+    const bool shape = keyword->kind != TRecordKind::World && keyword->kind != TRecordKind::Layer;
+    if (shape && ++shapes_ > maxShapes_) {
+        error_ = "more than " + std::to_string(maxShapes_) + " shapes";
+        return false;
+    }
     TProjectRecord record;
     record.kind = keyword->kind;
     record.shape = keyword->read(fields, record, project_);

@@ -128,4 +128,30 @@ TEST_F(ProjectFileRefusalTest, MissingFileIsNamed) {
     EXPECT_EQ(Describe(model), before);
 }
 
+// A record like "POINT 0 0 1" is twelve bytes, so the text bound alone let a 233 KB file ask for
+// ten million shapes; the reader counts them and refuses the one too many before it is built.
+// Here with a bound of 1000 (the project-file benchmark loads 5,000,000 and 5,000,001 points
+// at full size, too large a drawing for this suite).
+std::string PointsProject(int count) {
+    std::string text = "LAYER 1 Survey Points\n";
+    for (int i = 0; i < count; ++i) text += "POINT 0 0 1\n";
+    return CompressedProject(text, 9);
+}
+
+TEST_F(ProjectFileRefusalTest, MoreShapesThanAProjectHoldsAreRefused) {
+    const std::string path = FreshTestPath("points.smk");
+    ASSERT_TRUE(WriteFileAtomically(path, PointsProject(1001)));
+    for (const int mode : {0, 2}) {
+        std::string reason;
+        EXPECT_FALSE(ReadProjectFile(model, path, mode, reason, kMaxProjectTextBytes, 1000));
+        EXPECT_EQ(reason, "more than 1000 shapes");
+        EXPECT_EQ(Describe(model), before);
+    }
+    ASSERT_TRUE(WriteFileAtomically(path, PointsProject(1000)));
+    const int shapes = model.ShapeCount();
+    std::string reason;
+    EXPECT_TRUE(ReadProjectFile(model, path, 2, reason, kMaxProjectTextBytes, 1000)) << reason;
+    EXPECT_EQ(model.ShapeCount(), shapes + 1000);
+}
+
 }  // namespace
