@@ -44,6 +44,9 @@ public:
     bool ZoomAt(double step, double x, double y);
     bool Pan(double dx, double dy);
     bool SetView(double left, double top, double right, double bottom);
+    // As SetView, then widened in x or in y about its centre to the client's aspect ratio, so
+    // the whole rectangle shows with one scale for both axes (a stored view on another screen).
+    bool FitView(double left, double top, double right, double bottom);
 
     // The colour a shape of this colour is drawn with on BackgroundColor, so it stays visible.
     TColor ContrastColor(TColor color) const;

@@ -213,10 +213,12 @@ void TFNav::FormShow() {
     if (Offsets) Offsets->show();
 }
 
+// The stored view was the shape of the map when it was stored; it is fitted to the map as it is
+// now, so circles stay round.
 void TFNav::ApplyCanvasViewSettings(const TCanvasViewSettings& view) {
-    if (!fcad->SetView(view.left, view.top, view.right, view.bottom)) {
+    if (!fcad->FitView(view.left, view.top, view.right, view.bottom)) {
         const TCanvasViewSettings defaults;
-        fcad->SetView(defaults.left, defaults.top, defaults.right, defaults.bottom);
+        fcad->FitView(defaults.left, defaults.top, defaults.right, defaults.bottom);
     }
     fcad->GridAutoSpacing = view.gridAutoScale;
     fcad->BigNumberCorner = view.depthSpeedDisplayMode;
