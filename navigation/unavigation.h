@@ -155,7 +155,7 @@ public:
     // double click switches between English and Turkish.
     void StatusBarClick(int x);
     void StatusBarDblClick();
-    // Starts a new instance and closes; ends at once with exit code -1; starts the
+    // Starts a new instance and closes; saves and closes as File > Exit does; starts the
     // remote-support program.
     void bRestartClick();
     void bExitClick();
