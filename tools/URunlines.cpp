@@ -181,7 +181,8 @@ void TfRunline1::bGenerateClick() {
         ShowMessage("Please draw a route first.");
         return;
     }
-    GenerateRunlines();
+    // A refused spacing or length is not stored: the window shows why.
+    if (!GenerateRunlines()) return;
     TIniFile ini(GetSettingsFilePath());
     const TRunlineSettings settings{eSpacing->text().toStdString(), eLength->text().toStdString(),
                                     rbPerpendicular->isChecked()};
@@ -202,26 +203,34 @@ void TfRunline1::ClearRunlines() {
     if (RunlineLayer != -1) map->DeleteLayerShapes(RunlineLayer);
 }
 
-void TfRunline1::GenerateRunlines() {
-    if (!RouteValid()) return;
+bool TfRunline1::GenerateRunlines() {
+    if (!RouteValid()) return false;
     const TRunlineKind kind =
         rbPerpendicular->isChecked() ? TRunlineKind::Perpendicular : TRunlineKind::Parallel;
     const TRunlinePlan plan = PlanRunlines(Route, eSpacing->text(), eLength->text(), kind);
+    if (plan.spacingRefused || plan.lengthRefused) {
+        const bool spacing = plan.spacingRefused;
+        ShowStatus(QString(spacing ? "Spacing" : "Length") + " \"" +
+                       (spacing ? eSpacing : eLength)->text() + "\" is not a number",
+                   kRed);
+        return false;
+    }
     if (plan.tooMany) {
         ShowStatus("Too many run lines (more than " + QString::number(kMaxRunlines) + ")", kRed);
-        return;
+        return false;
     }
     AppendEventLog("Runlines generated - Spacing: " + eSpacing->text().toStdString() +
                        ", Length: " + eLength->text().toStdString(),
                    EventLogFilePath());
     ShowRouteStatus();
     TOrvaltCanvas* map = Map();
-    if (!map) return;
+    if (!map) return true;
     RunlineLayer = map->FindLayerByName(kRunlineLayerName);
     if (RunlineLayer == -1) RunlineLayer = map->AddLayer(kRunlineLayerName);
     map->DeleteLayerShapes(RunlineLayer);
     for (const TPolylinePoints& line : plan.polylines) map->AddPolyline(line, RunlineLayer, false);
     map->Redraw();
+    return true;
 }
 
 void TfRunline1::ShowStatus(const QString& text, TColor color) {
