@@ -18,8 +18,6 @@
 #include "platform/Dialogs.h"
 #include "tools/UGPS.h"
 
-#include <QApplication>
-
 namespace {
 
 constexpr TColor kRunningColor = kGreen;
@@ -65,7 +63,7 @@ public:
         w_.tEchogram->stop();
         if (fWaterfal) fWaterfal->hide();
         w_.bRealtime->setText(Tr("Start"));
-        SetControlColor(w_.tRealtime, ToTColor(QApplication::palette().color(QPalette::Button)));
+        ClearControlColor(w_.tRealtime);
     }
 
 private:
