@@ -224,6 +224,7 @@ TReadShape ReadText(TFields& f, TProjectRecord& r, TProjectRecords&) {
     if (f.Failed()) return text;
     text->FontName = QString::fromStdString(FontWord(SystemTextToUtf8(f.Next())));
     text->Text = LineTextOf(f.Remainder());
+    text->UserText2 = text->Text;  // as a text built with its text keeps it
     return text;
 }
 
@@ -238,8 +239,8 @@ struct TKeyword {
 const TKeyword kKeywords[] = {
     {"WORLD", TRecordKind::World, ReadWorld},
     {"LAYER", TRecordKind::Layer, ReadLayer},
-    {"LINE", TRecordKind::Line, ReadLine},
-    {"CIRCLE", TRecordKind::Circle, ReadCircle},
+    {"LINE", TRecordKind::LayerPen, ReadLine},
+    {"CIRCLE", TRecordKind::LayerPen, ReadCircle},
     {"ELLIPSE", TRecordKind::Shape, ReadEllipse},
     {"ARC", TRecordKind::Shape, ReadArc},
     {"RECTANGLE", TRecordKind::Shape, ReadRectangle},

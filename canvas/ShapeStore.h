@@ -106,6 +106,11 @@ public:
     int AddPolyline(const std::vector<TWorldPoint>& points, int layer, bool closed);
     // Font from the font table entry fontIndex when there is one, else Arial 10.
     int AddText(int layer, const QString& text, double x, double y, int fontIndex);
+    // The project reader's way in, without a second copy of each shape it has read: a text,
+    // or a line, circle or rectangle, added as the operations above add theirs. With ownPen
+    // the shape keeps its Color and LineWidth.
+    int AddText(std::unique_ptr<TQText> text);
+    int AddInLayerStyle(std::unique_ptr<TQShape> shape, bool ownPen);
     // Appends a shape built by a file reader: it gets the next id, keeps its own layer and
     // pen, and lands on top.
     int AddShape(std::unique_ptr<TQShape> shape);
