@@ -83,6 +83,11 @@ void TQPolyline::AddVertex(double x, double y) {
     UpdateBounds();
 }
 
+void TQPolyline::AddVertices(std::span<const TWorldPoint> points) {
+    Vertices.insert(Vertices.end(), points.begin(), points.end());
+    UpdateBounds();
+}
+
 double TQPolyline::VertexX(int i) const { return InRange(i) ? Vertices[i].X : 0.0; }
 
 double TQPolyline::VertexY(int i) const { return InRange(i) ? Vertices[i].Y : 0.0; }

@@ -6,6 +6,7 @@
 // (5,000,000 points) and of one point more, then Google Benchmark's table and the ratios.
 
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/canvas/ProcessMemory.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/ProjectFile.h"
 #include "canvas/ZlibStream.h"
@@ -20,7 +21,6 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -108,24 +108,13 @@ void BareInflate(benchmark::State& state, const TProject* project) {
     }
 }
 
-// Resident memory in MB: the current size, or the peak since the last ResetPeakMemory().
-double MemoryMb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::string(field).size())) * 1024 / kBytesPerMb;
-    }
-    return 0;
-}
-
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
-
 // One load into a fresh drawing: its result, time, and memory in MB above what was resident
 // before it, at its peak and kept by the drawing afterwards.
 struct TLoadFigures {
     bool loaded = false;
     std::string reason;
-    double ms = 0, peakMb = 0, keptMb = 0;
+    double ms = 0;
+    TMemoryUse memory;
     int shapes = 0;
 };
 
@@ -134,14 +123,11 @@ TLoadFigures MeasureLoad(const std::string& path) {
     auto model = std::make_unique<TCanvasModel>();
     // Memory freed earlier goes back to the system first, or the load would reuse it unseen.
     malloc_trim(0);
-    const double before = MemoryMb("VmRSS:");
-    ResetPeakMemory();
     const auto start = std::chrono::steady_clock::now();
-    figures.loaded = ReadProjectFile(*model, path, 0, figures.reason);
+    figures.memory =
+        MeasureMemory([&] { figures.loaded = ReadProjectFile(*model, path, 0, figures.reason); });
     figures.ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    figures.peakMb = MemoryMb("VmHWM:") - before;
-    figures.keptMb = MemoryMb("VmRSS:") - before;
     figures.shapes = model->ShapeCount();
     return figures;
 }
@@ -151,7 +137,7 @@ void PrintLoadMemory(const TProject& project) {
     std::printf(
         "load of 1,000,000 shapes: peak %.0f MB (%.0f bytes a shape; goal <= 300), the drawing "
         "keeps %.0f MB; file %.1f MB, text %.1f MB\n",
-        load.peakMb, load.peakMb * kBytesPerMb / load.shapes, load.keptMb,
+        load.memory.peak, load.memory.peak * kBytesPerMb / load.shapes, load.memory.kept,
         project.body.size() / 1e6, project.text.size() / 1e6);
 }
 
@@ -181,7 +167,7 @@ void PrintShapeBound(const std::string& folder) {
         std::printf("%d points (file %.0f KB): %s in %.0f ms, peak %.0f MB\n", count, fileKb,
                     load.loaded ? ("accepted, " + std::to_string(load.shapes) + " shapes").c_str()
                                 : ("refused: " + load.reason).c_str(),
-                    load.ms, load.peakMb);
+                    load.ms, load.memory.peak);
     }
 }
 

@@ -8,7 +8,10 @@
 // must be a whole record, and every record read before the kill must still be there.
 
 #include "devices/NtripRequest.h"
+#include "navigation/EchogramMemory.h"
 #include "navigation/NavigationState.h"
+#include "navigation/uCanvas.h"
+#include "navigation/unavigation.h"
 #include "platform/NumberFormat.h"
 #include "platform/TextFile.h"
 #include "tests/app/SurveyRun.h"
@@ -86,7 +89,8 @@ void CheckRecord(const std::string& record, const TExpected& expected, const TPr
 }
 
 // Plays the first telegram, then for each epoch the epoch, two map ticks and one telegram,
-// each once the program has taken the step before; `expected` gets what each record must hold.
+// each once the program has taken the step before, and after each telegram an echogram tick;
+// `expected` gets what each record must hold.
 void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
                     const std::vector<std::string>& telegrams, std::vector<TExpected>& expected) {
     for (int i = 0; i <= kEpochs; ++i) {
@@ -107,6 +111,18 @@ void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
         run.SendTelegram(telegrams[i]);
         ASSERT_TRUE(
             WaitFor([&] { return RecordsAfterHeader(run.LogPath()).size() == expected.size(); }));
+        FNav->tEchogramTimer();
+    }
+}
+
+// The echogram's history holds the last DataWidth true depths of the survey log.
+void CheckEchogram(const std::vector<std::string>& records) {
+    ASSERT_TRUE(fWaterfal->isVisible());
+    const int shown = fWaterfal->DataWidth;
+    ASSERT_EQ(shown, 50);
+    for (int k = 0; k < shown; ++k) {
+        const std::string& record = records[records.size() - shown + k];
+        EXPECT_EQ(FloatToStrF(EchoDepths[k], 20, 2), CommaFields(record)[7]) << k;
     }
 }
 
@@ -138,6 +154,7 @@ TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
         const std::vector<std::string> f = CommaFields(records[i]);
         EXPECT_EQ(rows[i - 1], f[3] + "," + f[4] + "," + f[5]);
     }
+    CheckEchogram(records);
     EXPECT_TRUE(run.Dialogs().messages.empty());
 }
 
