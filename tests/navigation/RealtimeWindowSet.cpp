@@ -15,7 +15,9 @@ bool InitDayFolders() {
 void ResetNavigationState() {
     CurrentLatitude = CurrentLongitude = CurrentHeight = 0;
     CurrentEasting = CurrentNorthing = GridConvergence = VesselHeading = GyroHeading = 0;
-    TrueDepthHi = TrueDepthLo = SpeedKnots = RtkAntennaHeight = RtkTide = 0;
+    TrueDepthHi = TrueDepthLo = SoundingDepth = SpeedKnots = RtkAntennaHeight = RtkTide = 0;
+    PendingDepthLabel.reset();
+    ShownFixQuality = 0;
     EmptyGGA = false;
     FollowVessel = true;
     RealtimeRunning = false;
@@ -37,6 +39,11 @@ TRealtimeWindowSet::TRealtimeWindowSet() : dayFolders_(InitDayFolders()) {
     TFNav::CreateStandardLayers(main.fcad);
     settings.SensorEnabled->setChecked(false);
     ResetNavigationState();
+}
+
+void TRealtimeWindowSet::LoadGeodesy() {
+    settings.StoreRunSettings();
+    main.LoadRunGeodesy();
 }
 
 TRealtimeWindowSet::~TRealtimeWindowSet() {

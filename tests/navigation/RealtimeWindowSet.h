@@ -20,6 +20,10 @@ public:
     TRealtimeWindowSet(const TRealtimeWindowSet&) = delete;
     TRealtimeWindowSet& operator=(const TRealtimeWindowSet&) = delete;
 
+    // Stores the settings window's geodetic fields and loads the run's projection from them,
+    // as a start of real time does.
+    void LoadGeodesy();
+
 private:
     bool dayFolders_;
 
