@@ -20,7 +20,7 @@ std::string Joined(std::initializer_list<std::string> fields) {
 
 std::string SurveyLogRecord(const TSurveyRecord& r) {
     const auto& at = r.position;
-    const std::optional<TGridPoint> grid = at ? at->grid : std::nullopt;
+    const TGridPoint* grid = at && at->grid ? &*at->grid : nullptr;
     return Joined({DateTimeToStr(r.time), at ? FloatToStr(at->latitude) : "",
                    at ? FloatToStr(at->longitude) : "", grid ? Fixed2(grid->easting) : "",
                    grid ? Fixed2(grid->northing) : "", Fixed2(r.manualTide - r.trueDepthHi),

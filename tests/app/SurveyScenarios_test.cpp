@@ -62,6 +62,7 @@ struct TScenarioRun {
     TSurveyPlayer player{run, clock, vessel};
     TProjPeer tm{kSurveyRunProjection};
     TProjPeer lambert{kSurveyRunLambert};
+    TProjPeer zone27{"+proj=tmerc +lon_0=-21 +k=0.9996 +x_0=500000 +y_0=10000000 +ellps=WGS84"};
 };
 
 TEST(SurveyScenarios, EveryRecordAtItsOwnPositionWithTheMapAtOneSecond) {
@@ -117,6 +118,22 @@ void ProjectionSwitchedMidRun(TScenarioRun& s) {
     EXPECT_EQ(s.GeodesyBlocksWith("Use TM: Yes"), 1);
     EXPECT_EQ(s.GeodesyBlocksWith("CM: -15, Ref Lat: 0, SF: 0.9996"), 1);
     EXPECT_EQ(s.GeodesyBlocksWith("Use LCC: Yes"), 1) << "the first run's block stays";
+}
+
+void SavedMidRun(TScenarioRun& s) {
+    ASSERT_TRUE(s.player.Play(3));
+    FGPS->edCM->setText("-21");
+    FGPS->LockStateCheck1->setChecked(true);  // "SAVE && LOCK SETTINGS"
+    EXPECT_EQ(
+        TIniFile(GetSettingsFilePath()).ReadString("GEODETIC_PARAMETERS", "Central_Meridian", ""),
+        "-21");
+    ASSERT_TRUE(s.player.Play(3)) << "the run keeps the zone it started with";
+    EXPECT_EQ(s.GeodesyBlocksWith("CM: -21,"), 0) << "the log tells what the records use";
+    s.player.grid = &s.zone27;
+    ASSERT_TRUE(s.player.Restart());
+    ASSERT_TRUE(s.player.Play(3));
+    EXPECT_EQ(s.GeodesyBlocksWith("CM: -15,"), 1);
+    EXPECT_EQ(s.GeodesyBlocksWith("CM: -21,"), 1);
 }
 
 void TypedNotSaved(TScenarioRun& s) {
@@ -205,6 +222,11 @@ const TScenario kScenarios[] = {
      "nothing changes until Stop and Start, then the log and the records follow TM",
      {.grid = TSurveyGrid::LambertWithoutTmFields},
      ProjectionSwitchedMidRun},
+    {"SavedMidRun",
+     "the central meridian changed and saved during the run: the run and its log keep the "
+     "zone it started with, the next start logs and uses the new one",
+     {},
+     SavedMidRun},
     {"ParametersTypedNotSaved",
      "geodesy typed in the settings window, never saved, then Start: stored, logged and used",
      {.geodesySaved = false, .start = false},

@@ -39,29 +39,9 @@ class MainWindowRealtimeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetPortSettings();
-        SetGeodesy();
+        w_.TypeSouthernZone();
         gps_.MapToPort(4);
         w_.settings.Port->setCurrentText("COM4");
-    }
-    // WGS 84 in the zone of central meridian -15 (southern false northing).
-    void SetGeodesy() {
-        for (auto [edit, text] : {std::pair{w_.settings.edSMA, "6378137"},
-                                  {w_.settings.edIF, "0.0033528106647474"},
-                                  {w_.settings.edPPM, "0"},
-                                  {w_.settings.edRX, "0"},
-                                  {w_.settings.edRY, "0"},
-                                  {w_.settings.edRZ, "0"},
-                                  {w_.settings.edSX, "0"},
-                                  {w_.settings.edSY, "0"},
-                                  {w_.settings.edSZ, "0"},
-                                  {w_.settings.edCM, "-15"},
-                                  {w_.settings.edRL, "0"},
-                                  {w_.settings.edSF, "0.9996"},
-                                  {w_.settings.edFE, "500000"},
-                                  {w_.settings.edFN, "10000000"}}) {
-            edit->setText(text);
-        }
-        w_.settings.cbUseLCCProjection->setChecked(false);
     }
     // Without a settings file the settings window's port combos start empty.
     void SetPortSettings() {

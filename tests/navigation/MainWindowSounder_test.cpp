@@ -53,16 +53,7 @@ protected:
 
     // A run on WGS 84 in the zone of central meridian -15, started at the clock's tick.
     void StartRun() {
-        const std::pair<TLabeledEdit*, const char*> geodesy[] = {
-            {settings_.edSMA, "6378137"}, {settings_.edIF, "0.0033528106647474"},
-            {settings_.edPPM, "0"},       {settings_.edRX, "0"},
-            {settings_.edRY, "0"},        {settings_.edRZ, "0"},
-            {settings_.edSX, "0"},        {settings_.edSY, "0"},
-            {settings_.edSZ, "0"},        {settings_.edCM, "-15"},
-            {settings_.edRL, "0"},        {settings_.edSF, "0.9996"},
-            {settings_.edFE, "500000"},   {settings_.edFN, "10000000"}};
-        for (const auto& [edit, text] : geodesy) edit->setText(text);
-        settings_.cbUseLCCProjection->setChecked(false);
+        w_.TypeSouthernZone();
         w_.LoadGeodesy();
         RealtimeStartTick = std::max<std::uint64_t>(GetTickCount(), 1);
     }

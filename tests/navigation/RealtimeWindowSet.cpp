@@ -46,6 +46,19 @@ void TRealtimeWindowSet::LoadGeodesy() {
     main.LoadRunGeodesy();
 }
 
+void TRealtimeWindowSet::TypeSouthernZone() {
+    const std::pair<TLabeledEdit*, const char*> texts[] = {
+        {settings.edSMA, "6378137"}, {settings.edIF, "0.0033528106647474"},
+        {settings.edPPM, "0"},       {settings.edRX, "0"},
+        {settings.edRY, "0"},        {settings.edRZ, "0"},
+        {settings.edSX, "0"},        {settings.edSY, "0"},
+        {settings.edSZ, "0"},        {settings.edCM, "-15"},
+        {settings.edRL, "0"},        {settings.edSF, "0.9996"},
+        {settings.edFE, "500000"},   {settings.edFN, "10000000"}};
+    for (const auto& [edit, text] : texts) edit->setText(text);
+    settings.cbUseLCCProjection->setChecked(false);
+}
+
 TRealtimeWindowSet::~TRealtimeWindowSet() {
     main.ZGPS1->Close();
     main.ZSENSOR->Close();
