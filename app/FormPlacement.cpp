@@ -64,3 +64,13 @@ void RestoreFormPlacement(QWidget* form, bool restoreSize) {
     form->move(placement.left, placement.top);
     form->resize(placement.width, placement.height);
 }
+
+void CentreOnScreen(QWidget* form) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        form->move(screen->availableGeometry().center() - form->rect().center());
+    }
+}
+
+void CentreOnWindow(QWidget* form, const QWidget* other) {
+    form->move(other->frameGeometry().center() - form->rect().center());
+}

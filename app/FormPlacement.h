@@ -29,3 +29,8 @@ TPlacement ResolvePlacement(const TStoredPlacement& stored, int currentWidth, in
 
 void SaveFormPlacement(QWidget* form);
 void RestoreFormPlacement(QWidget* form, bool restoreSize);
+
+// Moves the window so that its centre is the primary screen's.
+void CentreOnScreen(QWidget* form);
+// Moves the window so that its centre is the other window's.
+void CentreOnWindow(QWidget* form, const QWidget* other);

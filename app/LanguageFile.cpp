@@ -80,6 +80,11 @@ TTranslationMap ReadLanguageFile(const std::string& path) {
     return translations;
 }
 
+std::string TranslationOrKey(const TTranslationMap& translations, const std::string& key) {
+    const auto found = translations.find(key);
+    return found == translations.end() ? key : found->second;
+}
+
 std::string FormatLanguageFile(const TTranslationMap& translations) {
     if (translations.empty()) return kByteOrderMark + "{}";
     std::string text = kByteOrderMark + "{\r\n";

@@ -12,5 +12,8 @@ using TTranslationMap = std::map<std::string, std::string>;  // UTF-8, byte-wise
 // object gives an empty map.
 TTranslationMap ReadLanguageFile(const std::string& path);
 
+// The key's translation when the map holds the key, even an empty one; else the key itself.
+std::string TranslationOrKey(const TTranslationMap& translations, const std::string& key);
+
 // The file's bytes for the map.
 std::string FormatLanguageFile(const TTranslationMap& translations);

@@ -105,12 +105,12 @@ std::vector<std::string> TTranslator::GetKeys() const {
 
 QString TTranslator::Lookup(const std::string& language, const QString& key) const {
     if (language == "en") return key;
-    const auto valueIn = [&key](const TTranslationMap& map) {
-        const auto found = map.find(key.toStdString());
-        return found == map.end() ? key : QString::fromStdString(found->second);
-    };
-    if (language == currentLanguage_) return valueIn(translations_);
-    return valueIn(ReadLanguageFile(LanguageFilePath(language)));
+    const std::string text = key.toStdString();
+    if (language == currentLanguage_) {
+        return QString::fromStdString(TranslationOrKey(translations_, text));
+    }
+    return QString::fromStdString(
+        TranslationOrKey(ReadLanguageFile(LanguageFilePath(language)), text));
 }
 
 void TTranslator::SetTranslation(const std::string& language, const QString& key,

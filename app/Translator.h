@@ -36,10 +36,11 @@ public:
     const std::string& currentLanguage() const { return currentLanguage_; }
     const std::string& folder() const { return folder_; }
     const std::vector<std::string>& languages() const { return languages_; }
+    // The file of a language: "<folder><code>.json".
+    std::string LanguageFilePath(const std::string& code) const;
 
 private:
     void ScanLanguages();
-    std::string LanguageFilePath(const std::string& code) const;
     void BuildReverseMap();
     void LogMissingKey(const std::string& key);
 

@@ -45,6 +45,17 @@ public:
     bool Pan(double dx, double dy);
     bool SetView(double left, double top, double right, double bottom);
 
+    // Adds one shape per sample of the x y z file (XyzGrid.h) to the layer ("Default" when no
+    // layer has that id): a solid cell of the grid's steps centred on the sample when the
+    // samples lie on a grid, else a point; each coloured by HeightRampColor over [zMin, zMax],
+    // or over the range of the data when both are 0. Then zooms to the extents. False, changing
+    // nothing, when the file cannot be read or holds no sample.
+    bool ImportXYZGrid(const QString& path, int layer, double zMin, double zMax);
+    // Red at low, then yellow, green and cyan, to blue at high; z is clamped to the range, and a
+    // range that is empty or reversed counts as 1 wide. A position on the ramp that is not a
+    // finite number (an infinite range) gives red.
+    static TColor HeightRampColor(double z, double low, double high);
+
     // The colour a shape of this colour is drawn with on BackgroundColor, so it stays visible.
     TColor ContrastColor(TColor color) const;
     // Changes the background; nothing happens for the colour it already has.

@@ -259,9 +259,10 @@ public:
 protected:
     // Called before the shape ids start again.
     virtual void BeforeShapeIdsReset() {}
+    // The layer when it exists, else "Default", created when missing.
+    int LayerOrDefault(int layer);
 
 private:
-    int LayerOrDefault(int layer);
     // Gives the shape its layer's Color and LineWidth, then adds it.
     int AddWithLayerPen(std::unique_ptr<TQShape> shape);
     // Puts a shape that already has its id on top.

@@ -1,5 +1,8 @@
 // The main window's commands that open the other windows, and the keys it sees first.
 
+#include "app/About.h"
+#include "app/FormPlacement.h"
+#include "app/uTheme.h"
 #include "canvas/OrvaltCanvas.h"
 #include "navigation/Latency.h"
 #include "navigation/NavigationState.h"
@@ -41,7 +44,12 @@ void TFNav::BindWindowCommands() {
         {LatencyWatchSet1, &TFNav::LatencyWatchSet1Click},
         {OpenLogFolder1, &TFNav::OpenLogFolder1Click},
         {NavigationSettings1, &TFNav::NavigationSettings1Click},
-        {VesselShape1, &TFNav::VesselShape1Click}};
+        {VesselShape1, &TFNav::VesselShape1Click},
+        {English1, &TFNav::English1Click},
+        {Turkish1, &TFNav::Turkish1Click},
+        {TranslationEditor1, &TFNav::TranslationEditor1Click},
+        {themeSelection1, &TFNav::themeSelection1Click},
+        {About1, &TFNav::About1Click}};
     for (const auto& [item, handler] : items) {
         item->setEnabled(true);
         connect(item, &QAction::triggered, this, handler);
@@ -52,8 +60,21 @@ void TFNav::BindWindowCommands() {
         connect(button, &QToolButton::clicked, this, handler);
     }
     // Keys reach the focused control first; the application's filter lets the window see them
-    // before, as the map-only mode and the map commands need.
+    // before, as the map-only mode and the map commands need, and it hears of style switches.
     qApp->installEventFilter(this);
+}
+
+void TFNav::themeSelection1Click() {
+    if (!fTheme) return;
+    CentreOnWindow(fTheme, this);
+    fTheme->show();
+    fTheme->raise();
+}
+
+void TFNav::About1Click() {
+    if (!formAbout) return;
+    CentreOnWindow(formAbout, this);
+    formAbout->exec();
 }
 
 void TFNav::Parameters1Click() {
@@ -117,6 +138,10 @@ void TFNav::FormKeyDown(int& Key, Qt::KeyboardModifiers) {
 // keys the window handles are claimed before any shortcut: Delete is also the shortcut shown
 // on "Delete tracks selected", and a shortcut would take the press away from the window.
 bool TFNav::eventFilter(QObject* watched, QEvent* event) {
+    // A style switch replaces the application's palette; the map follows with its panel colour.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+        TakeStylePanelColor();
+    }
     StatusBarMouse(watched, event);
     if (event->type() == QEvent::KeyRelease) previewedKey_ = nullptr;
     const bool shortcutOverride = event->type() == QEvent::ShortcutOverride;

@@ -1,14 +1,12 @@
-// The main window's frame commands: the status-bar clicks, the map-only mode by a double click
+// The main window's frame commands: the status-bar click, the map-only mode by a double click
 // on the position text, restart, exit and remote support.
 
-#include "app/Translator.h"
 #include "canvas/OrvaltCanvas.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
-#include "platform/IniFile.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
@@ -22,7 +20,6 @@
 namespace {
 
 constexpr int kProjectFolderPanel = 3;
-constexpr int kLanguagePanel = 4;
 // The maker's remote-support program, shipped beside this one.
 const char kRemoteSupportProgram[] = "Halvex";
 
@@ -47,15 +44,6 @@ void TFNav::StatusBarClick(int x) {
     const std::string folder = ProjectFolderShown(LastOpenedPath);
     if (folder.empty()) return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
-}
-
-void TFNav::StatusBarDblClick() {
-    if (!Translator || StatusPanels.size() <= kLanguagePanel) return;
-    const std::string code = Translator->currentLanguage() == "en" ? "tr" : "en";
-    Translator->SetLanguage(code);
-    ShowLanguageInStatusBar();
-    TranslateToolbar();
-    TIniFile(GetSettingsFilePath()).WriteString("SETTINGS", "Language", code);
 }
 
 // Only a double click on the position text counts. The way out leaves the real-time window

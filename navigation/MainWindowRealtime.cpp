@@ -21,8 +21,6 @@
 #include "platform/IniFile.h"
 #include "tools/UGPS.h"
 
-#include <QApplication>
-
 namespace {
 
 constexpr TColor kRunningColor = kGreen;
@@ -76,7 +74,7 @@ public:
         if (FGPS) FGPS->ShowRealtimeRunning(false);
         if (fWaterfal) fWaterfal->hide();
         w_.bRealtime->setText(Tr("Start"));
-        SetControlColor(w_.tRealtime, ToTColor(QApplication::palette().color(QPalette::Button)));
+        ClearControlColor(w_.tRealtime);
     }
 
 private:

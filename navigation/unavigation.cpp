@@ -3,8 +3,10 @@
 #include "app/About.h"
 #include "app/FormPlacement.h"
 #include "app/GuardedApplication.h"
+#include "app/StatusReport.h"
 #include "app/StyleManager.h"
 #include "app/TranslateCaptions.h"
+#include "app/TranslationEditor.h"
 #include "app/Translator.h"
 #include "app/UMsg.h"
 #include "app/uTheme.h"
@@ -18,6 +20,7 @@
 #include "navigation/MapTick.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
+#include "navigation/Screenshots.h"
 #include "navigation/uCanvas.h"
 #include "navigation/uJoystick.h"
 #include "platform/DataFolders.h"
@@ -109,7 +112,7 @@ void TFNav::CreateCanvas() {
     pRealtime->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(pRealtime, 0);
     setCentralWidget(Panel4);
-    fcad->SetBackgroundColor(ToTColor(TStyleManager::PanelColor()));
+    TakeStylePanelColor();
 
     using namespace std::placeholders;
     fcad->OnShapeNumberSelected = std::bind(&TFNav::fcadShapeNumberSelected, this, _1, _2, _3);
@@ -118,6 +121,11 @@ void TFNav::CreateCanvas() {
     fcad->OnDrawBegin = std::bind(&TFNav::fcadDrawBegin, this, _1, _2, _3, _4);
     fcad->OnDrawEnd = std::bind(&TFNav::fcadDrawEnd, this, _1, _2, _3, _4);
     fcad->OnDblClick = std::bind(&TFNav::fcadDblClick, this, _1);
+}
+
+void TFNav::TakeStylePanelColor() {
+    fcad->SetBackgroundColor(ToTColor(TStyleManager::PanelColor()));
+    fcad->update();
 }
 
 void TFNav::CreateTimers() {
@@ -132,7 +140,14 @@ void TFNav::CreateTimers() {
     tEchogram = make("tEchogram", 200);
     tEchogram->start();
     tScreenshot = make("tScreenshot", 30000);
+    connect(tScreenshot, &QTimer::timeout, this, &TFNav::tScreenshotTimer);
+    tScreenshot->start();
+    Screenshots = std::make_unique<TScreenshots>(std::make_unique<TPlatformScreenCapture>(),
+                                                 EncodeStrongestPng,
+                                                 [](const QString& text) { ReportStatus(text); });
 }
+
+void TFNav::tScreenshotTimer() { Screenshots->Tick(); }
 
 void TFNav::CreateSerialPorts() {
     using namespace std::placeholders;
@@ -211,6 +226,7 @@ void TFNav::FormShow() {
     CreateStandardLayers(fcad);
     RestoreFormPlacement(this, true);
     if (Offsets) Offsets->show();
+    if (fJoystick) fJoystick->show();
 }
 
 void TFNav::ApplyCanvasViewSettings(const TCanvasViewSettings& view) {
@@ -295,7 +311,11 @@ void TFNav::TranslateToolbar() {
         TranslateForm(window);
     }
     if (fWaterfal) fWaterfal->setWindowTitle(Tr("Acoustics Waterfall"));
-    if (fTheme) fTheme->setWindowTitle(Tr("Theme Selection"));
+    if (fTheme) {
+        fTheme->setWindowTitle(Tr("Theme Selection"));
+        fTheme->bSaveExit->setText(Tr("Save && Exit"));
+        fTheme->bCancel->setText(Tr("Cancel"));
+    }
 }
 
 void TFNav::OrvaltNTRIPClient1Click() {
@@ -307,6 +327,3 @@ void TFNav::OrvaltNTRIPClient1Click() {
     }
     frmNTRIPSettings->show();
 }
-
-void TFNav::ShowNumericKeypad(QLineEdit*) {}
-void TFNav::ShowSimpleKeyboard(QLineEdit*) {}

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPoint>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -25,10 +26,14 @@
 #include <vector>
 
 struct TCanvasViewSettings;
-class QLineEdit;
 class TMapTick;
 class TOrvaltCanvas;
+class TOrvaltKeyPanel;
+class TOrvaltNumericKeypad;
 class TOrvaltSerialGPS;
+class TOrvaltSimpleKeyboard;
+class TScreenshots;
+class TfTranslationEditor;
 
 class TFNav : public QMainWindow {
 public:
@@ -67,6 +72,9 @@ public:
     QTimer* tMap;
     QTimer* tEchogram;
     QTimer* tScreenshot;
+    // A picture of every monitor into the day's PNG folder (Screenshots.h).
+    void tScreenshotTimer();
+    std::unique_ptr<TScreenshots> Screenshots;
 
     std::unique_ptr<TOrvaltSerialGPS> ZGPS1;    // GNSS receiver
     std::unique_ptr<TOrvaltSerialGPS> ZSENSOR;  // echo sounder
@@ -164,7 +172,7 @@ public:
     void tbRunlineClick();
     void Generate1Click();
     // The status bar: a click at x (status-bar pixels) on panel 3 opens the project folder; a
-    // double click switches between English and Turkish.
+    // double click switches between English and Turkish (MainWindowLanguage.cpp).
     void StatusBarClick(int x);
     void StatusBarDblClick();
     // Starts a new instance and closes; ends at once with exit code -1; starts the
@@ -188,9 +196,21 @@ public:
     void VesselShape1Click();
     // Tools menu: shows the NTRIP window, handing it the open GNSS port and its position.
     void OrvaltNTRIPClient1Click();
-    // On-screen keypad and keyboard for another window's edit.
-    void ShowNumericKeypad(QLineEdit* edit);
-    void ShowSimpleKeyboard(QLineEdit* edit);
+    // The theme window, not modal, and the About window, modal; both centred on this window.
+    void themeSelection1Click();
+    void About1Click();
+    // Languages (MainWindowLanguage.cpp): the menu items and the status bar's double click
+    // switch through SwitchLanguage, which walks every caption and stores the code.
+    void English1Click();
+    void Turkish1Click();
+    void SwitchLanguage(const std::string& code);
+    void TranslationEditor1Click();
+    // The on-screen keypad and keyboard for another window's edit (or combo box): each is
+    // created once, then retargeted, placed and raised above the map and the bars.
+    void ShowNumericKeypad(QWidget* edit);
+    void ShowSimpleKeyboard(QWidget* edit);
+    TOrvaltNumericKeypad* FNumericKeypad = nullptr;
+    TOrvaltSimpleKeyboard* FSimpleKeyboard = nullptr;
 
     // Project commands (ProjectCommands.cpp). Save1Click is also the automatic save of the
     // close, the offsets window and the sound-velocity window, and never throws.
@@ -225,7 +245,11 @@ private:
     void CreateTimers();
     void CreateSerialPorts();
     void CreateCanvas();
+    // The map's background from the active style's panel colour, at creation and after a
+    // style switch.
+    void TakeStylePanelColor();
     void ShowLanguageInStatusBar();
+    void ShowKeyPanel(TOrvaltKeyPanel* panel, QWidget* target, QPoint place);
     void ApplyCanvasViewSettings(const TCanvasViewSettings& view);
     void StoreCanvasViewSettings();
     void CreateProjectCommands();
@@ -241,6 +265,8 @@ private:
     // tMap was running when the drawing under way began, so its end starts it again. A port
     // report or Stop that stops tMap clears it.
     bool mapPausedForDrawing_ = false;
+    // The translation editor goes with the main window, so before the translator.
+    std::unique_ptr<TfTranslationEditor> translationEditor_;
 };
 
 extern TFNav* FNav;

@@ -60,9 +60,20 @@ bool CreateDir(const std::string& path) {
 }
 
 bool CreateDirectories(const std::string& path) {
+    std::string reason;
+    return CreateDirectories(path, reason);
+}
+
+bool CreateDirectories(const std::string& path, std::string& reason) {
     std::error_code error;
     std::filesystem::create_directories(path, error);
-    return DirectoryExists(path);
+    if (DirectoryExists(path)) return true;
+    if (error == std::errc::file_exists || error == std::errc::not_a_directory) {
+        reason = "a file is in the way";
+    } else {
+        reason = error ? error.message() : "the folder is not there";
+    }
+    return false;
 }
 
 bool FileExists(const std::string& path) {

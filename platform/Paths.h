@@ -19,4 +19,6 @@ bool DirectoryExists(const std::string& path);
 bool CreateDir(const std::string& path);
 // Creates the folder with any missing parents; false when it is not there afterwards.
 bool CreateDirectories(const std::string& path);
+// The same, telling why the folder is not there, e.g. "a file is in the way".
+bool CreateDirectories(const std::string& path, std::string& reason);
 bool FileExists(const std::string& path);

@@ -8,7 +8,8 @@ qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins
 zlib1g-dev libzip-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 proj-bin libproj-dev
-rtklib gdal-bin
+rtklib
+python3-ezdxf gdal-bin
 fonts-dejavu-core fonts-liberation xauth xvfb locales"
 
 # The tests check that files come out the same under these locales.

@@ -85,6 +85,8 @@ TEST_F(MainWindowRealtimeTest, StartAndStopWriteTheEventsLogInOrder) {
     EXPECT_FALSE(w_.main.ZGPS1->Connected());
     EXPECT_FALSE(w_.main.bRealtime->isChecked());
     EXPECT_EQ(w_.main.bRealtime->text(), "Start");
+    EXPECT_FALSE(w_.main.tRealtime->testAttribute(Qt::WA_SetPalette))
+        << "no colour of its own left to outlast a style switch";
     EXPECT_EQ(ReadFileBytes(EventLogFilePath()),
               "\r\nAuto Event:\t2024-05-06 080000000\tRealtime STARTED"
               "\r\nAuto Event:\t2024-05-06 080000000\tConnected to GPS on COM4"

@@ -1,9 +1,11 @@
 // The survey log and the simple XYZ file on disk: record bytes, headers, alternates, a removed
-// day folder, failures told once and signed every time, and a write cut short that leaves whole
-// lines.
+// day folder, failures told once and signed every time, a write cut short that leaves whole
+// lines, and the XYZ file read back by the map.
 
 #include "navigation/SurveyLogWriter.h"
 
+#include "canvas/CanvasModel.h"
+#include "canvas/QShapePoint.h"
 #include "navigation/NavigationState.h"
 #include "navigation/SurveyRecord.h"
 #include "platform/DataFolders.h"
@@ -92,6 +94,21 @@ TEST_F(SurveyLogWriterTest, RecordsEndInCrLfAfterTheHeaderOfAnEmptyFile) {
     EXPECT_EQ(ReadFileBytes(files_.logPath), Header() + "first\r\nsecond\r\nthird\r\n");
     EXPECT_EQ(ReadFileBytes(files_.xyzPath),
               "Easting,Northing,Elevation\r\n1.00,2.00,3.00\r\n4.00,5.00,6.00\r\n");
+}
+
+// The map's grid import reads the day's simple XYZ file by its rows and passes over its header.
+TEST_F(SurveyLogWriterTest, SimpleXyzFileReadsBackThroughTheGridImport) {
+    for (int i = 0; i < 3; ++i) {
+        Append("record", SimpleXyzRecord(602418.15 + i, 7566446.01 - i, -4767.22 + i));
+    }
+    TCanvasModel map;
+    ASSERT_TRUE(map.ImportXYZGrid(QString::fromStdString(files_.xyzPath), 0, 0, 0));
+    ASSERT_EQ(map.ShapeCount(), 3) << "three rows, no header";
+    const auto* first = dynamic_cast<const TQPoint*>(map.Shapes()[0].get());
+    ASSERT_NE(first, nullptr) << "three soundings are no grid";
+    EXPECT_DOUBLE_EQ(first->X, 602418.15);
+    EXPECT_DOUBLE_EQ(first->Y, 7566446.01);
+    EXPECT_DOUBLE_EQ(first->Value, -4767.22);
 }
 
 TEST_F(SurveyLogWriterTest, AFolderAtTheLogsPathGivesTheFirstFreeAlternate) {
