@@ -13,9 +13,11 @@
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/RealtimeSwitch.h"
+#include "navigation/SensorWatchdog.h"
 #include "navigation/StoredGeodesy.h"
 #include "navigation/uCanvas.h"
 #include "navigation/unavigation.h"
+#include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
@@ -155,6 +157,20 @@ void TFNav::LoadRunGeodesy() {
     MapEllipsoidString = texts.ellipsoids;
     MapTMParameterString = texts.transverseMercator;
     GeodeticParamsLoaded = RunProjector.IsLoaded();
+}
+
+// The watchdog first, so a silent sounder's window is hidden before it could take a sample.
+void TFNav::tEchogramTimer() {
+    if (SensorSilenceDue({SensorOpenTick, LastSensorTick, SensorTimeoutReported}, GetTickCount())) {
+        SensorTimeoutReported = true;
+        if (fWaterfal) fWaterfal->hide();
+        SensorWindowsShown = false;
+        ZSENSORTimeout();
+    }
+    if (fWaterfal && fWaterfal->isVisible() && NewDepthFlag && ZSENSOR->Connected()) {
+        DrawEchogram(SoundingDepth, kEchoDefaultLo, kEchoDefaultHi, fWaterfal->DataWidth);
+    }
+    NewDepthFlag = false;
 }
 
 void TFNav::Echogram1Click() {

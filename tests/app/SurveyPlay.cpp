@@ -118,6 +118,7 @@ bool TSurveyPlayer::SendTelegram() {
     const std::uint64_t tick = GetTickCount();
     run_.SendTelegram(telegram(n));
     if (!WaitFor([&] { return LastSensorTick == tick; })) return false;
+    if (afterTelegram) afterTelegram();
     const double depth = rawDepth(n);
     if (depth == 0) return true;
     TExpectedRecord record{std::nullopt, grid, depth, lowFrequency};

@@ -61,8 +61,9 @@ public:
     // record. The default is "$SDDPT,<depth>,0.5".
     std::function<std::string(int n)> telegram;
     std::function<double(int n)> rawDepth;
-    const TProjPeer* grid = nullptr;  // set by the test for the records that follow
-    bool lowFrequency = false;        // the format gives the low-frequency depth alone
+    std::function<void()> afterTelegram;  // runs once the program has taken each telegram
+    const TProjPeer* grid = nullptr;      // set by the test for the records that follow
+    bool lowFrequency = false;            // the format gives the low-frequency depth alone
 
     const std::vector<TExpectedRecord>& Expected() const { return expected_; }
     // Soundings lost on the way (a full disk): the records expected from the n-th on are none.

@@ -11,20 +11,24 @@
 #include "canvas/OrvaltCanvas.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "navigation/ControlColor.h"
+#include "navigation/EchogramMemory.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
+#include "navigation/uCanvas.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
 #include "platform/NumberFormat.h"
 #include "tests/app/SurveyPlay.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/RecordFields.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/WaitFor.h"
 #include "tools/UGPS.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 
 namespace {
@@ -65,9 +69,21 @@ struct TScenarioRun {
     TProjPeer zone27{"+proj=tmerc +lon_0=-21 +k=0.9996 +x_0=500000 +y_0=10000000 +ellps=WGS84"};
 };
 
+// The echogram's history holds the last DataWidth true depths of the survey log.
+void CheckEchogram(const std::vector<std::string>& records) {
+    ASSERT_TRUE(fWaterfal->isVisible());
+    const int shown = fWaterfal->DataWidth;
+    ASSERT_EQ(shown, 50);
+    for (int k = 0; k < shown; ++k) {
+        const std::string& record = records[records.size() - shown + k];
+        EXPECT_EQ(FloatToStrF(EchoDepths[k], 20, 2), CommaFields(record)[7]) << k;
+    }
+}
+
 TEST(SurveyScenarios, EveryRecordAtItsOwnPositionWithTheMapAtOneSecond) {
     TScenarioRun s({.mapIntervalMs = 1000});
     ASSERT_TRUE(RealtimeRunning);
+    s.player.afterTelegram = [] { FNav->tEchogramTimer(); };
     ASSERT_TRUE(s.player.Play(1));
     EXPECT_EQ(s.run.MapTicks(), 0) << "the first second's records come before any map tick";
     ASSERT_TRUE(s.player.Play(19));
@@ -75,6 +91,13 @@ TEST(SurveyScenarios, EveryRecordAtItsOwnPositionWithTheMapAtOneSecond) {
     EXPECT_FALSE(s.player.Expected()[3].position) << "before the first GGA";
     EXPECT_TRUE(s.player.Expected()[4].position);
     CheckSurveyFiles(s.run, s.player.Expected());
+    const std::string log = ReadFileBytes(s.run.LogPath());
+    EXPECT_EQ(log.substr(0, log.find("\r\n")),
+              "Date,Lat,Lon,Easting,Northing,Elevation (Hi),Elevation (Lo),True Depth (Hi),"
+              "True Depth (Lo),Raw Depth (Hi),Raw Depth (Lo),Message Format,Sound Velocity,"
+              "Transducer Draft,GPS, RTK Antenna Height,Manual Tide,RTK Tide");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), std::count(log.begin(), log.end(), '\r'));
+    CheckEchogram(RecordsAfterHeader(s.run.LogPath()));
     EXPECT_EQ(s.Count(kNoPositionReport), 1) << "the start before the first GGA";
     EXPECT_EQ(FNav->SoundingSign(), "");
     EXPECT_TRUE(s.run.Dialogs().messages.empty());
