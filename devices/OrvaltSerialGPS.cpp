@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kDefaultPollMs = 50;
 constexpr int kDefaultIdleMs = 10000;
-constexpr int kWriteTimeoutMs = 1000;
 constexpr std::size_t kReadChunkBytes = 4096;
 constexpr int kRefillWaitMs = 5;
 // A run this long without a line feed is noise or a stuck device: keep only its tail.
@@ -101,7 +100,7 @@ void TOrvaltSerialGPS::ForgetPosition() {
 
 void TOrvaltSerialGPS::Send(const std::string& text) {
     if (!connected_ || device_.Handle() < 0) return;
-    if (device_.Write(text, kWriteTimeoutMs) != text.size()) return;
+    if (device_.Write(text, kGnssPortWriteTimeoutMs) != text.size()) return;
     if (OnSend) OnSend(this, text);
 }
 

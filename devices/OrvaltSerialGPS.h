@@ -30,6 +30,10 @@ inline constexpr double kKmPerNauticalMile = 1.852;
 // user-interface thread; a poll interval must not let more arrive (PortSettings.h).
 inline constexpr std::size_t kMaxPollBytes = 64 * 1024;
 
+// A write to the GNSS port, by the user interface or by the NTRIP worker, waits at most this
+// long for the port to take it.
+inline constexpr int kGnssPortWriteTimeoutMs = 1000;
+
 class TOrvaltSerialGPS {
 public:
     TOrvaltSerialGPS();

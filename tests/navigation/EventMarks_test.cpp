@@ -67,7 +67,10 @@ protected:
         RealtimeStartTick = 1;
         home_ = At("2200.110899", "01756.359432");
     }
-    void TearDown() override { VesselHeading = 0; }
+    void TearDown() override {
+        VesselHeading = 0;
+        RealtimeStartTick = 0;
+    }
 
     // The vessel where its receiver has just reported it (south, west), and its grid position
     // through the run's projection.
@@ -91,9 +94,9 @@ protected:
         return labels;
     }
     std::vector<TLabel> Labels() const { return LabelsOf(w_.main); }
-    static std::string Record(int number, TEventPosition at) {
+    static std::string Record(int number, TEventPosition at, const std::string& depthHi = "12.34") {
         return EventRecord(
-            {number, QDateTime(QDate(2024, 5, 6), QTime(8, 0)), at, "12.34", "--.-", 45.5});
+            {number, QDateTime(QDate(2024, 5, 6), QTime(8, 0)), at, depthHi, "--.-", 45.5});
     }
     TLabel Label(int number) const { return {home_.easting, home_.northing, number}; }
 
@@ -108,13 +111,14 @@ TEST_F(EventMarksTest, NumbersLabelsAndRecordsAmongTheLogsOwn) {
     AppendEventLog("Realtime STARTED", EventLogFilePath());
     w_.main.btEventAdd->click();
     EXPECT_EQ(Stored(), 1) << "no EVENTS section: the first event is 1, and it is written";
-    w_.main.ZSENSORTimeout();
+    w_.main.ZSENSORTimeout();  // the silent sounder's depth is no longer shown
     const TEventPosition next = At("2200.113054", "01756.360985");
     w_.main.btEventAdd->click();
     EXPECT_EQ(Stored(), 2);
-    EXPECT_EQ(EventsLog(),
-              "\r\nAuto Event:\t2024-05-06 080000000\tRealtime STARTED" + Record(1, home_) +
-                  "\r\nAuto Event:\t2024-05-06 080000000\tSensor TimeOut." + Record(2, next));
+    EXPECT_EQ(EventsLog(), "\r\nAuto Event:\t2024-05-06 080000000\tRealtime STARTED" +
+                               Record(1, home_) +
+                               "\r\nAuto Event:\t2024-05-06 080000000\tSensor TimeOut." +
+                               Record(2, next, "--.-"));
     EXPECT_EQ(Labels(), (std::vector<TLabel>{Label(1), {next.easting, next.northing, 2}}));
 
     TIniFile(GetSettingsFilePath()).WriteInteger("EVENTS", "Event Number", 41);
@@ -131,11 +135,18 @@ TEST_F(EventMarksTest, WithoutACurrentPositionNoLabelAndAnEmptyPosition) {
     At("2200.110899", "01756.359432");
     w_.main.ZGPS1->ForgetPosition();  // the receiver went idle
     w_.main.btEventAdd->click();
+    RealtimeStartTick = 1;  // the running start, and a position since it
+    clock_.Advance(1000);
+    At("2200.110899", "01756.359432");
+    clock_.Advance(3001);  // a receiver gone quiet for longer than a position stays current
+    w_.main.btEventAdd->click();
     EXPECT_TRUE(Labels().empty());
     const std::string log = EventsLog();
     EXPECT_NE(log.find("Event No:1,Date & Time:2024-05-06 080000000,Easting:,Northing:,"),
               std::string::npos);
     EXPECT_NE(log.find("Event No:2,Date & Time:2024-05-06 080000000,Easting:,Northing:,"),
+              std::string::npos);
+    EXPECT_NE(log.find("Event No:3,Date & Time:2024-05-06 080004001,Easting:,Northing:,"),
               std::string::npos);
 }
 
