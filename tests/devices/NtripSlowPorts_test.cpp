@@ -223,7 +223,7 @@ TEST_F(NtripSlowPortsTest, ASlowOutputPortNeverHoldsTheWindow) {
     EXPECT_LT(longestGapMs, BoundOnThisMachine(20))
         << "the user-interface thread stood still; gaps of 5 ms and more: "
         << ::testing::PrintToString(gaps);
-    EXPECT_LT(longestHandlerMs_, BoundOnThisMachine(5)) << "a data hand-off waited for the port";
+    EXPECT_LE(longestHandlerMs_, BoundOnThisMachine(5)) << "a data hand-off waited for the port";
     const QStringList lines = NtripLogLines(*window_);
     EXPECT_EQ(lines.filter("Correction output COM5 too slow: ").size(), 1)
         << lines.join('\n').toStdString();
