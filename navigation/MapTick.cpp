@@ -52,18 +52,15 @@ void TMapTick::Run(TFNav& window) {
     ShowRealtimePanel(window);
     CurrentFixQuality = window.ZGPS1->GetFixQuality();
     ShowOverlayLine(window);
-    LoadGeodesy(window);
     ReadSettings();
-    const bool projected = Project();
+    const bool projected = Project(window);
     const bool gyro = FGPS && FGPS->GyroEnabled->isChecked();
     VesselHeading = (gyro ? GyroHeading : window.ZGPS1->GetCourse()) + GridConvergence;
     Follow(window);
     DrawVessel(window);
     ShowStatusBar(window);
-    if (projected) {
-        AddTrackPoint(window);
-        AddDepthLabel(window);
-    }
+    if (projected) AddTrackPoint(window);
+    AddDepthLabel(window);
     ShowBigNumbers(window);
     if (timed) ShowLatency(static_cast<double>(GetTickCount() - start));
 }
@@ -91,26 +88,10 @@ void TMapTick::ShowOverlayLine(TFNav& window) const {
         line.tideText = fRealtime->LTideHt->text().toStdString();
     }
     line.depthShown = SensorEnabled();
-    line.depth = TrueDepthHi;
+    line.depth = SoundingDepth;
     line.emptyGGA = EmptyGGA;
     GGAOverlayText = OverlayLine(line);
     window.fcad->SetPositionOverlay(GGAOverlayText, EmptyGGA, CurrentFixQuality);
-}
-
-// The parameter texts follow the settings window until a projection is loaded; from then on
-// they stay for the run, as the map, the exports and the imports must agree.
-void TMapTick::LoadGeodesy(TFNav& window) {
-    if (!FGPS) return;
-    const TProjectionKind kind = ProjectionKind();
-    if (projector_.IsLoaded(kind)) return;
-    const TGeodeticTexts texts = GeodeticTexts();
-    Report(projector_.Load(kind, texts));
-    const TGeodesyParameterTexts& parameters =
-        projector_.HasDatum() ? projector_.ParameterTexts() : GeodesyParameterTexts(texts);
-    window.FDatumParameterString = parameters.datum;
-    MapEllipsoidString = parameters.ellipsoids;
-    MapTMParameterString = parameters.transverseMercator;
-    GeodeticParamsLoaded = projector_.HasDatum();
 }
 
 void TMapTick::ReadSettings() {
@@ -127,15 +108,13 @@ void TMapTick::ReadSettings() {
                                           "; the previous values are kept"));
 }
 
-bool TMapTick::Project() {
-    if (!FGPS) return false;
+bool TMapTick::Project(const TFNav& window) {
     const std::optional<TGridFix> fix =
-        projector_.Project(ProjectionKind(), CurrentLatitude, CurrentLongitude, CurrentHeight);
+        window.RunProjector.Project(CurrentLatitude, CurrentLongitude, CurrentHeight);
     if (!fix) return false;
     CurrentEasting = fix->easting;
     CurrentNorthing = fix->northing;
     GridConvergence = fix->convergenceDeg;
-    GridPositionSinceStart = true;
     return true;
 }
 
@@ -194,19 +173,21 @@ void TMapTick::AddTrackPoint(TFNav& window) {
     }
 }
 
-void TMapTick::AddDepthLabel(TFNav& window) const {
-    if (!ShowDepthLabels || !(TrueDepthHi > 0) || !HasGridPosition()) return;
+void TMapTick::AddDepthLabel(TFNav& window) {
+    const std::optional<TDepthLabel> label = PendingDepthLabel;
+    PendingDepthLabel.reset();
+    if (!ShowDepthLabels || !label || !(label->depth > 0)) return;
     TOrvaltCanvas& map = *window.fcad;
     map.SetSoundingStyle(true, DepthLabelSpacing, QString::fromStdString(DepthLabelFontName),
                          DepthLabelFontSize, DepthLabelColor);
-    map.AddSounding(CurrentEasting, CurrentNorthing, TrueDepthHi);
+    map.AddSounding(label->easting, label->northing, label->depth);
 }
 
 void TMapTick::ShowBigNumbers(TFNav& window) const {
     TOrvaltCanvas& map = *window.fcad;
     if (SensorEnabled()) {
         const bool lowShown = fRealtime && !fRealtime->DepthFrameLo->isHidden();
-        map.SetDepthOverlay(TrueDepthHi, lowShown ? TrueDepthLo : 0, true);
+        map.SetDepthOverlay(SoundingDepth, lowShown ? TrueDepthLo : 0, SoundingDepth > 0);
     }
     map.SetSpeedOverlay(SpeedKnots, true);
 }
