@@ -30,7 +30,7 @@ inline constexpr const char* kTrackLayerNames[] = {kFixedTrackLayerName, kNoFixT
 inline constexpr const char* kProgramLayerNames[] = {
     kGridLayerName,      kFixedTrackLayerName, kNoFixTrackLayerName,  kFloatTrackLayerName,
     kTempShapeLayerName, kUserShapeLayerName,  kEventNumberLayerName, kVesselLayerName,
-    "Orvalt_Route",      "Orvalt_Runlines",    "Orvalt_SelectPoly"};
+    kRouteLayerName,     kRunlineLayerName,    kLassoLayerName};
 
 // The tag of layers that hold what the surveyor drew or imported.
 inline constexpr int kUserShapeTag = 15;

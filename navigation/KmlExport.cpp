@@ -1,7 +1,7 @@
 #include "navigation/KmlExport.h"
 
 #include "canvas/CanvasModel.h"
-#include "navigation/MapLayerNames.h"
+#include "canvas/MapLayerNames.h"
 #include "platform/NumberFormat.h"
 
 #include <charconv>

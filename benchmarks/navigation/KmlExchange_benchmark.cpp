@@ -21,7 +21,7 @@
 #include "navigation/KmlExport.h"
 #include "navigation/KmlReader.h"
 #include "navigation/MapImport.h"
-#include "navigation/MapLayerNames.h"
+#include "canvas/MapLayerNames.h"
 #include "navigation/Wgs84Conversions.h"
 #include "platform/AtomicFile.h"
 #include "platform/NumberFormat.h"

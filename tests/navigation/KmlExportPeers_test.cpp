@@ -3,7 +3,7 @@
 // which writes no file and logs nothing.
 
 #include "canvas/OrvaltCanvas.h"
-#include "navigation/MapLayerNames.h"
+#include "canvas/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/EventLog.h"

@@ -6,7 +6,7 @@
 #include "navigation/KmlExport.h"
 
 #include "canvas/CanvasModel.h"
-#include "navigation/MapLayerNames.h"
+#include "canvas/MapLayerNames.h"
 
 #include <gtest/gtest.h>
 

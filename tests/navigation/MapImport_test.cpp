@@ -3,12 +3,12 @@
 // branch with its unchanged-file rule, the layer names the program keeps, and refusals that
 // leave the map as it was.
 
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
 #include "canvas/QShapePoint.h"
 #include "canvas/QShapePolyline.h"
 #include "canvas/QShapeText.h"
 #include "navigation/KmlReader.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/SurveyLogWriter.h"
 #include "navigation/SurveyRecord.h"
@@ -132,7 +132,7 @@ TEST_F(MapImportTest, RealFilesLandWhereProjPutsThem) {
             EXPECT_FALSE(shapes.lines[i]->Closed);
             ASSERT_EQ(shapes.lines[i]->Vertices.size(), lines[i].size());
             for (std::size_t k = 0; k < lines[i].size(); ++k) {
-                const TVertex& v = shapes.lines[i]->Vertices[k];
+                const TWorldPoint& v = shapes.lines[i]->Vertices[k];
                 EXPECT_LT(near(lines[i][k], v.X, v.Y), kGridToleranceM);
             }
         }
@@ -168,7 +168,7 @@ TEST_F(MapImportTest, OurOwnExportComesBack) {
     EXPECT_TRUE(within(shapes.points[1]->X, shapes.points[1]->Y, 502000.25, 4511000.75));
     ASSERT_EQ(shapes.lines[0]->Vertices.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-        const TVertex& v = shapes.lines[0]->Vertices[i];
+        const TWorldPoint& v = shapes.lines[0]->Vertices[i];
         EXPECT_TRUE(within(v.X, v.Y, Map().GetVertexX(track, i), Map().GetVertexY(track, i))) << i;
     }
     EXPECT_FALSE(shapes.lines[0]->Closed);
