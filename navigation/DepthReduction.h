@@ -60,8 +60,8 @@ struct TDepthReduction {
     std::string profileGap;
 };
 
-// Reduces both depths, the low-frequency one looked up first. A velocity that is not positive
-// gives no reduction.
+// Reduces both depths, the low-frequency one looked up first. A velocity that is not positive,
+// or a true depth that overflows to infinity (no vessel reports 1e308 m), gives no reduction.
 TDepthReduction ReduceDepths(const TDepthReductionInput& input);
 
 // The profile line of a raw depth in a column of `lineCount` lines (at least 1).

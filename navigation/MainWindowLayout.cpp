@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int kStatusPanelCount = 7;
-constexpr int kStatusPanelWidth = 100;
 
 struct TItemSpec {
     QAction* TFNav::*item;
@@ -216,12 +215,9 @@ void TFNav::CreateStatusBar() {
     }
 }
 
-// Commands whose work comes with a later part of the program stay visible but disabled; so do
-// the pan button and "Delete tracks selected", which have no command of their own (the Delete
-// key deletes the selection).
+// The pan button and "Delete tracks selected" have no command of their own (the Delete key
+// deletes the selection): they stay visible but disabled.
 void TFNav::DisableUnbuiltCommands() {
-    for (QAction* item : {Import1, Export1, Deletetracksselected1}) {
-        item->setEnabled(false);
-    }
+    Deletetracksselected1->setEnabled(false);
     Zoompan->setEnabled(false);
 }

@@ -6,8 +6,8 @@
 // in the message window, never modally (the close saves), and in the events log.
 
 #include "app/StatusReport.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
@@ -15,6 +15,7 @@
 #include "platform/EventLog.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/SettingsWriteReport.h"
 #include "platform/TextFile.h"
 #include "tools/USoundVelocity.h"
 
@@ -25,7 +26,6 @@
 namespace {
 
 constexpr int kProjectFolderPanel = 3;
-constexpr int kUserShapeTag = 15;
 const QString kProjectFilter = "Stellmark [*.smk] (*.smk);;All Files [*.*] (*)";
 
 void Log(const std::string& text) { AppendEventLog(text, EventLogFilePath()); }
@@ -36,17 +36,19 @@ void Report(const std::string& text) { ReportStatus(QString::fromStdString(text)
 }  // namespace
 
 void TFNav::CreateProjectCommands() {
-    const std::pair<QAction*, QKeyCombination> shortcuts[] = {{New1, Qt::CTRL | Qt::Key_N},
-                                                              {Open1, Qt::CTRL | Qt::Key_O},
-                                                              {Save1, Qt::CTRL | Qt::Key_S},
-                                                              {SaveAs1, Qt::CTRL | Qt::Key_W},
-                                                              {Exit1, Qt::CTRL | Qt::Key_Q}};
+    const std::pair<QAction*, QKeyCombination> shortcuts[] = {
+        {New1, Qt::CTRL | Qt::Key_N},    {Open1, Qt::CTRL | Qt::Key_O},
+        {Save1, Qt::CTRL | Qt::Key_S},   {SaveAs1, Qt::CTRL | Qt::Key_W},
+        {Import1, Qt::CTRL | Qt::Key_I}, {Export1, Qt::CTRL | Qt::Key_X},
+        {Exit1, Qt::CTRL | Qt::Key_Q}};
     for (const auto& [item, keys] : shortcuts) item->setShortcut(QKeySequence(keys));
     connect(New1, &QAction::triggered, this, &TFNav::New1Click);
     connect(Open1, &QAction::triggered, this, &TFNav::Open1Click);
     connect(Save1, &QAction::triggered, this, &TFNav::Save1Click);
     connect(SaveAs1, &QAction::triggered, this, &TFNav::SaveAs1Click);
     connect(Exit1, &QAction::triggered, this, &TFNav::Exit1Click);
+    connect(Import1, &QAction::triggered, this, &TFNav::Import1Click);
+    connect(Export1, &QAction::triggered, this, &TFNav::Export1Click);
     connect(ImportOldQBY1, &QAction::triggered, this, &TFNav::ImportOldQBY1Click);
     connect(bOpen, &QToolButton::clicked, this, &TFNav::Open1Click);
     connect(bSave, &QToolButton::clicked, this, &TFNav::Save1Click);
@@ -90,7 +92,11 @@ void TFNav::Save1Click() {
         const bool saved = fcad->SaveProject(QString::fromStdString(path), &reason);
         RecordProjectCommand(TProjectCommand::AutoSave, path, saved, reason);
         if (saved) {
-            TIniFile(GetSettingsFilePath()).WriteString("FILE", "Last File Saved       ", path);
+            // Unrecorded, the next start would reload an older project without a word.
+            TIniFile ini(GetSettingsFilePath());
+            if (!ini.WriteString("FILE", "Last File Saved       ", path)) {
+                ReportSettingsNotSaved(ini.FileName());
+            }
             setWindowTitle("Quellbay - " + QString::fromStdString(path));
         }
     } catch (const std::exception& error) {
@@ -127,7 +133,8 @@ void TFNav::ImportOldQBY1Click() {
         return;
     }
     std::string bytes;
-    if (!ReadFileBytes(source, bytes) || !WriteFileAtomically(GetSettingsFilePath(), bytes)) {
+    if (!ReadFileBytes(source, bytes) ||
+        !WriteFileAtomically(GetSettingsFilePath(), bytes, kPrivateFileMode)) {
         ShowMessage("Failed to copy INI file.");
         return;
     }

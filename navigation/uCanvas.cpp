@@ -130,10 +130,18 @@ void TfWaterfal::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-// Before the first sample the client area shows the window's colour, as the border does.
+// Before the first sample the client area shows the window's colour, as the border does; after
+// it only the border is painted in that colour, as the echogram covers the rest.
 void TfWaterfal::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const QColor color = palette().color(QPalette::Window);
+    if (Picture.count > 0) {
+        painter.setPen(color);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else {
+        painter.fillRect(rect(), color);
+    }
     const QRect client = ClientRect();
     painter.setClipRect(client);
     painter.translate(client.topLeft());

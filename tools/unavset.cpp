@@ -1,12 +1,13 @@
 #include "tools/unavset.h"
 
 #include "app/FormPlacement.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
+#include "platform/NumberFormat.h"
 #include "platform/SettingsWriteReport.h"
 #include "tools/ConversionError.h"
 #include "tools/NavigationSettings.h"
@@ -168,9 +169,14 @@ void TNavset::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) FormHide();
 }
 
+// A failed save keeps the window open with the report: the next show would load the file again
+// and the edits would be lost.
 void TNavset::closeEvent(QCloseEvent* event) {
-    FormCloseQuery();
-    event->accept();
+    if (FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void TNavset::FormShow() {
@@ -191,7 +197,7 @@ void TNavset::LoadSettings() {
     edDepthAlert1->setText(QString::fromStdString(settings.depthAlert));
 }
 
-void TNavset::FormCloseQuery() {
+bool TNavset::FormCloseQuery() {
     const TNavigationSettings settings{VesselWidth->text().toStdString(),
                                        TrackWidth->text().toStdString(),
                                        TrackDistance->text().toStdString(),
@@ -202,8 +208,12 @@ void TNavset::FormCloseQuery() {
                                        cLineOrDot->isChecked(),
                                        edDepthAlert1->text().toStdString()};
     TIniFile ini(GetSettingsFilePath());
-    if (!WriteNavigationSettings(ini, settings)) ReportSettingsNotSaved(ini.FileName());
+    if (!WriteNavigationSettings(ini, settings)) {
+        ReportSettingsNotSaved(ini.FileName());
+        return false;
+    }
     SaveFormPlacement(this);
+    return true;
 }
 
 void TNavset::FormHide() { SaveFormPlacement(this); }
@@ -247,10 +257,16 @@ void TNavset::edDepthAlert1Change() {
     if (edDepthAlert1->text().isEmpty()) edDepthAlert1->setText(kClearedDepthAlertText);
 }
 
+// A rate the map cannot keep leaves the timer as it is.
 void TNavset::eVesselUpdateRateChange() {
-    const std::optional<int> intervalMs = MapTimerIntervalMs(eVesselUpdateRate->text());
-    if (!intervalMs) {
-        ShowException(IntegerConversionMessage(eVesselUpdateRate->text()));
+    const QString text = eVesselUpdateRate->text();
+    const std::optional<int> intervalMs = MapTimerIntervalMs(text);
+    int ms = 0;
+    if (!intervalMs && TryStrToInt(text, ms)) {
+        ShowMessage("The update rate " + text + " ms is too long: at most " +
+                    QString::number(kLongestMapIntervalMs) + " ms");
+    } else if (!intervalMs) {
+        ShowException(IntegerConversionMessage(text));
     } else if (FNav) {
         FNav->tMap->setInterval(*intervalMs);
     }

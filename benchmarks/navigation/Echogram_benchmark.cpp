@@ -174,18 +174,9 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("echogram/bare_qpainter", Bare, prepared)
         ->Unit(benchmark::kMicrosecond);
-    // The machine is shared: twelve repetitions of each, interleaved, so that the figure and its
-    // baseline see the same load, and the medians stand. Flags on the command line still decide.
-    std::vector<char*> arguments(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    std::string repetitions = "--benchmark_repetitions=12";
-    arguments.insert(arguments.begin() + 1, {interleave.data(), repetitions.data()});
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    // The machine is shared: twelve repetitions of each, so that the medians stand.
     TMedianReporter reporter;
-    reporter.printUnit = "us";
-    reporter.unitsPerMs = 1000;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunInterleavedInMicroseconds(argc, argv, reporter, {"--benchmark_repetitions=12"});
     std::printf("\n");
     reporter.PrintRatio("Echogram sample, 200 of 1920 x 400", "echogram/DrawEchogram_and_paint",
                         "echogram/bare_qpainter", "<= 1.3");

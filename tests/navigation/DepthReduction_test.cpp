@@ -98,6 +98,8 @@ TEST(DepthReduction, InputsThatGiveNoDepth) {
     const TProfileLines profile(lines);
     const std::vector<std::string> none;
     const TProfileLines empty(none);
+    const std::vector<std::string> huge(20, "1e308");
+    const TProfileLines hugeProfile(huge);
     const struct {
         const char* legend;
         double rawHi, velocity;
@@ -109,6 +111,12 @@ TEST(DepthReduction, InputsThatGiveNoDepth) {
         {"a negative profile line", 3, 1500, &profile, "Sound velocity -1500 m/s is not positive"},
         {"an emptied column over a velocity of 0", 10, 0, &empty,
          "Sound velocity 0 m/s is not positive"},
+        {"a depth that overflows to infinity", 1.2e308, 1530, nullptr,
+         "Raw depth 1.2E308 m at 1530 m/s gives no finite depth"},
+        {"a depth times the velocity overflows before the division", 1e306, 1500, nullptr,
+         "Raw depth 1E306 m at 1500 m/s gives no finite depth"},
+        {"a profile velocity of 1e308", 10, 1500, &hugeProfile,
+         "Raw depth 5 m at 1E308 m/s gives no finite depth"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);

@@ -31,6 +31,14 @@ protected:
     void TearDown() override { Translator.reset(); }
 
     TIniFile Settings() { return TIniFile(GetSettingsFilePath()); }
+    // The view rectangle the last run left behind.
+    void StoreView(double left, double right, double top, double bottom) {
+        TIniFile ini = Settings();
+        ini.WriteFloat("CANVAS", "PlanWorldLeft", left);
+        ini.WriteFloat("CANVAS", "PlanWorldRight", right);
+        ini.WriteFloat("CANVAS", "PlanWorldTop", top);
+        ini.WriteFloat("CANVAS", "PlanWorldBottom", bottom);
+    }
 };
 
 TEST_F(MainWindowTest, CreationMakesTheDayFoldersAndBindsTheEvents) {
@@ -86,11 +94,8 @@ TEST_F(MainWindowTest, FirstShowCreatesTheStandardLayersInOrder) {
 }
 
 TEST_F(MainWindowTest, FirstShowReadsTheViewAndScreenshotInterval) {
+    StoreView(500000, 501000, 4101000, 4100000);
     TIniFile ini = Settings();
-    ini.WriteFloat("CANVAS", "PlanWorldLeft", 500000);
-    ini.WriteFloat("CANVAS", "PlanWorldRight", 501000);
-    ini.WriteFloat("CANVAS", "PlanWorldTop", 4101000);
-    ini.WriteFloat("CANVAS", "PlanWorldBottom", 4100000);
     ini.WriteInteger("CANVAS", "DepthSpeedDisplayMode", 2);
     ini.WriteInteger("SCREENSHOT", "Interval", 0);
     TFNav window;
@@ -99,6 +104,26 @@ TEST_F(MainWindowTest, FirstShowReadsTheViewAndScreenshotInterval) {
     EXPECT_NEAR((window.fcad->ViewTop + window.fcad->ViewBottom) / 2, 4100500, 1e-6);
     EXPECT_EQ(window.fcad->BigNumberCorner, 2);
     EXPECT_FALSE(window.tScreenshot->isActive()) << "an interval of 0 switches screenshots off";
+}
+
+// The vessel's rings were drawn as ellipses: a 100 m square became about 102 by 59 pixels.
+TEST_F(MainWindowTest, RestoredViewKeepsEqualScalesAtStartAndResize) {
+    StoreView(500000, 500100, 4100100, 4100000);
+    TFNav window;
+    window.fcad->setFixedSize(776, 460);
+    window.show();
+    for (const QSize client : {QSize(776, 460), QSize(400, 700)}) {
+        SCOPED_TRACE(client.width());
+        window.fcad->setFixedSize(client);
+        const TOrvaltCanvas& map = *window.fcad;
+        ASSERT_EQ(map.ClientWidth(), client.width());
+        EXPECT_NEAR(map.GetViewWidth() / client.width(), map.GetViewHeight() / client.height(),
+                    1e-9);
+        EXPECT_LE(map.ViewLeft, 500000) << "the stored view shows whole";
+        EXPECT_GE(map.ViewTop, 4100100);
+        EXPECT_NEAR((map.ViewLeft + map.ViewRight) / 2, 500050, 1e-6);
+        EXPECT_NEAR((map.ViewTop + map.ViewBottom) / 2, 4100050, 1e-6);
+    }
 }
 
 TEST_F(MainWindowTest, ClosingWritesThePlacementAndTheView) {

@@ -9,6 +9,7 @@
 #include "tests/tools/MainWindowFixture.h"
 #include "tools/UShape.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -30,10 +31,10 @@ TEST_F(NavsetWindowTest, FirstShowWithoutSettingsLoadsTheStoredDefaults) {
     EXPECT_EQ(window.VesselWidth->text(), "3");
     EXPECT_EQ(window.TrackWidth->text(), "3");
     EXPECT_EQ(window.TrackDistance->text(), "20");
-    for (const TColorBox* box :
-         {window.VesselColor, window.fcadColor, window.ColorTracklines1, window.ColorTracklines0}) {
-        EXPECT_EQ(box->Selected(), kBlack) << box->objectName().toStdString();
-    }
+    EXPECT_EQ(window.VesselColor->Selected(), kNavy);
+    EXPECT_EQ(window.fcadColor->Selected(), kWhite);
+    EXPECT_EQ(window.ColorTracklines1->Selected(), kGreen);
+    EXPECT_EQ(window.ColorTracklines0->Selected(), kYellow);
     EXPECT_TRUE(window.cLineOrDot->isChecked());
     EXPECT_EQ(window.edDepthAlert1->text(), "1");
     EXPECT_EQ(window.eVesselUpdateRate->text(), "500") << "the update rate is not stored";
@@ -81,6 +82,11 @@ TEST_F(NavsetWindowTest, UpdateRateSetsTheMapTimer) {
     window.eVesselUpdateRate->setText("abc");
     window.UpDown4->Click(-1);
     EXPECT_EQ(window.eVesselUpdateRate->text(), "4950") << "steps from the last position";
+    dialogs.messages.clear();
+    window.eVesselUpdateRate->setText("60000");
+    EXPECT_EQ(FNav->tMap->interval(), 4950) << "a rate beyond the arrows' range is refused";
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<QString>{"The update rate 60000 ms is too long: at most 5000 ms"}));
 }
 
 TEST_F(NavsetWindowTest, TextThatIsNoWholeNumberIsReportedAndChangesNothing) {
@@ -149,6 +155,26 @@ TEST_F(NavsetWindowTest, ClosingStoresTheSectionAndTheNextShowLoadsIt) {
     EXPECT_EQ(again.fcadColor->Selected(), 0x123456) << "a colour not in the list is kept";
     EXPECT_FALSE(again.cLineOrDot->isChecked());
     EXPECT_EQ(again.edDepthAlert1->text(), "2.5");
+}
+
+// A close that hid the window after a failed save lost the edits at the next show.
+TEST_F(NavsetWindowTest, FailedSaveIsReportedAndTheWindowStaysOpen) {
+    TScriptedDialogs dialogs;
+    TNavset window;
+    window.show();
+    window.TrackDistance->setText("35");
+    // The settings file replaced by a folder: no rename can replace it.
+    const std::string file = GetSettingsFilePath();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(file)));
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.TrackDistance->text(), "35");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0],
+              "The settings could not be saved to \"" + QString::fromStdString(file) + "\".");
+    QDir().rmdir(QString::fromStdString(file));
+    window.close();
+    EXPECT_FALSE(window.isVisible()) << "once the file can be written";
 }
 
 TEST_F(NavsetWindowTest, ToolsMenuShowsTheNavigationAndVesselShapeWindows) {
