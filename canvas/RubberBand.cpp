@@ -11,7 +11,7 @@ void DrawPendingChain(const TCanvasModel& model, TDrawSurface& surface, TPixel r
                       bool closed) {
     if (!model.PendingShape || model.PendingShape->Vertices.empty()) return;
     std::vector<TPixel> chain;
-    for (const TVertex& v : model.PendingShape->Vertices) {
+    for (const TWorldPoint& v : model.PendingShape->Vertices) {
         chain.push_back(model.WorldToScreen(v.X, v.Y));
     }
     chain.push_back(rubber);
