@@ -73,6 +73,7 @@ TEST_F(OrvaltCanvasTest, ManyChangesInOneTickCostOnePaint) {
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
     EXPECT_FALSE(canvas.Dirty);
+    canvas.UpdateBackBuffer();
     EXPECT_EQ(canvas.BackBuffer().pixelColor(399, 0), QColor(0xEE, 0xEE, 0xEE));
     canvas.removeEventFilter(&counter);
 }
@@ -82,6 +83,7 @@ TEST_F(OrvaltCanvasTest, ResizeGrowsTheViewAndTheBackBuffer) {
     canvas.resize(400, 600);
     QApplication::processEvents();
     EXPECT_NEAR(canvas.GetViewHeight(), 600, 1e-9);
+    canvas.UpdateBackBuffer();
     EXPECT_EQ(canvas.BackBuffer().size(), QSize(400, 600));
 }
 
