@@ -13,7 +13,9 @@
 
 #include <QHash>
 #include <QString>
+#include <cstdint>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 // A label's text box on the lattice; the right column and the bottom row are left out.
@@ -28,6 +30,43 @@ struct TLabelBox {
 // The positions of the boxes kept, in the order given (oldest first): the newest box is kept,
 // then every older one that overlaps none kept so far. Boxes that only touch do not overlap.
 std::vector<size_t> KeepNewestFirst(std::span<const TLabelBox> boxes);
+
+// Boxes by the square cells of the lattice they cover, to find those near a box.
+class TLabelCells {
+public:
+    void Clear() { cells_.clear(); }
+    void Add(std::uint32_t index, const TLabelBox& box) {
+        ForCells(box, [&](std::uint64_t key) { cells_[key].push_back(index); });
+    }
+    // Calls visit(index) for every box added that shares a cell with this one (some more than
+    // once).
+    template <class Visit>
+    void ForNear(const TLabelBox& box, Visit visit) const {
+        ForCells(box, [&](std::uint64_t key) {
+            const auto cell = cells_.find(key);
+            if (cell == cells_.end()) return;
+            for (const std::uint32_t index : cell->second) visit(index);
+        });
+    }
+
+private:
+    static constexpr int kCellPixels = 64;
+    static int CellOf(int pixel) {
+        return pixel >= 0 ? pixel / kCellPixels : -((-pixel + kCellPixels - 1) / kCellPixels);
+    }
+    template <class Visit>
+    static void ForCells(const TLabelBox& box, Visit visit) {
+        if (box.Right <= box.Left || box.Bottom <= box.Top) return;
+        for (int column = CellOf(box.Left); column <= CellOf(box.Right - 1); ++column) {
+            for (int row = CellOf(box.Top); row <= CellOf(box.Bottom - 1); ++row) {
+                visit((static_cast<std::uint64_t>(static_cast<std::uint32_t>(column)) << 32) |
+                      static_cast<std::uint32_t>(row));
+            }
+        }
+    }
+
+    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> cells_;
+};
 
 // One label: its grid position and its text.
 struct TLabelInput {
@@ -53,31 +92,37 @@ public:
     size_t LabelCount() const { return labels_.size(); }
     // Lays the labels out for the lattice and the style. Returns false when nothing changed;
     // otherwise *changed receives where pixels may have changed: the ink of the labels that came
-    // or went, or everything (Everything set) after a change of style or lattice.
+    // or went, or everything (Everything set) after a change of style or lattice or of labels
+    // other than appended ones. Labels appended cost what lies near them: a newer label takes
+    // its place from the older ones it overlaps, and those it hides may give room back to
+    // older ones again.
     struct TChange {
         bool Everything = false;
         std::vector<TRasterRect> Areas;
     };
     bool Layout(const TRasterLattice& lattice, const TLabelStyle& style, TChange* changed);
 
-    // Draws the kept labels that reach the rectangle onto a surface of its size.
+    // Draws the kept labels that reach the rectangle onto a surface of its size, oldest first.
     void Draw(const TRasterRect& rect, TDrawSurface& surface) const;
 
 private:
-    struct TPlaced {
-        TPixel At;  // top-left of the text on the lattice
-        QString Text;
-        TRasterRect Ink;
-    };
+    TLabelBox BoxOf(const TLabelInput& label);
     int WidthOf(const QString& text);
-    std::vector<TPlaced> Place(const TRasterLattice& lattice);
+    // Whether label i overlaps a kept label newer than itself.
+    bool Hidden(size_t i) const;
+    void LayOutAll();
+    void LayOutAppended(std::vector<TRasterRect>& areas);
+    TRasterRect InkOf(size_t i) const;
 
     std::vector<TLabelInput> labels_;
-    bool labelsChanged_ = true;
+    // Labels laid out so far (those after came by AppendLabels), or none after SetLabels.
+    size_t laidOutCount_ = 0;
     TLabelStyle style_;
     TRasterLattice lattice_;
     bool laidOut_ = false;
     int height_ = 0;
     QHash<QString, int> widthOfText_;
-    std::vector<TPlaced> placed_;
+    std::vector<TLabelBox> boxes_;
+    std::vector<char> kept_;
+    TLabelCells cells_;
 };

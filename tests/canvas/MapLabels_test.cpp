@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "canvas/QPainterSurface.h"
+
+#include <QPainter>
+#include <algorithm>
 #include <functional>
+#include <random>
 #include <vector>
 
 namespace {
@@ -33,6 +38,59 @@ TEST(LabelDeclutter, NewestBoxWinsAndTouchingBoxesBothStay) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);
         EXPECT_EQ(KeepNewestFirst(c.boxes), c.kept);
+    }
+}
+
+QImage DrawnLabels(const TLabelLayout& layout, const TRasterRect& rect) {
+    QImage image(rect.Width, rect.Height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TQPainterSurface surface(painter);
+    layout.Draw(rect, surface);
+    return image;
+}
+
+// Labels appended a few at a time are laid out as all of them at once would be, and the areas
+// a layout reports hold every pixel it changed: a newer label hides older ones, which may give
+// room back to older ones still.
+TEST(LabelDeclutter, AppendedLabelsAreLaidOutAsAllAtOnce) {
+    TRasterLattice lattice;
+    lattice.Follow(0, 200, 150, 0, 200, 150);
+    const TRasterRect rect = lattice.Screen(200, 150);
+    const TLabelStyle style{true, "Arial", 12, false, kBlue};
+    const QString texts[] = {"7", "12.3", "123.45"};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> x(0, 200), y(0, 150);
+    TLabelLayout appended;
+    std::vector<TLabelInput> all;
+    TLabelLayout::TChange change;
+    QImage before = DrawnLabels(appended, rect);
+    for (int batch = 0; batch < 60; ++batch) {
+        SCOPED_TRACE(batch);
+        std::vector<TLabelInput> labels;
+        for (int n = random() % 3 + 1; n > 0; --n)
+            labels.push_back({x(random), y(random), texts[random() % 3]});
+        all.insert(all.end(), labels.begin(), labels.end());
+        appended.AppendLabels(labels);
+        ASSERT_TRUE(appended.Layout(lattice, style, &change));
+        EXPECT_EQ(change.Everything, batch == 0) << "the first layout takes in everything";
+        TLabelLayout atOnce;
+        atOnce.SetLabels(all);
+        TLabelLayout::TChange whole;
+        atOnce.Layout(lattice, style, &whole);
+        const QImage after = DrawnLabels(appended, rect);
+        ASSERT_TRUE(after == DrawnLabels(atOnce, rect));
+        ASSERT_FALSE(appended.Layout(lattice, style, &whole)) << "nothing new";
+        for (int py = 0; py < rect.Height && !change.Everything; ++py) {
+            for (int px = 0; px < rect.Width; ++px) {
+                if (before.pixel(px, py) == after.pixel(px, py)) continue;
+                const TRasterRect pixel{rect.Left + px, rect.Top + py, 1, 1};
+                ASSERT_TRUE(std::any_of(change.Areas.begin(), change.Areas.end(),
+                                        [&](const TRasterRect& a) { return a.Intersects(pixel); }))
+                    << "pixel " << px << ", " << py;
+            }
+        }
+        before = after;
     }
 }
 
