@@ -143,6 +143,13 @@ void TCanvasModel::SetBackgroundColor(TColor color) {
     Redraw();
 }
 
+const TQBlock* TCanvasModel::FindBlock(const QString& name) const {
+    for (const auto& block : Blocks) {
+        if (block->Name == name) return block.get();
+    }
+    return nullptr;
+}
+
 TCanvasHost& TCanvasModel::Host() const {
     static TSilentHost silent;
     return host_ ? *host_ : silent;

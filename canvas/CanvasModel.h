@@ -4,6 +4,7 @@
 // are painted from. TOrvaltCanvas adds the widget; tests and the renderer use this alone.
 
 #include "canvas/CanvasHost.h"
+#include "canvas/QBlock.h"
 #include "canvas/QShapePolyline.h"
 #include "canvas/RasterLattice.h"
 #include "canvas/ShapeStore.h"
@@ -82,6 +83,14 @@ public:
 
     // Stored for the main window; the canvas never reads it.
     bool FollowVessel = true;
+
+    // The blocks of the DXF imports (DxfImport.h), the last import's first, in the order of
+    // its file; kept for as long as the canvas.
+    std::vector<std::unique_ptr<TQBlock>> Blocks;
+    // The first block in Blocks named exactly `name`, or nullptr.
+    const TQBlock* FindBlock(const QString& name) const;
+    // The layer that received the last DXF import.
+    int ImportLayerId = 0;
 
     // Corners of the big depth and speed numbers (0 bottom-left, 1 bottom-right, 2 top-right,
     // 3 top-left) and of the position text (0 top-left, 1 top-right, 2 bottom-right,

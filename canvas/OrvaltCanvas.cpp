@@ -1,8 +1,11 @@
 #include "canvas/OrvaltCanvas.h"
 
 #include "canvas/CanvasInteraction.h"
+#include "canvas/DxfExport.h"
+#include "canvas/DxfImport.h"
 #include "canvas/MapOverlays.h"
 #include "canvas/ProjectFile.h"
+#include "platform/Dialogs.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -78,6 +81,27 @@ bool TOrvaltCanvas::LoadProject(const QString& path, int mode, std::string* reas
     const bool loaded = ReadProjectFile(*this, path.toStdString(), mode, why);
     if (reason) *reason = why;
     return loaded;
+}
+
+bool TOrvaltCanvas::ImportDXFFile(const QString& path, std::string* reason) {
+    std::string why;
+    const bool added = ReadDxfFile(*this, path.toStdString(), why);
+    if (reason) *reason = why;
+    return added;
+}
+
+bool TOrvaltCanvas::ImportDXF(const QString& path) {
+    std::string reason;
+    const bool added = ImportDXFFile(path, &reason);
+    if (!reason.empty()) ShowMessage(QString::fromStdString(reason));
+    return added;
+}
+
+bool TOrvaltCanvas::ExportDXF(const QString& path, std::string* reason) const {
+    std::string why;
+    const bool written = WriteDxfFile(*this, path.toStdString(), why);
+    if (reason) *reason = why;
+    return written;
 }
 
 void TOrvaltCanvas::paintEvent(QPaintEvent*) {

@@ -40,6 +40,16 @@ public:
     bool SaveProject(const QString& path, std::string* reason = nullptr) const;
     bool LoadProject(const QString& path, int mode, std::string* reason = nullptr);
 
+    // A DXF background drawing (DxfImport.h) onto its own layer, "_dxf_" + the file's name.
+    // True when it added a shape; a refusal ("DXF load failed: ...") comes back in *reason,
+    // changes nothing and shows nothing.
+    bool ImportDXFFile(const QString& path, std::string* reason = nullptr);
+    // As ImportDXFFile, showing the reason of a refusal in a message box.
+    bool ImportDXF(const QString& path);
+    // The drawing as a DXF file of release 12 (DxfExport.h); false with the reason in *reason
+    // and the old file untouched when it cannot be written. Shows nothing.
+    bool ExportDXF(const QString& path, std::string* reason = nullptr) const;
+
     std::function<void(TOrvaltCanvas* Sender, short ShapeType, int ShapeNumber)>
         OnShapeNumberSelected;
     std::function<void(TOrvaltCanvas* Sender, short Shift, double X, double Y, double Magnitude,

@@ -110,6 +110,13 @@ QFont ScreenFont(const QString& name, int sizePoints, bool bold, bool italic) {
     return font;
 }
 
+QFont FittedFont(QFont font, const QString& widest, int width) {
+    while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(widest) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
 void TQPainterSurface::SetFont(const QString& name, int sizePoints, bool bold, bool italic) {
     const QFont font = ScreenFont(name, sizePoints, bold, italic);
     if (font == font_) return;

@@ -91,3 +91,5 @@ const std::map<QString, QString>& FontSubstitutes();
 QString ScreenFontFamily(const QString& name);
 // The font SetFont draws with, for measuring text without a surface.
 QFont ScreenFont(const QString& name, int sizePoints, bool bold, bool italic);
+// The font, made smaller where needed so that `widest` fits in `width` pixels.
+QFont FittedFont(QFont font, const QString& widest, int width);

@@ -85,6 +85,12 @@ void TQPolyline::AddVertex(double x, double y) {
     UpdateBounds();
 }
 
+void TQPolyline::AddVertices(std::span<const TWorldPoint> points) {
+    Vertices.reserve(Vertices.size() + points.size());
+    for (const TWorldPoint& p : points) Vertices.push_back(ToVertex(p.X, p.Y));
+    UpdateBounds();
+}
+
 double TQPolyline::VertexX(int i) const { return InRange(i) ? Vertices[i].X : 0.0; }
 
 double TQPolyline::VertexY(int i) const { return InRange(i) ? Vertices[i].Y : 0.0; }

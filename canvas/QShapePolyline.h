@@ -6,6 +6,7 @@
 
 #include "canvas/QShape.h"
 
+#include <span>
 #include <vector>
 
 class TQPolyline final : public TQShape {
@@ -20,6 +21,8 @@ class TQPolyline final : public TQShape {
     // Each of these keeps the bounds up to date; an index out of range changes nothing and a
     // read out of range gives 0.
     void AddVertex(double x, double y);
+    // Appends every point in order, then updates the bounds once.
+    void AddVertices(std::span<const TWorldPoint> points);
     double VertexX(int i) const;
     double VertexY(int i) const;
     void SetVertex(int i, double x, double y);

@@ -1,5 +1,6 @@
 // Where the NTRIP window sends the corrections: the GNSS receiver's own port (item 0 of the
-// list, written by the client's worker) or a second port the window opens and writes itself.
+// list, written by the client's worker) or a second port the window opens, whose own writer
+// thread takes the blocks off the user-interface thread (CorrectionWriter.h).
 
 #include "devices/NtripSettings.h"
 #include "devices/uNTRIPSettings.h"
@@ -69,6 +70,7 @@ void TfrmNTRIPSettings::OpenOutputPort() {
             return;
     }
     OutputEnabled = true;
+    outputPortName_ = name;
     AddLog("Output port opened: " + name + " @ " + boxOutputBaud->currentText());
 }
 
@@ -84,6 +86,9 @@ void TfrmNTRIPSettings::CloseOutputPort() {
 // Whatever the list shows now: a changed choice takes effect when the box is ticked again.
 void TfrmNTRIPSettings::WriteOutput(const char* data, int length) {
     if (!OutputEnabled || !OutputHandle.IsOpen() || length <= 0) return;
-    OutputHandle.Write(std::string_view(data, static_cast<std::size_t>(length)),
-                       CorrectionWriteTimeoutMs(static_cast<std::size_t>(length)));
+    const std::size_t dropped =
+        OutputHandle.Write(std::string_view(data, static_cast<std::size_t>(length)));
+    if (dropped == 0) return;
+    AddLog("Correction output " + outputPortName_ + " too slow: " + QString::number(dropped) +
+           " bytes dropped");
 }

@@ -2,6 +2,7 @@
 
 #include "devices/NtripRequest.h"
 #include "devices/OrvaltNTRIPClient.h"
+#include "devices/OrvaltSerialGPS.h"
 #include "platform/Clock.h"
 #include "platform/NumberFormat.h"
 
@@ -53,7 +54,8 @@ void TNTRIPWorkerThread::Execute() {
     handOff_.Close();
 }
 
-// Failures before the request is sent end with status 4 alone.
+// Failures before the request is sent end with status 4 alone, which still counts as an
+// attempt for the client's reconnection.
 bool TNTRIPWorkerThread::ConnectToCaster() {
     SetStatus(nsConnecting, "Connecting to " + host_ + ":" + IntToStr(port_));
     switch (Socket.Connect(host_, port_, timeoutMs_)) {
@@ -103,7 +105,7 @@ void TNTRIPWorkerThread::ReceiveLoop() {
 // The caster closed, the socket failed, or nothing came within the time-out.
 void TNTRIPWorkerThread::ReportEndOfAnswer() {
     if (phase_ == TPhase::Header) {
-        const TNtripAnswer cut = ClassifyCutNtripAnswer(header_);
+        const TNtripAnswer cut = header_.Cut();
         if (cut.Kind == TNtripAnswerKind::Refused) {
             Refuse(cut);
             return;
@@ -113,26 +115,27 @@ void TNTRIPWorkerThread::ReportEndOfAnswer() {
 }
 
 bool TNTRIPWorkerThread::TakeHeader(std::string_view block) {
-    const std::size_t searchedBefore = header_.size();
-    const std::size_t fits = std::min(block.size(), kMaxNtripHeaderBytes - header_.size());
-    header_.append(block.substr(0, fits));
-    TNtripAnswer answer = ClassifyNtripAnswer(header_, searchedBefore);
-    if (answer.Kind == TNtripAnswerKind::Incomplete) {
-        if (fits == block.size()) return true;
-        answer = {TNtripAnswerKind::Refused, 0, 0, FirstHeaderLine(header_)};
+    std::string rest;
+    const TNtripAnswer answer = header_.Take(block, rest);
+    switch (answer.Kind) {
+        case TNtripAnswerKind::Incomplete:
+            return true;
+        case TNtripAnswerKind::Refused:
+            Refuse(answer);
+            return false;
+        case TNtripAnswerKind::SourceTable:
+            phase_ = TPhase::SourceTable;
+            if (!mountPoint_.empty()) {
+                SetStatus(nsError,
+                          "Mount point not found in the caster's source table: " + mountPoint_,
+                          false);
+            }
+            return TakeSourceTable(rest);
+        case TNtripAnswerKind::Stream:
+            AcceptStream(rest);
+            return true;
     }
-    if (answer.Kind == TNtripAnswerKind::Refused) {
-        Refuse(answer);
-        return false;
-    }
-    // The bytes after the header: its own tail, and what did not fit when it reached the cap.
-    const std::string rest = header_.substr(answer.Offset) + std::string(block.substr(fits));
-    if (answer.Kind == TNtripAnswerKind::SourceTable) {
-        phase_ = TPhase::SourceTable;
-        return TakeSourceTable(rest);
-    }
-    AcceptStream(rest);
-    return true;
+    return false;
 }
 
 void TNTRIPWorkerThread::Refuse(const TNtripAnswer& answer) {
@@ -182,24 +185,29 @@ void TNTRIPWorkerThread::TakeStream(std::string_view block) {
     }
 }
 
-void TNTRIPWorkerThread::SetStatus(int status, const std::string& message) {
+void TNTRIPWorkerThread::SetStatus(int status, const std::string& message, bool worthRetrying) {
     Client->Status = status;
     Status = status;
     StatusMessage = message;
-    Synchronize([this] { Client->DoStatus(Status, StatusMessage); });
+    Synchronize([this, worthRetrying] {
+        if (!worthRetrying) Client->AutoReconnect = false;
+        Client->DoStatus(Status, StatusMessage);
+    });
 }
 
+// The GNSS port is written while the user-interface thread runs the hand-off: neither waits
+// for the other, and the handler only reads the bytes, which stay put until both are done.
 void TNTRIPWorkerThread::DeliverData(std::string_view bytes) {
     Client->BytesReceived += static_cast<std::int64_t>(bytes.size());
     Client->AppendReceivedData(bytes);
-    if (Client->ForwardToOutput && !bytes.empty()) {
-        if (const auto sink = Client->OutputHandle()) {
-            sink->Write(bytes, CorrectionWriteTimeoutMs(bytes.size()));
-        }
-    }
     DataPtr = bytes.data();
     DataLength = static_cast<int>(bytes.size());
-    Synchronize([this] { Client->DoDataReceived(DataPtr, DataLength); });
+    const std::function<void()> handOver = [this] { Client->DoDataReceived(DataPtr, DataLength); };
+    const bool handedOver = handOff_.Post(handOver, StopRequested);
+    if (Client->ForwardToOutput && !bytes.empty()) {
+        if (const auto sink = Client->OutputHandle()) sink->Write(bytes, kGnssPortWriteTimeoutMs);
+    }
+    if (handedOver) handOff_.Wait();
 }
 
 std::string TNTRIPWorkerThread::BuildGGA() const {

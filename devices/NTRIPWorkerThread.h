@@ -8,8 +8,11 @@
 // Every status, block and table is handed over synchronously (NtripHandOff.h).
 //
 // Bounds: a 4096-byte receive buffer; an answer header of at most kMaxNtripHeaderBytes, a
-// source table of at most kMaxSourceTableBytes (NtripAnswer.h). A caster that closes before
-// its header's blank line but after a 401, 404 or 403 line is reported as that refusal.
+// source table of at most kMaxSourceTableBytes (NtripAnswer.h); each write to the GNSS port
+// within that port's own bound. A caster that closes before its header's blank line but after
+// a 401, 404 or 403 line is reported as that refusal. A caster that answers a stream request
+// with its source table has no such mount point: that is an error, not worth retrying, and the
+// table still reaches the client.
 
 #include "devices/NtripAnswer.h"
 #include "devices/NtripHandOff.h"
@@ -51,10 +54,11 @@ public:
     std::string SourceTableText;
 
     // The answer header as received, at most kMaxNtripHeaderBytes; read once the thread ended.
-    const std::string& HeaderText() const { return header_; }
+    const std::string& HeaderText() const { return header_.Header(); }
 
     void Execute();
-    void SetStatus(int status, const std::string& message);
+    // Hands the status over; `worthRetrying` false also turns the client's reconnection off.
+    void SetStatus(int status, const std::string& message, bool worthRetrying = true);
     void DeliverData(std::string_view bytes);
     std::string BuildGGA() const;
     void SendGGA();
@@ -84,6 +88,6 @@ private:
     TNtripHandOff handOff_;
     std::thread thread_;
     TPhase phase_ = TPhase::Header;
-    std::string header_;
+    TNtripHeaderReader header_;
     std::uint64_t lastGgaTicks_ = 0;  // GetTickCount() of the last GGA upload
 };

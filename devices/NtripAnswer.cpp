@@ -2,6 +2,8 @@
 
 #include "platform/TextFile.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kBlankLine = "\r\n\r\n";
@@ -36,24 +38,42 @@ TNtripAnswer Accepted(TNtripAnswerKind kind, std::size_t offset) {
 
 TNtripAnswer Refusal(std::string_view header) {
     const int code = RefusalCode(header);
-    return {TNtripAnswerKind::Refused, 0, code, code ? std::string() : FirstHeaderLine(header)};
+    return {TNtripAnswerKind::Refused, header.size(), code,
+            code ? std::string() : FirstHeaderLine(header)};
+}
+
+// The header's length: the ICY line of a bare NTRIP 1.0 answer, else up to the blank line.
+std::size_t HeaderLength(std::string_view answer, std::size_t searchedBefore) {
+    if (answer.starts_with(kIcyLine)) return kIcyLine.size();
+    const std::size_t blank = FindFrom(answer, kBlankLine, searchedBefore);
+    return blank == std::string_view::npos ? blank : blank + kBlankLine.size();
 }
 
 }  // namespace
 
-TNtripAnswer ClassifyNtripAnswer(std::string_view header, std::size_t searchedBefore) {
-    constexpr auto npos = std::string_view::npos;
-    if (FindFrom(header, kBlankLine, searchedBefore) == npos &&
-        FindFrom(header, kIcyLine, searchedBefore) == npos) {
-        return {};
+TNtripAnswer ClassifyNtripAnswer(std::string_view answer, std::size_t searchedBefore) {
+    const std::size_t length = HeaderLength(answer, searchedBefore);
+    if (length == std::string_view::npos) return {};
+    const std::string_view header = answer.substr(0, length);
+    if (Contains(header, "SOURCETABLE")) return Accepted(TNtripAnswerKind::SourceTable, length);
+    if (Contains(header, "200 OK")) return Accepted(TNtripAnswerKind::Stream, length);
+    return Refusal(header);
+}
+
+TNtripAnswer TNtripHeaderReader::Take(std::string_view block, std::string& rest) {
+    const std::size_t searchedBefore = header_.size();
+    const std::size_t fits = std::min(block.size(), kMaxNtripHeaderBytes - header_.size());
+    header_.append(block.substr(0, fits));
+    TNtripAnswer answer = ClassifyNtripAnswer(header_, searchedBefore);
+    if (answer.Kind == TNtripAnswerKind::Incomplete) {
+        if (fits == block.size()) return answer;
+        return {TNtripAnswerKind::Refused, 0, 0, FirstHeaderLine(header_)};
     }
-    if (!Contains(header, "200 OK") && !Contains(header, "SOURCETABLE")) return Refusal(header);
-    const std::size_t blank = header.find(kBlankLine);
-    const std::size_t afterBlank = blank == npos ? header.size() : blank + kBlankLine.size();
-    if (Contains(header, "SOURCETABLE")) return Accepted(TNtripAnswerKind::SourceTable, afterBlank);
-    const std::size_t icy = header.find(kIcyLine);
-    if (icy != npos) return Accepted(TNtripAnswerKind::Stream, icy + kIcyLine.size());
-    return Accepted(TNtripAnswerKind::Stream, afterBlank);
+    // What follows the header: its own tail, and what did not fit when it reached the cap.
+    rest.assign(header_, answer.Offset);
+    rest.append(block.substr(fits));
+    header_.resize(answer.Offset);
+    return answer;
 }
 
 TNtripAnswer ClassifyCutNtripAnswer(std::string_view header) {

@@ -18,15 +18,26 @@ TNtripHandOff::~TNtripHandOff() {
 
 bool TNtripHandOff::Synchronize(const std::function<void()>& call,
                                 const std::atomic<bool>& stopRequested) {
-    std::unique_lock lock(mutex_);
+    if (!Post(call, stopRequested)) return false;
+    Wait();
+    return true;
+}
+
+bool TNtripHandOff::Post(const std::function<void()>& call,
+                         const std::atomic<bool>& stopRequested) {
+    std::lock_guard lock(mutex_);
     if (stopRequested) return false;
     pending_ = &call;
     done_ = false;
     const std::uint64_t one = 1;
     if (wakeFd_ >= 0) (void)::write(wakeFd_, &one, sizeof one);
     changed_.notify_all();
-    changed_.wait(lock, [this] { return done_; });
     return true;
+}
+
+void TNtripHandOff::Wait() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return done_; });
 }
 
 void TNtripHandOff::Close() {

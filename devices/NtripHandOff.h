@@ -27,6 +27,11 @@ public:
     // Worker: runs `call` on the user-interface thread and returns once it has run. Returns
     // false, running nothing, when `stopRequested` is set before the call is handed over.
     bool Synchronize(const std::function<void()>& call, const std::atomic<bool>& stopRequested);
+    // Worker: Synchronize in two halves, so that the worker can do its own part meanwhile.
+    // Post hands the call over (false, handing nothing, once a stop was requested); Wait
+    // returns once it has run. `call` must live until then.
+    bool Post(const std::function<void()>& call, const std::atomic<bool>& stopRequested);
+    void Wait();
     // Worker: no more calls come; wakes DrainUntilClosed.
     void Close();
 

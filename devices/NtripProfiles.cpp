@@ -87,5 +87,5 @@ bool SaveNtripProfile(const std::string& path, const TNtripProfile& p) {
     } else {
         lines.push_back(line);
     }
-    return WriteFileAtomically(path, JoinCrLf(lines));
+    return WriteFileAtomically(path, JoinCrLf(lines), kPrivateFileMode);  // passwords inside
 }

@@ -112,10 +112,12 @@ void TOrvaltNTRIPClient::ReconnectTimerTick() {
     Connect();
 }
 
+// A connection ends with status 0, a failed attempt with status 4 (a refusal with both): each
+// ending schedules the next attempt, so a link that is still down does not end reconnection.
 void TOrvaltNTRIPClient::DoStatus(int status, const std::string& message) {
     if (OnStatusChange) OnStatusChange(this, status, message);
     DoLog(message);
-    if (status != nsDisconnected || !AutoReconnect) return;
+    if ((status != nsDisconnected && status != nsError) || !AutoReconnect) return;
     if (ReconnectAttempts < MaxReconnectAttempts) {
         ReconnectTimer.start();
     } else if (!exhaustionReported_) {

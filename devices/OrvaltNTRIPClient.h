@@ -6,7 +6,8 @@
 // copies the corrections to the GNSS port's sink. Every status change, data block, log text
 // and source table reaches the owner through the events below, on the user-interface thread,
 // while the worker waits. Failures never throw: they become status texts and log lines. A
-// timer on the user-interface thread reconnects after a dropped connection.
+// timer on the user-interface thread reconnects while AutoReconnect is set: after a dropped
+// connection and after a failed attempt alike, up to MaxReconnectAttempts in a row.
 //
 // Shared with the worker: the status, the connected flag, the counters, the reconnect count
 // and the forwarding flag are atomic; the received bytes, the GGA position and the output
@@ -17,7 +18,6 @@
 
 #include <QTimer>
 
-#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -45,11 +45,6 @@ struct TNtripPosition {
 
 // Bytes kept of the most recent stream, for the RTCM report.
 inline constexpr std::size_t kReceivedDataBytes = 8192;
-
-// A serial write of corrections may take 10 ms per byte plus 50 ms.
-inline int CorrectionWriteTimeoutMs(std::size_t bytes) {
-    return static_cast<int>(std::min<std::size_t>(bytes, 1 << 20)) * 10 + 50;
-}
 
 class TOrvaltNTRIPClient {
 public:

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kDefaultPollMs = 50;
 constexpr int kDefaultIdleMs = 10000;
-constexpr int kWriteTimeoutMs = 1000;
 // One tick reads what has queued up, so that no poll interval lets the kernel's buffer overrun,
 // but no more than this, so that a flood cannot hold the user-interface thread.
 constexpr std::size_t kMaxTickBytes = 64 * 1024;
@@ -99,7 +98,7 @@ void TOrvaltSerialGPS::ForgetPosition() { lat_ = lon_ = alt_ = 0; }
 
 void TOrvaltSerialGPS::Send(const std::string& text) {
     if (!connected_ || device_.Handle() < 0) return;
-    if (device_.Write(text, kWriteTimeoutMs) != text.size()) return;
+    if (device_.Write(text, kGnssPortWriteTimeoutMs) != text.size()) return;
     if (OnSend) OnSend(this, text);
 }
 

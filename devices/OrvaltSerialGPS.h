@@ -27,6 +27,10 @@
 // Speeds arrive in knots and are kept in km/h.
 inline constexpr double kKmPerNauticalMile = 1.852;
 
+// A write to the GNSS port, by the user interface or by the NTRIP worker, waits at most this
+// long for the port to take it.
+inline constexpr int kGnssPortWriteTimeoutMs = 1000;
+
 class TOrvaltSerialGPS {
 public:
     TOrvaltSerialGPS();

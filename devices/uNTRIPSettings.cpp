@@ -158,6 +158,10 @@ void TfrmNTRIPSettings::LoadSettings() {
 }
 
 void TfrmNTRIPSettings::SaveSettings() {
+    if (!StoreSettings()) ReportSettingsNotSaved(SettingsFileName);
+}
+
+bool TfrmNTRIPSettings::StoreSettings() {
     TNtripSettings s;
     s.Server = Text(edtServer);
     s.Port = Text(edtPort);
@@ -172,7 +176,7 @@ void TfrmNTRIPSettings::SaveSettings() {
     s.OutputEnabled = chkOutputPort->isChecked();
     s.AutoConnect = AutoConnect;
     TIniFile ini(SettingsFileName);
-    if (!WriteNtripSettings(ini, s)) ReportSettingsNotSaved(ini.FileName());
+    return WriteNtripSettings(ini, s);
 }
 
 void TfrmNTRIPSettings::UpdatePositionMode() {
@@ -235,6 +239,7 @@ void TfrmNTRIPSettings::btnConnectClick() {
     AddLog("Connecting to " + edtServer->text() + ":" + edtPort->text() + "/" +
            boxMountpoint->currentText());
     Client->AutoReconnect = true;
+    Client->ReconnectAttempts = 0;  // the surveyor's own connect starts a fresh series
     Client->Connect();
     btnConnect->setText("Disconnect");
 }
@@ -289,7 +294,9 @@ void TfrmNTRIPSettings::ClientStatusChange(TOrvaltNTRIPClient*, int Status, cons
     WasReceiving = true;
     if (AutoConnect) return;
     AutoConnect = true;
-    SaveSettings();
+    // Inside the worker's hand-off: a failure is a log line like the status texts, never a
+    // box that holds the corrections until the surveyor answers it.
+    if (!StoreSettings()) AddLog(SettingsNotSavedText(SettingsFileName));
     AddLog("Auto-connect enabled for next startup");
 }
 
@@ -299,12 +306,19 @@ void TfrmNTRIPSettings::ClientDataReceived(TOrvaltNTRIPClient*, const char* Data
     ScanBaseStation(Data, Length);
 }
 
+// A table that answered a stream request shows what the caster offers, but the mount point
+// the surveyor chose stays chosen (first in the list when the caster does not offer it): a
+// later Connect must not go to another stream unasked.
 void TfrmNTRIPSettings::ClientSourceTable(TOrvaltNTRIPClient*,
                                           const std::vector<std::string>& List) {
     btnFetchSources->setEnabled(true);
+    const QString chosen = QText(Client->MountPoint);
     boxMountpoint->clear();
     for (const std::string& name : List) boxMountpoint->addItem(QText(name));
-    if (!List.empty()) boxMountpoint->setCurrentIndex(0);
+    if (!chosen.isEmpty() && boxMountpoint->findText(chosen) < 0) {
+        boxMountpoint->insertItem(0, chosen);
+    }
+    boxMountpoint->setCurrentIndex(chosen.isEmpty() ? 0 : boxMountpoint->findText(chosen));
     AddLog("Found " + QString::number(List.size()) + " mount points");
 }
 

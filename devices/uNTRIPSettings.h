@@ -9,9 +9,9 @@
 // The connection keeps running while the window is hidden; a lost stream brings it back.
 // What it computes lives in NtripSettings, NtripProfiles and NtripDisplay.
 
+#include "devices/CorrectionWriter.h"
 #include "devices/OrvaltNTRIPClient.h"
 #include "devices/RtcmBaseStation.h"
-#include "platform/SerialDevice.h"
 #include "platform/SerialPortSink.h"
 
 #include <QCheckBox>
@@ -64,8 +64,8 @@ public:
     std::unique_ptr<TOrvaltNTRIPClient> Client;
     std::string SettingsFileName;
     std::string ProfilesFileName;
-    TSerialDevice OutputHandle;  // the window's own correction output port
-    bool OutputEnabled = false;  // item 0 chosen, or the own port open
+    TCorrectionWriter OutputHandle;  // the window's own correction output port
+    bool OutputEnabled = false;      // item 0 chosen, or the own port open
     std::string GpsPortName;
     bool PendingAutoConnect = false;
     bool WasReceiving = false;  // corrections have flowed since the last loss
@@ -128,11 +128,14 @@ protected:
 
 private:
     void CreateControls();
+    // Stores the twelve keys; false when the settings file could not be written.
+    bool StoreSettings();
     // The caster's address and credentials from the edits into the client.
     void TakeCasterFields();
     void BindControls();
     void CentreOnMainWindow();
     bool centred_ = false;
+    QString outputPortName_;  // of the port OutputHandle holds
 };
 
 extern TfrmNTRIPSettings* frmNTRIPSettings;

@@ -220,11 +220,8 @@ void TFNav::CreateStatusBar() {
 // the pan button and "Delete tracks selected", which have no command of their own (the Delete
 // key deletes the selection).
 void TFNav::DisableUnbuiltCommands() {
-    for (QAction* item :
-         {Import1, Export1, SoundVelocityProfile1, MarkEvent1, Deletetracksselected1}) {
+    for (QAction* item : {Import1, Export1, SoundVelocityProfile1, Deletetracksselected1}) {
         item->setEnabled(false);
     }
-    for (QToolButton* button : {btEventAdd, btEventReset, Zoompan}) {
-        button->setEnabled(false);
-    }
+    Zoompan->setEnabled(false);
 }

@@ -13,8 +13,10 @@
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/RealtimeSwitch.h"
+#include "navigation/SensorWatchdog.h"
 #include "navigation/uCanvas.h"
 #include "navigation/unavigation.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "tools/UGPS.h"
 
@@ -130,6 +132,20 @@ void TFNav::ZSENSORTimeout() {
     if (!fRealtime) return;
     SetControlColor(fRealtime->DepthFrameHi, kRed);
     SetControlColor(fRealtime->DepthFrameLo, kRed);
+}
+
+// The watchdog first, so a silent sounder's window is hidden before it could take a sample.
+void TFNav::tEchogramTimer() {
+    if (SensorSilenceDue({SensorOpenTick, LastSensorTick, SensorTimeoutReported}, GetTickCount())) {
+        SensorTimeoutReported = true;
+        if (fWaterfal) fWaterfal->hide();
+        SensorWindowsShown = false;
+        ZSENSORTimeout();
+    }
+    if (fWaterfal && fWaterfal->isVisible() && NewDepthFlag && ZSENSOR->Connected()) {
+        DrawEchogram(TrueDepthHi, kEchoDefaultLo, kEchoDefaultHi, fWaterfal->DataWidth);
+    }
+    NewDepthFlag = false;
 }
 
 void TFNav::Echogram1Click() {

@@ -126,7 +126,8 @@ void TFNav::ImportOldQBY1Click() {
         return;
     }
     std::string bytes;
-    if (!ReadFileBytes(source, bytes) || !WriteFileAtomically(GetSettingsFilePath(), bytes)) {
+    if (!ReadFileBytes(source, bytes) ||
+        !WriteFileAtomically(GetSettingsFilePath(), bytes, kPrivateFileMode)) {
         ShowMessage("Failed to copy INI file.");
         return;
     }

@@ -28,6 +28,8 @@ constexpr int kHeightHighDepth = 289;
 constexpr int kHeightBothDepths = 387;
 constexpr int kStartUpDelayMs = 10000;
 constexpr int kImageSize = 24;
+// The widest depth the panels show whole: the deep ocean, in metres with two decimals.
+const QString kWidestDepth = "9999.99";
 
 QFont Font(const char* family, int pixelSize, bool bold) {
     QFont font(family);
@@ -79,7 +81,8 @@ QGroupBox* AddDepthFrame(QWidget* parent, const char* name, const char* title, i
     frame->setGeometry(0, top, kWidth, kHeightHighDepth - kHeightNoDepth);
     SetControlColor(frame, color);
     depth = AddLabel(frame, depthName, "---", QRect(4, 18, kWidth - 8, 74));
-    depth->setFont(Font("Consolas", 52, true));
+    depth->setFont(
+        FittedFont(Font("Consolas", 52, true), kWidestDepth, depth->contentsRect().width()));
     depth->setAlignment(Qt::AlignCenter);
     return frame;
 }

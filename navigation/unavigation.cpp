@@ -91,6 +91,7 @@ void TFNav::FormCreate() {
     DisableUnbuiltCommands();
     BindWindowCommands();
     BindMapCommands();
+    BindEventCommands();
     ShowLanguageInStatusBar();
     // Dates, times and numbers have one fixed, locale-free text form throughout the program,
     // so there are no process-wide formats to set.
@@ -138,6 +139,7 @@ void TFNav::CreateTimers() {
     tMap = make("tMap", 200);
     connect(tMap, &QTimer::timeout, this, &TFNav::tMapTimer);
     tEchogram = make("tEchogram", 200);
+    connect(tEchogram, &QTimer::timeout, this, &TFNav::tEchogramTimer);
     tEchogram->start();
     tScreenshot = make("tScreenshot", 30000);
     connect(tScreenshot, &QTimer::timeout, this, &TFNav::tScreenshotTimer);

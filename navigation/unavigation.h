@@ -5,6 +5,7 @@
 // the window placements and the map view, and ends the program. The navigation state it owns
 // lives in NavigationState.h. Commands whose work is not built yet show disabled.
 
+#include "navigation/EventMarks.h"
 #include "navigation/GnssLine.h"
 #include "navigation/MapCommandTexts.h"
 #include "navigation/ProjectCommandTexts.h"
@@ -106,6 +107,8 @@ public:
     // Real time (MainWindowRealtime.cpp): Start/Stop, and the sounder watchdog's report.
     void bRealtimeClick();
     void ZSENSORTimeout();
+    // The echogram timer's tick: the sounder watchdog, then the new depth into the echogram.
+    void tEchogramTimer();
     void Echogram1Click();
     // The map timer's tick (MapTick.h).
     void tMapTimer();
@@ -117,6 +120,12 @@ public:
     void CopyOffsets();
     TSounderLineReader SounderLineReader;
     TSurveyLogWriter SurveyLogWriter;
+    // Event marks (MainWindowEvents.cpp): the next number on the map at the vessel and its
+    // record in the day's events log; the reset after a question.
+    void btEventAddClick();
+    void MarkEvent1Click();
+    void btEventResetClick();
+    TEventNumbering EventNumbering;
     // Map events.
     void fcadShapeNumberSelected(TOrvaltCanvas* Sender, short ShapeType, int ShapeNumber);
     void fcadWorldMouseMove(TOrvaltCanvas* Sender, short Shift, double X, double Y,
@@ -223,6 +232,7 @@ private:
     void DisableUnbuiltCommands();
     void BindWindowCommands();
     void BindMapCommands();
+    void BindEventCommands();
     void StartLasso(TLassoKind kind);
     void FinishLasso(TLassoKind kind);
     void ClearLayer(const TLayerClear& clear);

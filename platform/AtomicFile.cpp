@@ -1,17 +1,29 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 
-TAtomicFile::TAtomicFile(std::string path) : path_(std::move(path)) {
+// The temporary file of a replacement starts private and only then takes the old file's mode,
+// so the bytes are never readable by more users than the old file allowed.
+TAtomicFile::TAtomicFile(std::string path, mode_t newFileMode) : path_(std::move(path)) {
     static std::atomic<unsigned> counter{0};
     temporary_ = path_ + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (descriptor_ < 0) Fail("cannot create the file");
+    struct stat old {};
+    const bool replacing = ::stat(path_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A temporary file left by a killed process of the same number would keep its own mode.
+    ::unlink(temporary_.c_str());
+    constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+    descriptor_ = ::open(temporary_.c_str(), kFlags, replacing ? kPrivateFileMode : newFileMode);
+    if (descriptor_ < 0) {
+        Fail("cannot create the file");
+    } else if (replacing && ::fchmod(descriptor_, old.st_mode & 07777) != 0) {
+        Fail("cannot keep the file's permissions");
+    }
 }
 
 TAtomicFile::~TAtomicFile() {

@@ -5,7 +5,7 @@
 
 namespace {
 
-// Unicode code points of bytes 0x80 to 0x9F in Windows-1254; 0 marks the five unassigned
+// Unicode code points of bytes 0x80 to 0x9F in Windows-1254; 0 marks the seven unassigned
 // bytes, which are kept as the C1 control of the same value.
 constexpr std::array<char16_t, 32> kHighControls = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -49,38 +49,54 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
     }
 }
 
+// Reads the UTF-8 sequence at bytes[i]: its length, or 0 when it is not one (a stray
+// continuation byte, a cut sequence, an overlong form, a surrogate, beyond U+10FFFF).
+size_t DecodeUtf8(std::string_view bytes, size_t i, char32_t& codePoint) {
+    const auto lead = static_cast<std::uint8_t>(bytes[i]);
+    size_t length = 0;
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, codePoint = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, codePoint = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size()) return 0;
+    for (size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<std::uint8_t>(bytes[i + k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (codePoint < kSmallest[length] || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
+// The Windows-1254 byte of a code point beyond ASCII, or '?' when the code page lacks it.
+char Cp1254Byte(char32_t codePoint) {
+    for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+        if (Cp1254CodePoint(static_cast<std::uint8_t>(byte)) == codePoint) {
+            return static_cast<char>(byte);
+        }
+    }
+    return '?';
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<std::uint8_t>(bytes[i]);
-        size_t length = 0;
+    for (size_t i = 0; i < bytes.size();) {
         char32_t codePoint = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, codePoint = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, codePoint = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, codePoint = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > bytes.size()) return false;
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<std::uint8_t>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            codePoint = (codePoint << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
-        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (codePoint < kSmallest[length] || codePoint > 0x10FFFF ||
-            (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-            return false;
-        }
+        const size_t length = DecodeUtf8(bytes, i, codePoint);
+        if (length == 0) return false;
         i += length;
     }
     return true;
@@ -95,4 +111,21 @@ std::string Cp1254ToUtf8(std::string_view bytes) {
 
 std::string SystemTextToUtf8(std::string_view bytes) {
     return IsValidUtf8(bytes) ? std::string(bytes) : Cp1254ToUtf8(bytes);
+}
+
+std::string Utf8ToCp1254(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t codePoint = 0;
+        const size_t length = DecodeUtf8(utf8, i, codePoint);
+        if (length == 0) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        out += codePoint < 0x80 ? static_cast<char>(codePoint) : Cp1254Byte(codePoint);
+        i += length;
+    }
+    return out;
 }

@@ -121,7 +121,8 @@ bool TIniFile::StoreLines(const std::vector<std::string>& lines) {
         *pendingLines_ = lines;
         return true;
     }
-    return WriteFileAtomically(fileName_, JoinCrLf(lines));
+    // The settings hold the caster's password.
+    return WriteFileAtomically(fileName_, JoinCrLf(lines), kPrivateFileMode);
 }
 
 void TIniFile::BeginUpdates() {

@@ -2,6 +2,10 @@
 
 #include "platform/Dialogs.h"
 
+QString SettingsNotSavedText(const std::string& fileName) {
+    return "The settings could not be saved to \"" + QString::fromStdString(fileName) + "\".";
+}
+
 void ReportSettingsNotSaved(const std::string& fileName) {
-    ShowMessage("The settings could not be saved to \"" + QString::fromStdString(fileName) + "\".");
+    ShowMessage(SettingsNotSavedText(fileName));
 }

@@ -11,8 +11,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -20,7 +23,7 @@ namespace {
 constexpr int kConnectSliceMs = 50;
 constexpr int kMaxPort = 65535;
 
-bool ResolveIpv4(const std::string& host, int port, sockaddr_in& address) {
+bool LookUpIpv4(const std::string& host, sockaddr_in& address) {
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;
@@ -28,7 +31,6 @@ bool ResolveIpv4(const std::string& host, int port, sockaddr_in& address) {
     if (::getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) return false;
     std::memcpy(&address, found->ai_addr, sizeof address);
     ::freeaddrinfo(found);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
     return true;
 }
 
@@ -41,12 +43,54 @@ void SetTimeout(int fd, int option, int timeoutMs) {
 
 }  // namespace
 
+// Shared by the look-up thread and the socket; whichever lets go last frees it.
+struct TTcpClientSocket::TLookup {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    bool found = false;
+    sockaddr_in address{};
+};
+
 TTcpClientSocket::~TTcpClientSocket() { Close(); }
+
+bool TTcpClientSocket::Resolve(const std::string& host, int port, sockaddr_in& address) {
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    if (::inet_pton(AF_INET, host.c_str(), &address.sin_addr) == 1) return true;
+    if (shutDown_) return false;
+    const auto lookup = std::make_shared<TLookup>();
+    {
+        std::lock_guard lock(mutex_);
+        lookup_ = lookup;
+    }
+    try {
+        std::thread([lookup, host] {
+            sockaddr_in found{};
+            const bool resolved = LookUpIpv4(host, found);
+            std::lock_guard lock(lookup->mutex);
+            lookup->done = true;
+            lookup->found = resolved;
+            lookup->address = found;
+            lookup->finished.notify_all();
+        }).detach();
+    } catch (const std::system_error&) {  // no thread to be had: look up here
+        lookup->found = LookUpIpv4(host, lookup->address);
+        lookup->done = true;
+    }
+    std::unique_lock lock(lookup->mutex);
+    lookup->finished.wait(lock, [&] { return lookup->done || shutDown_; });
+    if (!lookup->done || !lookup->found) return false;
+    address.sin_addr = lookup->address.sin_addr;
+    return true;
+}
 
 TTcpConnectResult TTcpClientSocket::Connect(const std::string& host, int port, int timeoutMs) {
     Close();
     sockaddr_in address{};
-    if (!ResolveIpv4(host, port, address)) return TTcpConnectResult::NotResolved;
+    const bool resolved = Resolve(host, port, address);
+    if (shutDown_) return TTcpConnectResult::NotConnected;
+    if (!resolved) return TTcpConnectResult::NotResolved;
     if (port < 0 || port > kMaxPort) return TTcpConnectResult::NotConnected;
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, IPPROTO_TCP);
     if (fd < 0) return TTcpConnectResult::NoSocket;
@@ -107,8 +151,15 @@ std::size_t TTcpClientSocket::Send(std::string_view bytes) {
 
 void TTcpClientSocket::Shutdown() {
     shutDown_ = true;
-    std::lock_guard lock(mutex_);
-    if (fd_ >= 0) (void)::shutdown(fd_, SHUT_RDWR);
+    std::shared_ptr<TLookup> lookup;
+    {
+        std::lock_guard lock(mutex_);
+        if (fd_ >= 0) (void)::shutdown(fd_, SHUT_RDWR);
+        lookup = lookup_;
+    }
+    if (!lookup) return;
+    std::lock_guard lock(lookup->mutex);
+    lookup->finished.notify_all();
 }
 
 void TTcpClientSocket::Close() {

@@ -5,9 +5,17 @@
 // call Shutdown, which wakes the owner from a blocked Receive or Send (and from a Connect in
 // progress) without closing the descriptor, so the owner never finds its descriptor closed or
 // handed to another file under its feet. A socket that was shut down stays unusable.
+//
+// The system's name look-up cannot be interrupted and may take half a minute with a name
+// server out of reach, so a host name is looked up on a thread of its own, which Connect
+// waits for and Shutdown leaves behind: the look-up then finishes alone, touching nothing but
+// its own result, which nobody reads. A dotted address needs no look-up.
+
+#include <netinet/in.h>
 
 #include <atomic>
 #include <cstddef>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -45,10 +53,14 @@ public:
     void Close();
     bool IsOpen() const;
 
+    struct TLookup;
+
 private:
+    bool Resolve(const std::string& host, int port, sockaddr_in& address);
     bool WaitConnected(int fd, int timeoutMs) const;
 
     mutable std::mutex mutex_;  // orders Shutdown against Connect and Close
     int fd_ = -1;
+    std::shared_ptr<TLookup> lookup_;  // the look-up Connect waits for, if any
     std::atomic<bool> shutDown_ = false;
 };

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    TAtomicFile file(path);
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, mode_t newFileMode) {
+    TAtomicFile file(path, newFileMode);
     return file.Write(bytes) && file.Commit();
 }
 

@@ -2,6 +2,8 @@
 // Whole-file reads and writes. Writes never leave a cut or empty file behind; text files are
 // written with CR LF and read with LF or CR LF.
 
+#include "platform/AtomicFile.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +13,9 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Writes the bytes to a temporary file beside `path`, flushes it to disk and renames it over
 // `path`. Returns true only when the new file is in place; on failure the old file stays whole.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// The file keeps its permissions; a new one takes `newFileMode` (see AtomicFile.h).
+bool WriteFileAtomically(const std::string& path, const std::string& bytes,
+                         mode_t newFileMode = kSharedFileMode);
 
 // Appends the bytes to the file, creating it when missing, and closes it. Returns true only when
 // every byte was written and the file closed cleanly.

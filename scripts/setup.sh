@@ -9,7 +9,7 @@ zlib1g-dev libzip-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 proj-bin libproj-dev
 rtklib
-python3-ezdxf gdal-bin
+python3 python3-ezdxf gdal-bin
 fonts-dejavu-core fonts-liberation xauth xvfb locales"
 
 # The tests check that files come out the same under these locales.

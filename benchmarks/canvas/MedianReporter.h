@@ -39,3 +39,18 @@ public:
                     b, printUnit, a / b, goal);
     }
 };
+
+// Runs the registered benchmarks for steps of microseconds: the repetitions interleaved, so that a
+// figure and its baseline see the machine alike, and the figures printed in us. `flags` go before
+// the command line's own, which still decide.
+inline void RunInterleavedInMicroseconds(int argc, char** argv, TMedianReporter& reporter,
+                                         std::vector<std::string> flags = {}) {
+    flags.insert(flags.begin(), "--benchmark_enable_random_interleaving=true");
+    std::vector<char*> arguments(argv, argv + argc);
+    for (std::string& flag : flags) arguments.insert(arguments.begin() + 1, flag.data());
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    reporter.printUnit = "us";
+    reporter.unitsPerMs = 1000;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+}

@@ -5,6 +5,7 @@
 // Prints Google Benchmark's table, then the ratios and the peak memory of one load.
 
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/canvas/ProcessMemory.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/ProjectFile.h"
 #include "platform/Clock.h"
@@ -100,18 +101,6 @@ void BareInflate(benchmark::State& state, const TProject* project) {
         benchmark::DoNotOptimize(text.data());
     }
 }
-
-// Resident memory in MB: the current size, or the peak since the last ResetPeakMemory().
-double MemoryMb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::string(field).size())) / 1024;
-    }
-    return 0;
-}
-
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 void PrintLoadMemory(const TProject& project) {
     auto model = std::make_unique<TCanvasModel>();

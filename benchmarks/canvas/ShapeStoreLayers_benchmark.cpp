@@ -106,17 +106,8 @@ int main(int argc, char** argv) {
         Register("find", FindLayer, shapes);
     }
     Register("scan", ScanForVessel, 1000000);
-    // Sub-microsecond steps: the repetitions run interleaved, so that a figure and its baseline
-    // see the machine alike. A flag on the command line still decides.
-    std::vector<char*> arguments(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleave.data());
-    int count = static_cast<int>(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
     TMedianReporter reporter;
-    reporter.printUnit = "us";
-    reporter.unitsPerMs = 1000;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunInterleavedInMicroseconds(argc, argv, reporter);
     std::printf("\nEach step on a survey drawing against the empty drawing (goal <= 1.5):\n");
     for (const char* step : {"delete", "find"}) {
         for (const char* shapes : {"100000", "1000000"}) {

@@ -9,6 +9,7 @@
 
 #include "app/UMsg.h"
 #include "benchmarks/canvas/MedianReporter.h"
+#include "benchmarks/navigation/BenchmarkRoots.h"
 #include "benchmarks/navigation/SurveyTrack.h"
 #include "canvas/DisplaySettings.h"
 #include "canvas/OrvaltCanvas.h"
@@ -109,10 +110,8 @@ void Tick(benchmark::State& state, bool withTrack, bool withFrame) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir roots;
-    qputenv("ProgramData", roots.filePath("settings").toUtf8());
-    qputenv("QUELLBAY_SMK_ROOT", roots.filePath("smk").toUtf8());
+    UseBenchmarkRoots(roots);
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     InitDayFolderGlobals();

@@ -8,8 +8,13 @@
 // must be a whole record, and every record read before the kill must still be there.
 
 #include "devices/NtripRequest.h"
+#include "navigation/EchogramMemory.h"
 #include "navigation/NavigationState.h"
+#include "navigation/uCanvas.h"
+#include "navigation/unavigation.h"
+#include "platform/DataFolders.h"
 #include "platform/NumberFormat.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "tests/app/SurveyRun.h"
 #include "tests/geodesy/ProjPeer.h"
@@ -20,8 +25,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QThread>
 #include <cmath>
 #include <csignal>
@@ -85,11 +93,13 @@ void CheckRecord(const std::string& record, const TExpected& expected, const TPr
     EXPECT_EQ(f[16], "1.25");
 }
 
-// Plays the first telegram, then for each epoch the epoch, two map ticks and one telegram,
-// each once the program has taken the step before; `expected` gets what each record must hold.
+// Plays the first telegram, then for each of `count` epochs the epoch, two map ticks and one
+// telegram, each once the program has taken the step before, and after each telegram an
+// echogram tick; `expected` gets what each record must hold.
 void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
-                    const std::vector<std::string>& telegrams, std::vector<TExpected>& expected) {
-    for (int i = 0; i <= kEpochs; ++i) {
+                    const std::vector<std::string>& telegrams, std::vector<TExpected>& expected,
+                    int count = kEpochs) {
+    for (int i = 0; i <= count; ++i) {
         SCOPED_TRACE(i);
         TExpected now = expected.empty() ? TExpected{} : expected.back();
         if (i > 0) {
@@ -107,6 +117,18 @@ void PlayInLockstep(TSurveyRun& run, const std::vector<std::string>& epochs,
         run.SendTelegram(telegrams[i]);
         ASSERT_TRUE(
             WaitFor([&] { return RecordsAfterHeader(run.LogPath()).size() == expected.size(); }));
+        FNav->tEchogramTimer();
+    }
+}
+
+// The echogram's history holds the last DataWidth true depths of the survey log.
+void CheckEchogram(const std::vector<std::string>& records) {
+    ASSERT_TRUE(fWaterfal->isVisible());
+    const int shown = fWaterfal->DataWidth;
+    ASSERT_EQ(shown, 50);
+    for (int k = 0; k < shown; ++k) {
+        const std::string& record = records[records.size() - shown + k];
+        EXPECT_EQ(FloatToStrF(EchoDepths[k], 20, 2), CommaFields(record)[7]) << k;
     }
 }
 
@@ -138,6 +160,7 @@ TEST(EndToEnd, SurveyorsStartWithRealLogsInLockstep) {
         const std::vector<std::string> f = CommaFields(records[i]);
         EXPECT_EQ(rows[i - 1], f[3] + "," + f[4] + "," + f[5]);
     }
+    CheckEchogram(records);
     EXPECT_TRUE(run.Dialogs().messages.empty());
 }
 
@@ -239,6 +262,57 @@ TEST(EndToEnd, KilledRunLeavesWholeRecords) {
         EXPECT_TRUE(WholeRecords(xyzAfter, xyzRecord));
         EXPECT_FALSE(xyzAfter.empty());
     }
+}
+
+// The shell block of the README that follows the marker line, with the day it names set to
+// `day`; empty when the README has no such block.
+std::string ReadmeBlock(const std::string& marker, const std::string& day) {
+    const std::string readme = ReadFileBytes(std::string(QBY_SOURCE_DIR) + "/README.md");
+    const std::size_t at = readme.find(marker);
+    if (at == std::string::npos) return {};
+    const std::size_t begin = readme.find("```sh\n", at);
+    const std::size_t end = readme.find("\n```", begin);
+    if (begin == std::string::npos || end == std::string::npos) return {};
+    QString block = QString::fromStdString(readme.substr(begin + 6, end + 1 - (begin + 6)));
+    block.replace(QRegularExpression("^day=\\S+", QRegularExpression::MultilineOption),
+                  QString::fromStdString("day=" + day));
+    return block.toStdString();
+}
+
+// Runs the README's commands for GDAL and Python on the files of a short survey, as a user
+// would in a shell whose home holds the SMK folder.
+TEST(EndToEnd, ReadmeCommandsReadTheSurveyFiles) {
+    if (QStandardPaths::findExecutable("ogr2ogr").isEmpty()) GTEST_SKIP() << "no GDAL";
+    const TChildLines lines = ChildLines();
+    std::vector<TExpected> expected;
+    std::string log;
+    {
+        TSurveyRun run;
+        ASSERT_NO_FATAL_FAILURE(PlayInLockstep(run, lines.epochs, lines.telegrams, expected, 5));
+        log = run.LogPath();
+    }
+    const std::string block =
+        ReadmeBlock("<!-- The test suite runs the next block. -->", TodayFolderName);
+    ASSERT_FALSE(block.empty());
+    const QString home = QString::fromStdString(FreshTestPath("home"));
+    ASSERT_TRUE(QDir().mkpath(home));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(SmkRoot()), home + "/SMK"));
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home);
+    shell.setProcessEnvironment(environment);
+    shell.setWorkingDirectory(home);
+    shell.start("/bin/sh", {"-euc", QString::fromStdString(block)});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    const std::string output = shell.readAllStandardOutput().toStdString();
+    SCOPED_TRACE(output + shell.readAllStandardError().toStdString());
+    ASSERT_EQ(shell.exitCode(), 0);
+    const std::vector<std::string> records = RecordsAfterHeader(log);
+    EXPECT_NE(output.find("Feature Count: " + std::to_string(records.size())), std::string::npos);
+    EXPECT_NE(output.find("1: soundings (Point)"), std::string::npos);
+    EXPECT_NE(output.find("2: xyz (3D Point)"), std::string::npos);
+    const std::string lastDepth = CommaFields(records.back())[7];
+    EXPECT_NE(output.find(" " + lastDepth + "\n"), std::string::npos) << "Python's last line";
 }
 
 }  // namespace

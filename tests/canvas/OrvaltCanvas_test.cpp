@@ -1,4 +1,8 @@
 #include "canvas/OrvaltCanvas.h"
+#include "platform/TextFile.h"
+#include "tests/canvas/DxfTestSupport.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -170,6 +174,23 @@ TEST_F(OrvaltCanvasTest, OnlyTheLeftButtonDoubleClicks) {
         QTest::mouseRelease(&canvas, button, Qt::NoModifier, QPoint(7, 8));
     }
     EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(OrvaltCanvasTest, ImportDxfShowsARefusalAndNothingElse) {
+    TScriptedDialogs dialogs;
+    const std::string drawing = FreshTestPath("quay.dxf");
+    ASSERT_TRUE(WriteFileAtomically(drawing, DxfEntitiesFile("0/LINE/11/5")));
+    EXPECT_TRUE(canvas.ImportDXF(QString::fromStdString(drawing)));
+    const std::string header = FreshTestPath("header.dxf");
+    ASSERT_TRUE(WriteFileAtomically(header, DxfGroups("0/SECTION/2/HEADER/0/ENDSEC/0/EOF")));
+    EXPECT_FALSE(canvas.ImportDXF(QString::fromStdString(header)));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].toStdString(), "DXF load failed: ENTITIES section not found");
+    std::string reason;
+    EXPECT_FALSE(
+        canvas.ExportDXF(QString::fromStdString(FreshTestPath("gone") + "/x.dxf"), &reason));
+    EXPECT_TRUE(reason.starts_with("cannot create the file")) << reason;
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 }  // namespace

@@ -72,6 +72,16 @@ std::string ShapeLine(const TQShape& s) {
            Geometry(s) + "\n";
 }
 
+// Only what differs from a new layer, so that most layers read as they always did.
+std::string LayerPen(const TQLayer& layer) {
+    std::string text;
+    if (!layer.Visible) text += " hidden";
+    if (layer.Locked) text += " locked";
+    if (layer.Color != 0) text += " colour " + Num(layer.Color);
+    if (layer.LineWidth != 1) text += " width " + Num(layer.LineWidth);
+    return text;
+}
+
 }  // namespace
 
 std::string CompressedProject(std::string_view text, int level) {
@@ -125,7 +135,7 @@ std::string DescribeShapes(const TCanvasModel& model) {
     return text;
 }
 
-std::string Describe(const TCanvasModel& model) {
+std::string Describe(const TCanvasModel& model, bool layerPens) {
     std::string text = "view" +
                        Points({model.ViewLeft, model.ViewRight, model.ViewBottom, model.ViewTop}) +
                        "\ncurrent layer " + Num(model.CurrentLayer) + " next ids " +
@@ -134,10 +144,16 @@ std::string Describe(const TCanvasModel& model) {
     text += "\n";
     for (const auto& layer : model.Layers()) {
         text += "layer " + Num(layer->Id) + " [" + layer->Name.toStdString() + "] tag " +
-                Num(layer->Tag) + "\n";
+                Num(layer->Tag) + (layerPens ? LayerPen(*layer) : "") + "\n";
     }
     for (const auto& shape : model.Shapes())
         text += "shape " + Num(shape->Id) + " " + ShapeLine(*shape);
+    if (model.ImportLayerId != 0) text += "import layer " + Num(model.ImportLayerId) + "\n";
+    for (const auto& block : model.Blocks) {
+        text += "block [" + block->Name.toStdString() + "] base" +
+                Points({block->BaseX, block->BaseY}) + "\n";
+        for (const auto& shape : block->Shapes) text += "  " + ShapeLine(*shape);
+    }
     return text;
 }
 

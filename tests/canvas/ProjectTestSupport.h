@@ -22,8 +22,10 @@ std::string SaveAndInflate(const TCanvasModel& model, const std::string& path);
 std::vector<std::string> LinesOf(const std::string& text);
 
 // The drawing as text, one line per fact: view, current layer, next ids and selection, each
-// layer (id, name, tag) and each shape (id, kind, layer, pen, fill and its geometry).
-std::string Describe(const TCanvasModel& model);
+// layer (id, name, tag, and with layerPens its flags and pen where they are not a new layer's),
+// each shape (id, kind, layer, pen, fill and its geometry), the DXF import layer when it is not
+// 0, and each DXF block with its shapes.
+std::string Describe(const TCanvasModel& model, bool layerPens = false);
 // Only the shape lines of Describe, without ids.
 std::string DescribeShapes(const TCanvasModel& model);
 

@@ -1,6 +1,10 @@
 #include "devices/NtripAnswer.h"
 
+#include "tests/devices/NtripAnswerSamples.h"
+
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace {
 
@@ -27,13 +31,22 @@ TEST(NtripAnswer, ClassifiesHeaders) {
          "HTTP/1.1 200 OK\r\nNtrip-Version: Ntrip/2.0\r\n\r\nab", Stream, 45, 0, ""},
         {"source table", "SOURCETABLE 200 OK\r\nContent-Length: 5\r\n\r\nSTR;", SourceTable, 41, 0,
          ""},
-        {"unauthorized", "HTTP/1.0 401 Unauthorized\r\n\r\n", Refused, 0, 401, ""},
-        {"not found", "HTTP/1.0 404 Not Found\r\n\r\n", Refused, 0, 404, ""},
-        {"forbidden", "HTTP/1.1 403 Forbidden\r\n\r\n", Refused, 0, 403, ""},
+        {"unauthorized", "HTTP/1.0 401 Unauthorized\r\n\r\n", Refused, 29, 401, ""},
+        {"not found", "HTTP/1.0 404 Not Found\r\n\r\n", Refused, 26, 404, ""},
+        {"forbidden", "HTTP/1.1 403 Forbidden\r\n\r\n", Refused, 26, 403, ""},
         {"401 wins over 404 anywhere in the header", "HTTP/1.0 404 x\r\nRealm: 401\r\n\r\n",
-         Refused, 0, 401, ""},
-        {"any other answer keeps its first line", "HTTP/1.0 500 Oops\r\n\r\n", Refused, 0, 0,
+         Refused, 30, 401, ""},
+        {"any other answer keeps its first line", "HTTP/1.0 500 Oops\r\n\r\n", Refused, 21, 0,
          "HTTP/1.0 500 Oops"},
+        // The body is never classified: the caster's words there do not count.
+        {"a 401 whose body says 200 OK", k401With200InTheBody, Refused, 29, 401, ""},
+        {"a 404 whose body is a source table", k404WithATableInTheBody, Refused, 52, 404, ""},
+        {"a stream whose first bytes spell a refusal", "ICY 200 OK\r\nHTTP/1.0 401\r\n\r\n", Stream,
+         12, 0, ""},
+        {"a stream whose bytes hold SOURCETABLE", kHttpStreamAnswer + "SOURCETABLE", Stream, 45, 0,
+         ""},
+        {"an ICY line that is not the first line waits for the blank line",
+         "HTTP/1.0 401 x\r\nICY 200 OK\r\n", Incomplete, 0, 0, ""},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.legend);
@@ -58,6 +71,67 @@ TEST(NtripAnswer, FindsTheEndOfAHeaderThatArrivesByteByByte) {
             }
         }
         EXPECT_EQ(complete, full.size() - 1);
+    }
+}
+
+struct TReading {
+    TNtripAnswerKind kind = Incomplete;
+    int code = 0;
+    std::string firstLine;
+    std::string header;
+    std::string rest;  // what followed the header
+    bool operator==(const TReading&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const TReading& r) {
+    return out << static_cast<int>(r.kind) << " code " << r.code << " header " << r.header.size()
+               << " bytes, rest " << r.rest.size() << " bytes";
+}
+
+// Feeds the answer to a header reader in the given pieces, as the worker does: the first
+// verdict other than Incomplete ends the header, and every later byte is the rest.
+TReading ReadInPieces(const std::vector<std::string_view>& pieces) {
+    TNtripHeaderReader reader;
+    TReading reading;
+    for (const std::string_view piece : pieces) {
+        if (reading.kind != Incomplete) {
+            reading.rest.append(piece);
+            continue;
+        }
+        std::string rest;
+        const TNtripAnswer answer = reader.Take(piece, rest);
+        reading = {answer.Kind, answer.Code, answer.FirstLine, reader.Header(), rest};
+    }
+    return reading;
+}
+
+// Whatever the read boundaries, one answer gives one verdict, one header and one rest: every
+// answer the tests play, cut into two at every byte, and fed a byte at a time.
+TEST(NtripAnswer, EveryAnswerReadsTheSameSplitAtEveryByte) {
+    for (const TAnswerSample& sample : NtripAnswerSamples()) {
+        SCOPED_TRACE(sample.legend);
+        const std::string_view bytes = sample.bytes;
+        const TReading whole = ReadInPieces({bytes});
+        EXPECT_EQ(whole.header + whole.rest, sample.bytes.substr(0, kMaxNtripHeaderBytes));
+        for (std::size_t cut = 1; cut < bytes.size(); ++cut) {
+            ASSERT_EQ(ReadInPieces({bytes.substr(0, cut), bytes.substr(cut)}), whole)
+                << "cut at " << cut;
+        }
+        std::vector<std::string_view> singleBytes;
+        for (std::size_t i = 0; i < bytes.size(); ++i) singleBytes.push_back(bytes.substr(i, 1));
+        EXPECT_EQ(ReadInPieces(singleBytes), whole) << "byte by byte";
+    }
+}
+
+TEST(NtripAnswer, AHeaderPastItsCapIsRefusedWithItsFirstLine) {
+    const std::string answer = "HTTP/1.0 500 Oops\r\n" + std::string(kMaxNtripHeaderBytes, 'x');
+    for (const std::size_t cut : {std::size_t{1}, kMaxNtripHeaderBytes - 1, kMaxNtripHeaderBytes}) {
+        SCOPED_TRACE(cut);
+        const TReading reading = ReadInPieces(
+            {std::string_view(answer).substr(0, cut), std::string_view(answer).substr(cut)});
+        EXPECT_EQ(reading.kind, Refused);
+        EXPECT_EQ(reading.firstLine, "HTTP/1.0 500 Oops");
+        EXPECT_EQ(reading.header.size(), kMaxNtripHeaderBytes);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "devices/OrvaltNTRIPClient.h"
 
 #include "platform/Clock.h"
+#include "tests/devices/NtripAnswerSamples.h"
 #include "tests/devices/NtripClientRecorder.h"
 #include "tests/devices/TestCaster.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +20,7 @@ const TNtripStatus kConnected{2, "Connected to TEST"};
 const TNtripStatus kReceiving{3, "Receiving correction data"};
 const TNtripStatus kClosed{0, "Connection closed"};
 const TNtripStatus kDisconnected{0, "Disconnected"};
-const std::string kIcy = "ICY 200 OK\r\n";
-
-std::string RandomBytes(std::size_t count, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::string bytes(count, '\0');
-    for (char& byte : bytes) byte = static_cast<char>(generator() & 0xFF);
-    return bytes;
-}
+const std::string& kIcy = kIcyAnswer;
 
 // Splits bytes into sends of `size` bytes, each after `delayMs`.
 std::vector<TCasterSend> Drip(const std::string& bytes, std::size_t size, int delayMs) {
@@ -97,6 +90,7 @@ struct TAnswerCase {
     int ggaCount;
     std::string delivered;
     int timeoutMs = 30000;
+    std::string mountPoint = "TEST";  // empty: a request for the source table
 };
 
 class NtripAnswerTest : public NtripCasterTest {
@@ -104,7 +98,7 @@ protected:
     void Play(const TAnswerCase& c) {
         SCOPED_TRACE(c.legend);
         TTestCaster caster(c.script);
-        Point(caster);
+        Point(caster, c.mountPoint);
         client_.AutoReconnect = false;
         client_.SocketTimeoutMs = c.timeoutMs;
         events_.Clear();
@@ -140,9 +134,7 @@ protected:
 
 TEST_F(NtripAnswerTest, ScriptedCasters) {
     const std::string rtcm = RandomBytes(3000, 1);
-    const std::string table =
-        "SOURCETABLE 200 OK\r\nContent-Type: text/plain\r\n\r\nSTR;ONE;a;RTCM 3\r\n"
-        "STR;TWO;b;RTCM 3\r\nENDSOURCETABLE\r\n";
+    const std::string& table = kSourceTableAnswer;
     std::string noise = RandomBytes(1 << 20, 2);
     std::erase(noise, '\r');  // no line, so no blank line either
     const TAnswerCase cases[] = {
@@ -153,8 +145,7 @@ TEST_F(NtripAnswerTest, ScriptedCasters) {
          1,
          rtcm},
         {"a header with its blank line and no data",
-         {{{"HTTP/1.1 200 OK\r\nNtrip-Version: "
-            "Ntrip/2.0\r\n\r\n"}}},
+         {{{kHttpStreamAnswer}}},
          {kConnected, kClosed, kDisconnected},
          {},
          1,
@@ -164,17 +155,37 @@ TEST_F(NtripAnswerTest, ScriptedCasters) {
          {kDisconnected},
          {"Source table parsed: 2 mount points"},
          0,
+         "",
+         30000,
+         ""},
+        {"a source table for a stream request: that mount point is gone",
+         {{{table}}},
+         {{4, "Mount point not found in the caster's source table: TEST"}, kDisconnected},
+         {"Source table parsed: 2 mount points"},
+         0,
          ""},
         {"404",
-         {{{"HTTP/1.0 404 Not Found\r\n\r\n"}}},
+         {{{k404Answer}}},
          {{4, "404 - Mount point not found: TEST"}, kDisconnected},
          {},
          0,
          ""},
         {"an answer the client does not know",
-         {{{"HTTP/1.0 500 Oops\r\n\r\n"}}},
+         {{{kUnknownAnswer}}},
          {{4, "Unknown server response"}, kDisconnected},
          {"Server response: HTTP/1.0 500 Oops"},
+         0,
+         ""},
+        {"a refusal whose body says 200 OK, in the same send",
+         {{{k401With200InTheBody}}},
+         {{4, "401 - Invalid username or password"}, kDisconnected},
+         {},
+         0,
+         ""},
+        {"a refusal whose body holds a source table",
+         {{{k404WithATableInTheBody}}},
+         {{4, "404 - Mount point not found: TEST"}, kDisconnected},
+         {},
          0,
          ""},
         {"a 401 line, then the caster closes",
@@ -240,61 +251,45 @@ TEST_F(NtripAnswerTest, ASourceTablePast8MiBIsDiscarded) {
           {kClosed, kDisconnected},
           {},
           0,
+          "",
+          30000,
           ""});
     EXPECT_TRUE(events_.SourceTables.empty());
 }
 
-// The committed captures lost their CRs: each header gets its CR LF lines and blank line back.
-std::string WithCrLf(const std::string& text) {
-    std::string restored;
-    for (const char c : text) restored += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return restored;
-}
-
-std::string WithoutCommentLines(const std::string& text) {
-    std::size_t start = 0;
-    while (start < text.size() && text[start] == '#') start = text.find('\n', start) + 1;
-    return text.substr(start);
-}
-
 TEST_F(NtripAnswerTest, CapturedCasterAnswers) {
-    const std::string folder = RealDataFolder();
-    if (folder.empty()) GTEST_SKIP() << "real-data folder absent";
-    const std::string table =
-        WithCrLf(WithoutCommentLines(ReadFileBytes(folder + "ntrip/gpsd__ntrip_sourcetable.log")));
-    const std::string transcript = ReadFileBytes(folder + "ntrip/gpsd__naujoks-ntrip.log");
-    const std::string stream = transcript.substr(transcript.find("ICY 200 OK\n\n") + 12);
+    TCapturedAnswers captured;
+    if (!ReadCapturedAnswers(captured)) GTEST_SKIP() << "real-data folder absent";
     Play({"source table",
-          {{{table}}},
+          {{{captured.SourceTable}}},
           {kDisconnected},
           {"Source table parsed: 4 mount points"},
           0,
+          "",
+          30000,
           ""});
     ASSERT_EQ(events_.SourceTables.size(), 1u);
     EXPECT_EQ(events_.SourceTables[0],
               (std::vector<std::string>{"VRS_3_2G", "MAC_3_2G", "FKP_3_2G", "EPS"}));
-    const auto reply = [&](const char* file) {
-        return TCasterScript{{{WithCrLf(ReadFileBytes(folder + "ntrip/" + file)) + "\r\n"}}};
-    };
     const TAnswerCase cases[] = {
         {"401",
-         reply("orekit__requires-basic-authentication.txt"),
+         {{{captured.Unauthorized}}},
          {{4, "401 - Invalid username or password"}, kDisconnected},
          {},
          0,
          ""},
         {"403",
-         reply("orekit__forbidden-request.txt"),
+         {{{captured.Forbidden}}},
          {{4, "403 - Access forbidden"}, kDisconnected},
          {},
          0,
          ""},
         {"ICY transcript: the stream starts right after the ICY line",
-         {{{"ICY 200 OK\r\n\r\n" + stream}}},
+         {{{captured.IcyStream}}},
          {kConnected, kReceiving, kClosed, kDisconnected},
          {},
          1,
-         "\r\n" + stream},
+         captured.IcyStream.substr(kIcy.size())},
     };
     for (const TAnswerCase& c : cases) Play(c);
 }

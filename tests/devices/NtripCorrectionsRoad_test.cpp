@@ -37,14 +37,8 @@ protected:
         gps_.Open();
         ASSERT_TRUE(gps_.Connected());
         window_->AttachGpsPort(gps_.PortSink(), "COM3");  // as the main window does
-        window_->edtServer->setText("127.0.0.1");
-        window_->edtPort->setText(QString::number(caster_.Port()));
-        window_->boxMountpoint->addItem("TEST");
-        window_->btnConnectClick();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (stream_ = caster_.Accept(0)) >= 0; }));
-        ReadUntil(stream_, "\r\n\r\n");
-        ASSERT_TRUE(SendAll(stream_, "ICY 200 OK\r\n"));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window_->Client->Connected.load(); }));
+        stream_ = ConnectWindowToCaster(*window_, caster_);
+        ASSERT_GE(stream_, 0);
     }
 
     // The caster sends a block; returns once the window has handled it.

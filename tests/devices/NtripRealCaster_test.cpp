@@ -2,7 +2,11 @@
 
 #include "devices/OrvaltNTRIPClient.h"
 #include "devices/OrvaltSerialGPS.h"
+#include "devices/uNTRIPSettings.h"
+#include "tests/devices/ByteThread.h"
+#include "tests/devices/NtripAnswerSamples.h"
 #include "tests/devices/NtripClientRecorder.h"
+#include "tests/devices/NtripWindowSupport.h"
 #include "tests/devices/Str2StrCaster.h"
 #include "tests/devices/TestCaster.h"
 #include "tests/platform/PseudoTerminal.h"
@@ -15,6 +19,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -22,6 +30,15 @@ namespace {
 class NtripRealCasterTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(caster_.Started()) << caster_.Error(); }
+
+    // The GNSS receiver's port on a pseudo-terminal, open as the main window holds it.
+    void OpenGnssPort() {
+        constexpr int kPort = 4;
+        receiver_.MapToPort(kPort);
+        gps_.Port = kPort;
+        gps_.Open();
+        ASSERT_TRUE(gps_.Connected());
+    }
 
     void Point(const char* password, const char* mountPoint) {
         client_.Host = "127.0.0.1";
@@ -32,6 +49,8 @@ protected:
     }
 
     TStr2StrCaster caster_;
+    TPseudoTerminal receiver_;
+    TOrvaltSerialGPS gps_;
     TOrvaltNTRIPClient client_;
     TNtripClientRecorder events_{client_};
 };
@@ -61,14 +80,8 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
                              ReadFileBytes(folder + "rtcm3/rtklib__GMSD7_20121014.rtcm3");
     ASSERT_EQ(feed.size(), 63380u + 262144u);
 
-    constexpr int kPort = 4;
-    TPseudoTerminal receiver;
-    receiver.MapToPort(kPort);
-    TOrvaltSerialGPS gps;
-    gps.Port = kPort;
-    gps.Open();
-    ASSERT_TRUE(gps.Connected());
-    client_.SetOutputHandle(gps.PortSink());
+    ASSERT_NO_FATAL_FAILURE(OpenGnssPort());
+    client_.SetOutputHandle(gps_.PortSink());
 
     const int feeder = caster_.ConnectFeeder();
     ASSERT_GE(feeder, 0);
@@ -78,7 +91,7 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return client_.Connected.load(); }));
 
     std::string atReceiver;
-    std::thread drain([&] { atReceiver = receiver.Receive(feed.size(), 30000); });
+    std::thread drain([&] { atReceiver = receiver_.Receive(feed.size(), 30000); });
     std::string relayed;
     std::thread feed1k([&] {
         constexpr std::size_t kChunk = 1024;  // a whole file at once makes str2str drop us
@@ -100,6 +113,74 @@ TEST_F(NtripRealCasterTest, CorrectionsReachTheGnssPortWhole) {
     const auto lines = UploadedLines(relayed);
     ASSERT_FALSE(lines.empty()) << "no GGA came back through the caster";
     for (const std::string& line : lines) EXPECT_TRUE(IsValidGga(line));
+}
+
+using TClock = std::chrono::steady_clock;
+
+long MillisecondsBetween(TClock::time_point from, TClock::time_point to) {
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count());
+}
+
+// Feeds str2str 1 KiB every 100 ms, connecting again whenever the caster went away.
+std::optional<std::string> FeedABlock(const TStr2StrCaster& caster, int& fd, unsigned& block) {
+    if (fd < 0) fd = caster.ConnectFeeder();
+    if (fd >= 0 && !SendAll(fd, RandomBytes(1024, block++))) {
+        ::close(fd);
+        fd = -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return std::string();
+}
+
+// The mobile link drops mid-survey: the caster is gone for 12 s and comes back. The window's
+// connection keeps trying through the outage, logs each attempt, and the receiver gets its
+// corrections again within 6 s of the caster's return, each byte the client received.
+TEST_F(NtripRealCasterTest, CorrectionsResumeAfterA12SecondOutage) {
+    ASSERT_NO_FATAL_FAILURE(OpenGnssPort());
+    std::string delivered;  // outlives the window, whose last hand-offs may still add to it
+    TfrmNTRIPSettings window;
+    window.Client->OnDataReceived = [&delivered, handler = window.Client->OnDataReceived](
+                                        TOrvaltNTRIPClient* sender, const char* data, int length) {
+        handler(sender, data, length);
+        delivered.append(data, static_cast<std::size_t>(length));
+    };
+    window.AttachGpsPort(gps_.PortSink(), "COM4");
+    window.edtServer->setText("127.0.0.1");
+    window.edtPort->setText(QString::number(caster_.OutPort()));
+    window.edtUsername->setText("user");
+    window.edtPassword->setText("pass");
+    window.boxMountpoint->addItem("TEST");
+    TByteThread tap([this] { return receiver_.Receive(1 << 20, 50); });
+    int feederFd = -1;
+    TByteThread feeder([&, block = 0u]() mutable { return FeedABlock(caster_, feederFd, block); });
+    window.btnConnectClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tap.Bytes().size() >= 5000; }, 10000));
+
+    caster_.Stop();
+    QTest::qWait(12000);
+    ASSERT_TRUE(caster_.Start()) << caster_.Error();
+    const auto back = TClock::now();
+    const std::size_t beforeReturn = tap.Bytes().size();
+    const bool resumed =
+        QTest::qWaitFor([&] { return tap.Bytes().size() > beforeReturn + 2000; }, 10000);
+    const long resumedAfterMs = MillisecondsBetween(back, TClock::now());
+    window.Client->Disconnect();
+    QTest::qWait(300);
+    tap.Stop();
+    feeder.Stop();
+    if (feederFd >= 0) ::close(feederFd);
+
+    ASSERT_TRUE(resumed) << "no corrections after the caster came back";
+    std::printf("corrections again %ld ms after the caster's return\n", resumedAfterMs);
+    EXPECT_LT(resumedAfterMs, 6000);
+    for (const char* line : {"Connection closed", "Reconnect attempt 1/10",
+                             "Failed to connect to 127.0.0.1", "Reconnect attempt 2/10"}) {
+        EXPECT_TRUE(NtripLogged(window, line)) << line;
+    }
+    EXPECT_FALSE(NtripLogged(window, "Max reconnect attempts reached"));
+    EXPECT_TRUE(tap.Bytes() == delivered)
+        << "the receiver got " << tap.Bytes().size() << " of " << delivered.size() << " bytes";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "devices/OrvaltNTRIPClient.h"
 
 #include "platform/Clock.h"
+#include "tests/devices/NtripAnswerSamples.h"
 #include "tests/devices/NtripClientRecorder.h"
 #include "tests/devices/TestCaster.h"
 
@@ -14,7 +15,22 @@
 
 namespace {
 
-const std::string kIcy = "ICY 200 OK\r\n";
+const std::string& kIcy = kIcyAnswer;
+
+std::vector<std::string> ReconnectAttemptLines(const std::vector<std::string>& logs) {
+    std::vector<std::string> attempts;
+    for (const std::string& line : logs) {
+        if (line.starts_with("Reconnect attempt ")) attempts.push_back(line);
+    }
+    return attempts;
+}
+
+std::vector<std::string> AttemptLines(int count) {
+    std::vector<std::string> lines;
+    for (int n = 1; n <= count; ++n)
+        lines.push_back("Reconnect attempt " + std::to_string(n) + "/10");
+    return lines;
+}
 
 class OrvaltNTRIPClientTest : public ::testing::Test {
 protected:
@@ -63,8 +79,10 @@ TEST_F(OrvaltNTRIPClientTest, ManualPositionIgnoresUpdates) {
     EXPECT_EQ(position.Alt, 3);
 }
 
-// Failures before the request is sent end with status 4 alone and start no reconnection.
-TEST_F(OrvaltNTRIPClientTest, UnreachableCastersFailWithoutReconnecting) {
+// A link still down at the first retry must not end reconnection: every failed attempt, even
+// one that never reached the caster, schedules the next, up to the limit; then the client says
+// so once and stays in error.
+TEST_F(OrvaltNTRIPClientTest, UnreachableCastersAreRetriedUpToTheLimit) {
     const std::pair<std::string, std::string> cases[] = {
         {"127.0.0.1", "Failed to connect to 127.0.0.1"},
         {"bad..name", "Failed to resolve host: bad..name"},
@@ -76,36 +94,76 @@ TEST_F(OrvaltNTRIPClientTest, UnreachableCastersFailWithoutReconnecting) {
         client_.Host = host;
         client_.Port = TTestCaster::ClosedPort();
         client_.AutoReconnect = true;
+        client_.ReconnectAttempts = 0;
         client_.Connect();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return events_.Statuses.size() == 2; }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return events_.Logged("Max reconnect attempts reached"); }, 20000));
         QTest::qWait(100);
-        const std::vector<TNtripStatus> expected{
-            {1, "Connecting to " + host + ":" + std::to_string(client_.Port)}, {4, failure}};
+        std::vector<TNtripStatus> expected;
+        for (int attempt = 0; attempt <= 10; ++attempt) {
+            expected.push_back({1, "Connecting to " + host + ":" + std::to_string(client_.Port)});
+            expected.push_back({4, failure});
+        }
         EXPECT_EQ(events_.Statuses, expected);
+        EXPECT_EQ(ReconnectAttemptLines(events_.Logs), AttemptLines(10));
+        EXPECT_EQ(events_.Logs.back(), "Max reconnect attempts reached");
+        EXPECT_EQ(client_.Status, nsError);
         EXPECT_FALSE(client_.ReconnectTimer.isActive());
-        EXPECT_EQ(client_.ReconnectAttempts, 0);
+        client_.Disconnect();
     }
 }
 
 TEST_F(OrvaltNTRIPClientTest, RefusalsReconnectUpToTheLimit) {
-    TTestCaster caster({{{"HTTP/1.0 401 Unauthorized\r\n\r\n"}}});
+    TTestCaster caster({{{k401Answer}}});
     Point(caster.Port());
     client_.ReconnectTimer.setInterval(10);
     client_.Connect();
     ASSERT_TRUE(
         QTest::qWaitFor([this] { return events_.Logged("Max reconnect attempts reached"); }));
     QTest::qWait(100);
-    std::vector<std::string> attempts;
-    for (const std::string& line : events_.Logs) {
-        if (line.starts_with("Reconnect attempt ")) attempts.push_back(line);
-    }
-    ASSERT_EQ(attempts.size(), 10u);
-    EXPECT_EQ(attempts.front(), "Reconnect attempt 1/10");
-    EXPECT_EQ(attempts.back(), "Reconnect attempt 10/10");
+    EXPECT_EQ(ReconnectAttemptLines(events_.Logs), AttemptLines(10));
     EXPECT_EQ(
         std::count(events_.Logs.begin(), events_.Logs.end(), "Max reconnect attempts reached"), 1);
     client_.Disconnect();
     EXPECT_EQ(caster.Connections(), 11);
+}
+
+// The caster refuses twice while it comes up, then streams and drops: the accepted stream
+// resets the count, so the drop starts a fresh series.
+TEST_F(OrvaltNTRIPClientTest, AcceptedStreamAfterRefusalsStartsAFreshSeries) {
+    TTestCaster caster({{{{k401Answer}}}, {{{k401Answer}}}, {{{kIcy + "RTCM"}}}}, 0);
+    Point(caster.Port());
+    client_.ReconnectTimer.setInterval(10);
+    client_.Connect();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return events_.Delivered == "RTCMRTCM"; }));
+    client_.Disconnect();
+    const std::vector<std::string> attempts = ReconnectAttemptLines(events_.Logs);
+    ASSERT_GE(attempts.size(), 3u);
+    EXPECT_EQ(std::vector(attempts.begin(), attempts.begin() + 3),
+              (std::vector<std::string>{"Reconnect attempt 1/10", "Reconnect attempt 2/10",
+                                        "Reconnect attempt 1/10"}));
+    EXPECT_FALSE(events_.Logged("Max reconnect attempts reached"));
+}
+
+// A retired mount point: the caster answers with its table, which will not change by asking
+// again. The table still arrives, for the surveyor to choose from.
+TEST_F(OrvaltNTRIPClientTest, ASourceTableForAStreamRequestIsAnErrorNotRetried) {
+    TTestCaster caster({{{kSourceTableAnswer}}});
+    Point(caster.Port());
+    client_.ReconnectTimer.setInterval(10);
+    client_.Connect();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return events_.Statuses.size() == 3; }));
+    QTest::qWait(200);
+    const std::vector<TNtripStatus> expected{
+        {1, "Connecting to 127.0.0.1:" + std::to_string(caster.Port())},
+        {4, "Mount point not found in the caster's source table: TEST"},
+        {0, "Disconnected"}};
+    EXPECT_EQ(events_.Statuses, expected);
+    EXPECT_EQ(client_.MountPoints, (std::vector<std::string>{"ONE", "TWO"}));
+    EXPECT_EQ(client_.MountPoint, "TEST");
+    EXPECT_FALSE(client_.AutoReconnect);
+    EXPECT_TRUE(ReconnectAttemptLines(events_.Logs).empty());
+    EXPECT_EQ(caster.Connections(), 1);
 }
 
 // With data every simulated second, a GGA follows the first block at least GgaInterval after

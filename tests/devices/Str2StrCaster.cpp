@@ -35,13 +35,19 @@ int ConnectLocal(int port) {
 }  // namespace
 
 TStr2StrCaster::TStr2StrCaster() {
+    inPort_ = TTestCaster::ClosedPort();
+    outPort_ = TTestCaster::ClosedPort();
+    started_ = Start();
+}
+
+TStr2StrCaster::~TStr2StrCaster() { Stop(); }
+
+bool TStr2StrCaster::Start() {
     const QString program = QStandardPaths::findExecutable("str2str");
     if (program.isEmpty()) {
         error_ = "str2str is missing: run scripts/setup.sh (Debian package rtklib)";
-        return;
+        return false;
     }
-    inPort_ = TTestCaster::ClosedPort();
-    outPort_ = TTestCaster::ClosedPort();
     const std::string path = program.toStdString();
     const std::string in = "tcpsvr://:" + std::to_string(inPort_);
     const std::string out =
@@ -58,25 +64,26 @@ TStr2StrCaster::TStr2StrCaster() {
     if (failed) {
         process_ = -1;
         error_ = "str2str did not start";
-        return;
+        return false;
     }
     // Listening on the caster port; a probe connection without a request is dropped by it.
     for (int waited = 0; waited < kStartTimeoutMs; waited += kRetryMs) {
         const int probe = ConnectLocal(outPort_);
         if (probe >= 0) {
             ::close(probe);
-            started_ = true;
-            return;
+            return true;
         }
         QThread::msleep(kRetryMs);
     }
     error_ = "str2str does not listen on its caster port";
+    return false;
 }
 
-TStr2StrCaster::~TStr2StrCaster() {
+void TStr2StrCaster::Stop() {
     if (process_ <= 0) return;
     ::kill(process_, SIGKILL);
     ::waitpid(process_, nullptr, 0);
+    process_ = -1;
 }
 
 int TStr2StrCaster::ConnectFeeder() const {

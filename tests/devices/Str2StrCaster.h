@@ -25,6 +25,11 @@ public:
     // A TCP connection to the input side, or -1.
     int ConnectFeeder() const;
 
+    // The caster goes down (killed, as a lost link or a crash would end it) and comes back on
+    // the same ports; Start returns once it listens again.
+    void Stop();
+    bool Start();
+
 private:
     pid_t process_ = -1;
     int inPort_ = 0;

@@ -38,8 +38,11 @@ bool ReadWhile(int fd, std::string& text, TClock::time_point deadline, TDone don
 
 }  // namespace
 
-TTestCaster::TTestCaster(TCasterScript script) : TTestCaster() {
-    script_ = std::move(script);
+TTestCaster::TTestCaster(TCasterScript script) : TTestCaster({std::move(script)}, 0) {}
+
+TTestCaster::TTestCaster(std::vector<TCasterScript> scripts, int port)
+    : port_(port), scripts_(std::move(scripts)) {
+    listener_ = ListenOnLoopback(port_);
     thread_ = std::thread([this] { Serve(); });
 }
 
@@ -81,24 +84,24 @@ int TTestCaster::Accept(int timeoutMs) {
 }
 
 void TTestCaster::Serve() {
-    while (!stop_) {
+    for (std::size_t served = 0; !stop_;) {
         const int fd = Accept(kSliceMs);
-        if (fd >= 0) Play(fd);
+        if (fd >= 0) Play(fd, scripts_[std::min(served++, scripts_.size() - 1)]);
     }
 }
 
-void TTestCaster::Play(int fd) {
+void TTestCaster::Play(int fd, const TCasterScript& script) {
     std::string received;
     const auto end = [this] { return stop_.load(); };
-    if (script_.ReadRequest) {
+    if (script.ReadRequest) {
         ReadWhile(fd, received, TClock::now() + std::chrono::milliseconds(kEndTimeoutMs),
                   [&] { return stop_ || received.find("\r\n\r\n") != std::string::npos; });
     }
-    for (const TCasterSend& send : script_.Sends) {
+    for (const TCasterSend& send : script.Sends) {
         ReadWhile(fd, received, TClock::now() + std::chrono::milliseconds(send.DelayMs), end);
         if (!SendAll(fd, send.Bytes)) break;
     }
-    if (script_.CloseAfter) ::shutdown(fd, SHUT_WR);
+    if (script.CloseAfter) ::shutdown(fd, SHUT_WR);
     ReadWhile(fd, received, TClock::now() + std::chrono::milliseconds(kEndTimeoutMs), end);
     std::lock_guard lock(mutex_);
     clientBytes_.push_back(received);

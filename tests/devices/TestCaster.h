@@ -4,8 +4,9 @@
 // Scripted, it serves connections one after another on its own thread: it reads the request up
 // to its blank line, plays the sends with their delays, then either half-closes (the client
 // sees the end of the stream) or stays silent, and in both cases keeps reading what the client
-// uploads until the client closes. Unscripted, the test accepts the connection itself and
-// plays the caster by hand.
+// uploads until the client closes. Given several scripts, connection n plays script n, and the
+// last one plays on. Unscripted, the test accepts the connection itself and plays the caster
+// by hand.
 
 #include <atomic>
 #include <mutex>
@@ -29,6 +30,8 @@ class TTestCaster {
 public:
     // Plays `script` to every connection.
     explicit TTestCaster(TCasterScript script);
+    // Plays the scripts in turn on `port` (0: a free one), e.g. a port a client tried before.
+    TTestCaster(std::vector<TCasterScript> scripts, int port);
     // Accepts only through Accept.
     TTestCaster();
     ~TTestCaster();
@@ -50,11 +53,11 @@ public:
 
 private:
     void Serve();
-    void Play(int fd);
+    void Play(int fd, const TCasterScript& script);
 
     int listener_ = -1;
     int port_ = 0;
-    TCasterScript script_;
+    std::vector<TCasterScript> scripts_;
     std::atomic<bool> stop_ = false;
     mutable std::mutex mutex_;
     std::vector<std::string> clientBytes_;

@@ -4,6 +4,7 @@
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
+#include "tests/devices/NtripAnswerSamples.h"
 #include "tests/devices/NtripClientRecorder.h"
 #include "tests/devices/NtripWindowSupport.h"
 #include "tests/devices/TestCaster.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -231,8 +234,7 @@ TEST_F(NTRIPWindowTest, PositionFromGpsUnlessManual) {
 }
 
 TEST_F(NTRIPWindowTest, FetchSourcesFillsTheMountPoints) {
-    TTestCaster caster(
-        {{{"SOURCETABLE 200 OK\r\n\r\nSTR;ONE;a\r\nSTR;TWO;b\r\nENDSOURCETABLE\r\n"}}});
+    TTestCaster caster({{{kSourceTableAnswer}}});
     TfrmNTRIPSettings window;
     window.edtServer->setText("127.0.0.1");
     window.edtPort->setText(QString::number(caster.Port()));
@@ -243,6 +245,46 @@ TEST_F(NTRIPWindowTest, FetchSourcesFillsTheMountPoints) {
     EXPECT_EQ(window.boxMountpoint->currentText(), "ONE");
     EXPECT_TRUE(window.btnFetchSources->isEnabled());
     EXPECT_FALSE(window.Client->AutoReconnect);
+}
+
+// The caster no longer has the chosen mount point and sends its table instead: an error, the
+// list shows what it offers, and the choice stays for the surveyor to change.
+TEST_F(NTRIPWindowTest, ATableForTheChosenMountPointKeepsTheChoice) {
+    TTestCaster caster({{{kSourceTableAnswer}}});
+    TfrmNTRIPSettings window;
+    window.edtServer->setText("127.0.0.1");
+    window.edtPort->setText(QString::number(caster.Port()));
+    window.boxMountpoint->addItem("GONE");
+    window.btnConnectClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return NtripLogged(window, "Disconnected"); }));
+    EXPECT_TRUE(NtripLogged(window, "Mount point not found in the caster's source table: GONE"));
+    EXPECT_EQ(window.boxMountpoint->currentText(), "GONE");
+    QStringList items;
+    for (int i = 0; i < window.boxMountpoint->count(); ++i)
+        items << window.boxMountpoint->itemText(i);
+    EXPECT_EQ(items, (QStringList{"GONE", "ONE", "TWO"}));
+    QTest::qWait(100);
+    EXPECT_FALSE(window.Client->ReconnectTimer.isActive()) << "no retry loop";
+    EXPECT_EQ(Stored("MountPoint"), "GONE");
+}
+
+// A link that comes up a minute after the program: the stored connection keeps trying.
+TEST_F(NTRIPWindowTest, AutoConnectAtStartKeepsTryingUntilTheCasterIsThere) {
+    const int port = TTestCaster::ClosedPort();
+    Store("Server", "127.0.0.1");
+    Store("Port", std::to_string(port));
+    Store("MountPoint", "TEST");
+    Store("AutoConnect", "1");
+    TfrmNTRIPSettings window;
+    window.Client->ReconnectTimer.setInterval(100);
+    window.tmrUpdateTimer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return NtripLogged(window, "Reconnect attempt 2/10"); }));
+    TTestCaster caster({{{{kIcyAnswer + "RTCM"}}, false}}, port);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.windowTitle() == "Orvalt NTRIP Client - Receiving Data"; }));
+    EXPECT_TRUE(NtripLogged(window, "Failed to connect to 127.0.0.1"));
+    EXPECT_EQ(window.Client->BytesReceived, 4);
+    EXPECT_EQ(window.Client->ReconnectAttempts, 0);
 }
 
 TEST_F(NTRIPWindowTest, ConnectNeedsAMountPoint) {
@@ -266,6 +308,38 @@ TEST_F(NTRIPWindowTest, SettingsFileThatCannotBeWrittenIsReportedAtEachSave) {
     }
     EXPECT_EQ(dialogs.messages, (std::vector<QString>{notSaved, notSaved}))
         << "closing the window saves again";
+}
+
+// The first "receiving" stores AutoConnect inside the worker's hand-off, where a box would
+// hold the corrections until the surveyor answers it.
+TEST_F(NTRIPWindowTest, ASaveThatFailsInAHandOffIsALogLine) {
+    TScriptedDialogs dialogs;
+    TfrmNTRIPSettings window;
+    QFile::remove(QString::fromStdString(GetSettingsFilePath()));
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(GetSettingsFilePath() + "/kept")));
+    window.ClientStatusChange(nullptr, nsReceiving, "Receiving correction data");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(NtripLogged(window, "The settings could not be saved to \"" +
+                                        QString::fromStdString(GetSettingsFilePath()) + "\"."));
+    EXPECT_TRUE(NtripLogged(window, "Auto-connect enabled for next startup"));
+    window.Client.reset();  // no save at the close either: this test is about the hand-off
+}
+
+mode_t FileMode(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 07777;
+}
+
+// Both files hold the caster's password in plain text, as stored files have it.
+TEST_F(NTRIPWindowTest, SettingsAndProfilesAreCreatedPrivate) {
+    QFile::remove(QString::fromStdString(GetSettingsFilePath()));
+    TfrmNTRIPSettings window;
+    window.ProfilesFileName = FreshTestPath("profiles.txt");
+    window.edtPassword->setText("secret");
+    window.SaveSettings();
+    window.btnSaveProfileClick();
+    EXPECT_EQ(FileMode(GetSettingsFilePath()), 0600u);
+    EXPECT_EQ(FileMode(window.ProfilesFileName), 0600u);
 }
 
 }  // namespace

@@ -57,6 +57,19 @@ TEST(RealtimeWindow, DepthFramesSetTheHeightOnceEach) {
     EXPECT_EQ(window.height(), 250);
 }
 
+// The deepest ocean in metres with two decimals, as the event records copy it from the panel.
+TEST(RealtimeWindow, DepthsUpTo9999Point99ShowWhole) {
+    TfRealtime window;
+    for (QLabel* depth : {window.lDepthHi, window.lDepthLo}) {
+        SCOPED_TRACE(depth->objectName().toStdString());
+        depth->setText("9999.99");
+        EXPECT_LE(depth->fontMetrics().horizontalAdvance(depth->text()),
+                  depth->contentsRect().width());
+        EXPECT_LE(depth->geometry().right(), depth->parentWidget()->width());
+        EXPECT_GE(depth->font().pixelSize(), 40) << "still a number read at a glance";
+    }
+}
+
 TEST(RealtimeWindow, MapOnlyModeAndBackWithEscape) {
     InitDayFolderGlobals();
     TGlobalWindow<TFNav> main(FNav);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 namespace {
@@ -58,6 +60,33 @@ TEST_F(AtomicFileTest, FullDiskFailsWithItsReasonAndKeepsTheOldFile) {
     EXPECT_FALSE(file.Commit());
     EXPECT_EQ(ReadFileBytes(path_), kOld);
     EXPECT_FALSE(TemporaryLeft());
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 07777;
+}
+
+// A caster password must not become world-readable at the next save.
+TEST_F(AtomicFileTest, AReplacementKeepsTheModeAndANewFileTakesTheCallers) {
+    const mode_t umaskBefore = ::umask(022);
+    for (const mode_t mode : {0600, 0640, 0664, 0400}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(::chmod(path_.c_str(), mode), 0);
+        ASSERT_TRUE(WriteFileAtomically(path_, "replaced", kSharedFileMode));
+        EXPECT_EQ(ModeOf(path_), mode);
+    }
+    const std::string shared = FreshTestPath("new-shared.txt");
+    const std::string secret = FreshTestPath("new-private.txt");
+    ASSERT_TRUE(WriteFileAtomically(shared, "x"));
+    ASSERT_TRUE(WriteFileAtomically(secret, "x", kPrivateFileMode));
+    EXPECT_EQ(ModeOf(shared), 0644u);
+    EXPECT_EQ(ModeOf(secret), 0600u);
+    ::umask(077);
+    const std::string strict = FreshTestPath("new-under-umask-077.txt");
+    ASSERT_TRUE(WriteFileAtomically(strict, "x"));
+    EXPECT_EQ(ModeOf(strict), 0600u) << "the surveyor's umask still applies to new files";
+    ::umask(umaskBefore);
 }
 
 TEST_F(AtomicFileTest, MissingFolderFailsAtTheStart) {

@@ -10,6 +10,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <stdexcept>
@@ -55,7 +56,7 @@ std::string TPseudoTerminal::Receive(std::size_t count, int timeoutMs) {
         pollfd ready{master_, POLLIN, 0};
         if (::poll(&ready, 1, 10) <= 0) continue;
         char buffer[4096];
-        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        const ssize_t n = ::read(master_, buffer, std::min(sizeof buffer, count - received.size()));
         if (n <= 0) break;
         received.append(buffer, static_cast<std::size_t>(n));
     }

@@ -16,7 +16,8 @@ public:
 
     // Sends bytes as the device would, all of them.
     void Send(std::string_view bytes);
-    // Collects what the port wrote to the device until `count` bytes came or timeoutMs passed.
+    // Collects what the port wrote to the device until `count` bytes came or timeoutMs passed;
+    // never more than `count`, so that a test can drain the terminal at a line's rate.
     std::string Receive(std::size_t count, int timeoutMs = 2000);
     // The device goes away: the master side closes.
     void HangUp();

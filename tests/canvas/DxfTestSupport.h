@@ -1,0 +1,44 @@
+#pragma once
+// Helpers of the DXF tests: DXF texts written compactly, imports from a fresh file, shapes
+// described with rounded coordinates, and the peers (ezdxf, GDAL) run as child processes.
+
+#include <QJsonDocument>
+#include <QStringList>
+#include <string>
+#include <string_view>
+
+class TCanvasModel;
+class TQShape;
+
+// A DXF text from groups separated by "/": "0/SECTION/2/ENTITIES" gives the four lines
+// "0", "SECTION", "2", "ENTITIES", each followed by LF.
+std::string DxfGroups(std::string_view groups);
+// A file of one ENTITIES section holding these groups (written as for DxfGroups).
+std::string DxfEntitiesFile(std::string_view groups);
+
+struct TDxfImportResult {
+    bool added = false;
+    std::string reason;
+    std::string path;
+};
+// Writes the bytes to a fresh file of that name and imports it.
+TDxfImportResult ImportDxfBytes(TCanvasModel& model, const std::string& bytes,
+                                const std::string& name = "drawing.dxf");
+
+// One line per shape: kind, pen and geometry with coordinates rounded to four decimals, so that
+// single- and double-precision vertices read alike. A polyline of more than six vertices shows
+// its count, its first, middle and last vertex.
+std::string DxfShapes(const TCanvasModel& model);
+std::string DxfShape(const TQShape& shape);
+
+struct TPeerRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+// Runs a program to its end (at most two minutes); exitCode -1 when it did not start or end.
+TPeerRun RunPeer(const QString& program, const QStringList& arguments);
+// Runs tests/canvas/dxf_peer.py with Debian's python3, which has ezdxf.
+TPeerRun RunEzdxf(const QStringList& arguments);
+// Parses a peer's JSON output; a test fails when it is not JSON.
+QJsonDocument PeerJson(const TPeerRun& run);
