@@ -30,6 +30,7 @@
 
 #include <QFont>
 #include <clocale>
+#include <csignal>
 #include <exception>
 
 namespace {
@@ -94,6 +95,9 @@ void ShowStartWindows() {
 // Everything from the first settings read on runs inside the one exception guard, so a start
 // that fails shows why instead of ending the program without a word.
 int RunQuellbay(int argc, char** argv) {
+    // A write past a file-size limit then fails like one on a full disk, is reported and cut
+    // back, instead of ending the program in the middle of a save.
+    std::signal(SIGXFSZ, SIG_IGN);
     TGuardedApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // QApplication takes the locale from the environment
     application.setQuitOnLastWindowClosed(false);

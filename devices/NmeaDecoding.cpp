@@ -10,8 +10,10 @@
 
 #include "devices/OrvaltSerialGPS.h"
 
+#include "platform/Clock.h"
 #include "platform/NumberFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -48,7 +50,8 @@ void TOrvaltSerialGPS::ParseSentence(std::string_view line) {
 //   1 time, 2 latitude, 3 N/S, 4 longitude, 5 E/W, 6 quality, 7 satellites, 8 HDOP,
 //   9 altitude, 10 "M", 11 geoid separation, ...
 // Empty quality, satellite or altitude fields keep the previous values; empty position fields
-// give 0, so a receiver that loses its fix moves the position to 0, 0.
+// give 0, so a receiver that loses its fix moves the position to 0, 0. Every GGA with a position
+// stamps it, changed or not, so its owner can tell a current position from a stale one.
 void TOrvaltSerialGPS::ParseGGA(std::string_view sentence) {
     const std::vector<std::string_view> fields = SplitFields(sentence, ',');
     if (fields.size() < 10) return;
@@ -61,6 +64,7 @@ void TOrvaltSerialGPS::ParseGGA(std::string_view sentence) {
     if (!fields[6].empty()) fixQuality_ = StrToIntDef(fields[6], 0);
     if (!fields[7].empty()) satellites_ = StrToIntDef(fields[7], 0);
     const double alt = fields[9].empty() ? alt_ : Number(fields[9]);
+    positionTick_ = lat != 0 || lon != 0 ? std::max<std::uint64_t>(GetTickCount(), 1) : 0;
     if (lat == lat_ && lon == lon_ && alt == alt_) return;
     lat_ = lat;
     lon_ = lon;

@@ -11,9 +11,6 @@ namespace {
 
 constexpr int kDefaultPollMs = 50;
 constexpr int kDefaultIdleMs = 10000;
-// One tick reads what has queued up, so that no poll interval lets the kernel's buffer overrun,
-// but no more than this, so that a flood cannot hold the user-interface thread.
-constexpr std::size_t kMaxTickBytes = 64 * 1024;
 constexpr std::size_t kReadChunkBytes = 4096;
 constexpr int kRefillWaitMs = 5;
 // A run this long without a line feed is noise or a stuck device: keep only its tail.
@@ -92,9 +89,14 @@ void TOrvaltSerialGPS::Close() {
 void TOrvaltSerialGPS::ClearReadings() {
     lat_ = lon_ = alt_ = speed_ = course_ = 0;
     fixQuality_ = satellites_ = 0;
+    positionTick_ = 0;
 }
 
-void TOrvaltSerialGPS::ForgetPosition() { lat_ = lon_ = alt_ = 0; }
+void TOrvaltSerialGPS::ForgetPosition() {
+    lat_ = lon_ = alt_ = 0;
+    fixQuality_ = 0;
+    positionTick_ = 0;
+}
 
 void TOrvaltSerialGPS::Send(const std::string& text) {
     if (!connected_ || device_.Handle() < 0) return;
@@ -106,7 +108,7 @@ void TOrvaltSerialGPS::PollTimerTick() {
     const std::uint64_t closes = closeCount_;
     char chunk[kReadChunkBytes];
     bool lineBufferEmptied = false;
-    for (std::size_t taken = 0; taken < kMaxTickBytes;) {
+    for (std::size_t taken = 0; taken < kMaxPollBytes;) {
         if (!connected_ || device_.Handle() < 0 || closeCount_ != closes) return;
         int queued = device_.QueuedBytes();
         // Bytes held back behind a full line buffer follow within a moment.
@@ -115,7 +117,7 @@ void TOrvaltSerialGPS::PollTimerTick() {
         }
         if (queued <= 0) return;
         const std::size_t wanted =
-            std::min({static_cast<std::size_t>(queued), sizeof chunk, kMaxTickBytes - taken});
+            std::min({static_cast<std::size_t>(queued), sizeof chunk, kMaxPollBytes - taken});
         const long count = device_.Read(chunk, wanted);
         if (count <= 0) return;
         taken += static_cast<std::size_t>(count);

@@ -26,6 +26,9 @@
 
 // Speeds arrive in knots and are kept in km/h.
 inline constexpr double kKmPerNauticalMile = 1.852;
+// One poll reads what has queued up, but no more than this, so that a flood cannot hold the
+// user-interface thread; a poll interval must not let more arrive (PortSettings.h).
+inline constexpr std::size_t kMaxPollBytes = 64 * 1024;
 
 // A write to the GNSS port, by the user interface or by the NTRIP worker, waits at most this
 // long for the port to take it.
@@ -93,8 +96,11 @@ public:
     double GetLatitude() const { return lat_; }   // degrees, north positive
     double GetLongitude() const { return lon_; }  // degrees, east positive
     double GetAltitude() const { return alt_; }   // metres
-    // Forgets the last decoded position (reads 0 until the next GGA), so that the next GGA
-    // reports its position even when it is the one before.
+    // GetTickCount() of the last GGA that gave a position other than (0, 0), at least 1; 0 when
+    // none came since the port opened or the position was forgotten, and after a GGA without one.
+    std::uint64_t GetPositionTick() const { return positionTick_; }
+    // Forgets the last decoded position and its fix quality (both read 0 until the next GGA), so
+    // that the next GGA reports its position even when it is the one before.
     void ForgetPosition();
     // Positions off the globe and speeds negative or not finite that decoding skipped.
     std::uint64_t SkippedValues() const { return skippedValues_; }
@@ -153,6 +159,7 @@ private:
     double course_ = 0;
     int fixQuality_ = 0;
     int satellites_ = 0;
+    std::uint64_t positionTick_ = 0;
     std::uint64_t skippedValues_ = 0;
     std::string rxBuffer_;
     QTimer pollTimer_;

@@ -2,6 +2,8 @@
 
 #include "platform/NumberFormat.h"
 
+#include <cmath>
+
 namespace {
 
 // The velocity for one raw depth, or false with the reason in `error`.
@@ -25,6 +27,15 @@ bool VelocityFor(const TDepthReductionInput& input, double rawDepth, double& vel
     return false;
 }
 
+// draft + raw depth x velocity / 1500, or false with the reason in `error` when it is not finite.
+bool TrueDepth(double draft, double rawDepth, double velocity, double& depth, std::string& error) {
+    depth = draft + rawDepth * velocity / kSounderVelocity;
+    if (std::isfinite(depth)) return true;
+    error = "Raw depth " + FloatToStr(rawDepth) + " m at " + FloatToStr(velocity) +
+            " m/s gives no finite depth";
+    return false;
+}
+
 }  // namespace
 
 std::size_t ProfileLineIndex(double rawDepth, std::size_t lineCount) {
@@ -42,8 +53,9 @@ TDepthReduction ReduceDepths(const TDepthReductionInput& input) {
         !VelocityFor(input, input.rawDepthHi, result.velocityHi, result.error)) {
         return result;
     }
-    result.trueDepthLo = input.draft + input.rawDepthLo * result.velocityLo / kSounderVelocity;
-    result.trueDepthHi = input.draft + input.rawDepthHi * result.velocityHi / kSounderVelocity;
-    result.reduced = true;
+    result.reduced = TrueDepth(input.draft, input.rawDepthLo, result.velocityLo, result.trueDepthLo,
+                               result.error) &&
+                     TrueDepth(input.draft, input.rawDepthHi, result.velocityHi, result.trueDepthHi,
+                               result.error);
     return result;
 }

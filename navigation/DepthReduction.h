@@ -35,7 +35,8 @@ struct TDepthReduction {
 };
 
 // Reduces both depths, the low-frequency one looked up first. A profile line that is not a
-// number, an empty profile, or a velocity that is not positive gives no reduction.
+// number, an empty profile, a velocity that is not positive, or a true depth that overflows to
+// infinity (no vessel reports 1e308 m) gives no reduction.
 TDepthReduction ReduceDepths(const TDepthReductionInput& input);
 
 // The profile line of a raw depth in a column of `lineCount` lines (at least 1).

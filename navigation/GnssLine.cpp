@@ -8,48 +8,68 @@
 namespace {
 
 constexpr int kRtkFixed = 4;
+constexpr double kFullCircleDeg = 360;
+constexpr double kFastestKnots = 100;
+constexpr double kLowestHeightM = -1000;  // altitude and geoid separation
+constexpr double kHighestHeightM = 10000;
 
 bool Contains(std::string_view line, std::string_view type) {
     return line.find(type) != std::string_view::npos;
 }
 
-// $INHDT,218.26,T*1A: the first seven non-blank characters are skipped.
-void ReadHeading(std::string_view line, TGnssLineState& state) {
-    ScanText(line, "%*7s %lf", {&state.gyroHeading});
-}
-
 // $INRMC,000000.16,A,2200.110899,S,01756.359432,W,9.1,215.11,010814,24.7,W,A*3B: field 7 is the
 // speed in knots. Empty fields before it stop the scan, and a status-V sentence reads 0.
-void ReadRmcSpeed(std::string_view line, TGnssLineState& state) {
+double RmcSpeed(std::string_view line) {
     double knots = 0;
     ScanText(line, "%*6s,%*lf,%*1s,%*lf,%*1s,%*lf,%*1s,%lf", {&knots});
-    if (knots >= 0) state.speedKnots = knots;
+    return knots;
 }
 
 // $GPVTG,220.6,T,,M,009.7,N,018.0,K: field 5 is the speed in knots. It is taken by its place:
 // receivers leave the magnetic course empty, and the Saab R4 drops its "M" as well.
-void ReadVtgSpeed(std::string_view line, TGnssLineState& state) {
+double VtgSpeed(std::string_view line) {
     double knots = 0;
     const std::vector<std::string_view> fields = TOrvaltSerialGPS::SplitFields(line, ',');
     if (fields.size() > 5) ScanText(fields[5], "%lf", {&knots});
-    if (knots >= 0) state.speedKnots = knots;
+    return knots;
+}
+
+}  // namespace
+
+bool TGnssLineReader::InRange(double value, double low, double high) {
+    if (value >= low && value <= high) return true;
+    ++skippedValues_;
+    return false;
+}
+
+// $INHDT,218.26,T*1A: the first seven non-blank characters are skipped.
+void TGnssLineReader::ReadHeading(std::string_view line, TGnssLineState& state) {
+    double heading = 0;
+    if (ScanText(line, "%*7s %lf", {&heading}) == 1 && InRange(heading, 0, kFullCircleDeg)) {
+        state.gyroHeading = heading;
+    }
+}
+
+// A negative speed is no reading and changes nothing; one too fast is skipped and counted.
+void TGnssLineReader::ReadSpeed(double knots, TGnssLineState& state) {
+    if (knots >= 0 && InRange(knots, 0, kFastestKnots)) state.speedKnots = knots;
 }
 
 // $GNGGA,133859.80,4134.50180205,N,09345.03586649,W,4,19,0.7,280.827,M,-31.442,M,5.8,0002*6D:
 // time, fix quality, altitude and geoid separation. A GGA without time or position is empty;
 // an RTK-fixed one with an altitude gives the antenna height above the geoid.
-void ReadGga(std::string_view line, TGnssLineState& state) {
+void TGnssLineReader::ReadGga(std::string_view line, TGnssLineState& state) {
     double time = 0, altitude = 0, separation = 0;
     int quality = 0;
     const int read = ScanText(line, "%*6s,%lf,%*lf,%*1s,%*lf,%*1s,%d,%*d,%*lf,%lf,%*1s,%lf",
                               {&time, &quality, &altitude, &separation});
     state.emptyGGA = read < 2 || time == 0;
     if (quality != kRtkFixed || read < 3) return;
+    if (!InRange(altitude, kLowestHeightM, kHighestHeightM)) return;
+    if (read >= 4 && !InRange(separation, kLowestHeightM, kHighestHeightM)) return;
     state.rtkAntennaHeight = altitude + (read >= 4 ? separation : 0);
     state.rtkTide = state.rtkAntennaHeight - state.rtkPoleHeight;
 }
-
-}  // namespace
 
 TColor GpsBoxColor(int fixQuality) {
     switch (fixQuality) {
@@ -69,8 +89,8 @@ TGnssLineChanges TGnssLineReader::Read(const TGnssLineInput& input, TGnssLineSta
     TGnssLineChanges changes;
     const std::string_view line = input.line;
     if (Contains(line, "HDT")) ReadHeading(line, state);
-    if (Contains(line, "RMC")) ReadRmcSpeed(line, state);
-    if (Contains(line, "VTG")) ReadVtgSpeed(line, state);
+    if (Contains(line, "RMC")) ReadSpeed(RmcSpeed(line), state);
+    if (Contains(line, "VTG")) ReadSpeed(VtgSpeed(line), state);
     if (!input.offsetsShown) changes.offsetsReport = CopyOffsets(input.offsets, state);
     if (Contains(line, "GGA")) ReadGga(line, state);
     if (input.fixQuality != state.shownFixQuality) {

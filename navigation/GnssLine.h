@@ -7,10 +7,15 @@
 // A sentence is recognised by its three letters anywhere in the line, case-sensitive, so the
 // talker does not matter and one line can run several steps. The component decodes the line
 // only after this, so the fix quality given here is still that of the previous GGA.
+//
+// The checksum is not checked, so a damaged line can carry any digits: a heading outside 0 to
+// 360 degrees, a speed above 100 knots, and an altitude or geoid separation outside -1000 to
+// 10000 m are values no vessel reports; they are skipped and counted, and the old values stay.
 
 #include "canvas/Color.h"
 #include "navigation/SettingNumberReader.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,9 +64,18 @@ public:
     // The copies of the offsets texts that convert; the report of those newly found not to.
     // The start and the sounder's lines take their copies here too, so a text is told once.
     std::string CopyOffsets(const TOffsetTexts& texts, TGnssLineState& state);
+    // Headings, speeds, altitudes and geoid separations skipped as out of range.
+    std::uint64_t SkippedValues() const { return skippedValues_; }
 
 private:
+    void ReadHeading(std::string_view line, TGnssLineState& state);
+    void ReadSpeed(double knots, TGnssLineState& state);
+    void ReadGga(std::string_view line, TGnssLineState& state);
+    // True when low <= value <= high; counts the value as skipped otherwise.
+    bool InRange(double value, double low, double high);
+
     TSettingNumberReader offsets_;
+    std::uint64_t skippedValues_ = 0;
 };
 
 // The navigation state's values of TGnssLineState, and back.

@@ -4,6 +4,7 @@
 
 #include "app/StatusReport.h"
 #include "canvas/OrvaltCanvas.h"
+#include "navigation/CurrentPosition.h"
 #include "navigation/EventMarks.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
@@ -20,11 +21,12 @@ namespace {
 constexpr const char* kSection = "EVENTS";
 constexpr const char* kKey = "Event Number";
 
-// The vessel's grid position now: the last map tick's, while a tick has projected a position
-// since the start and the receiver has not gone empty.
-std::optional<TEventPosition> GridPositionNow() {
-    if (!GridPositionSinceStart || (CurrentLatitude == 0 && CurrentLongitude == 0)) return {};
-    return TEventPosition{CurrentEasting, CurrentNorthing};
+// The vessel's grid position now, taken as a sounding takes it: the current position projected
+// through the run's projection, none without one.
+std::optional<TEventPosition> GridPositionNow(const TFNav& window) {
+    const std::optional<TCurrentPosition> at = CurrentPosition(*window.ZGPS1, window.RunProjector);
+    if (!at || !at->grid) return {};
+    return TEventPosition{at->grid->easting, at->grid->northing};
 }
 
 std::string DepthText(const QLabel* label) { return label ? label->text().toStdString() : ""; }
@@ -45,7 +47,7 @@ void TFNav::BindEventCommands() {
 void TFNav::btEventAddClick() {
     TIniFile ini(GetSettingsFilePath());
     const int number = EventNumbering.Next(ini.ReadInteger(kSection, kKey, 0));
-    const std::optional<TEventPosition> position = GridPositionNow();
+    const std::optional<TEventPosition> position = GridPositionNow(*this);
     if (position) fcad->AddNumberLabel(position->easting, position->northing, number);
     if (ini.WriteInteger(kSection, kKey, number)) {
         EventNumbering.StoreSucceeded();

@@ -27,11 +27,14 @@ TGnssLineInput LineInput(const std::string& line, int fixQuality) {
 }  // namespace
 
 // Runs before the component decodes the line itself; an offsets text that is not a number is
-// reported and never ends the line, so the position of every line still arrives.
+// reported and never ends the line, so the position of every line still arrives. The GPS box
+// takes the colour of the fix the component holds when the map timer starts, so it never shows
+// a fix that is not there.
 void TFNav::ZGPS1NewCommand(TOrvaltSerialGPS* Sender, const std::string& Line) {
     if (!tMap->isActive() && RealtimeStartTick != 0) {
         tMap->start();
-        if (fRealtime) SetControlColor(fRealtime->GPSGroupBox, kLime);
+        ShownFixQuality = Sender->GetFixQuality();
+        if (fRealtime) SetControlColor(fRealtime->GPSGroupBox, GpsBoxColor(ShownFixQuality));
         if (FGPS) SetControlColor(FGPS->MemoGPS, kWhite);
     }
     if (FGPS && FGPS->isVisible() && FMemoEchoEnabled) {

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int kStatusPanelCount = 7;
-constexpr int kStatusPanelWidth = 100;
 
 struct TItemSpec {
     QAction* TFNav::*item;

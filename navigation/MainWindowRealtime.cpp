@@ -14,10 +14,13 @@
 #include "navigation/RealtimeData.h"
 #include "navigation/RealtimeSwitch.h"
 #include "navigation/SensorWatchdog.h"
+#include "navigation/StoredGeodesy.h"
 #include "navigation/uCanvas.h"
 #include "navigation/unavigation.h"
 #include "platform/Clock.h"
+#include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
+#include "platform/IniFile.h"
 #include "tools/UGPS.h"
 
 namespace {
@@ -42,9 +45,12 @@ class TMainWindowRealtime : public TRealtimeWindows {
 public:
     explicit TMainWindowRealtime(TFNav& window) : w_(window) {}
 
+    bool StoreSettings() override { return !FGPS || FGPS->StoreRunSettings(); }
+    // A disabled sounder's port is not opened, so its settings cannot stop the start.
     bool ApplyPortSettings() override {
-        return !FGPS || (FGPS->GPSSetClick() && FGPS->SensorSetClick());
+        return !FGPS || (FGPS->GPSSetClick() && (!SensorEnabled() || FGPS->SensorSetClick()));
     }
+    void LoadGeodesy() override { w_.LoadRunGeodesy(); }
     bool SensorEnabled() const override { return FGPS && FGPS->SensorEnabled->isChecked(); }
     void AddMessageLine(const std::string& text) override {
         if (FMsg) FMsg->Msg->appendPlainText(QString::fromStdString(text));
@@ -59,10 +65,15 @@ public:
     void ShowStarted() override {
         w_.bRealtime->setText(Tr("Stop"));
         SetControlColor(w_.tRealtime, kRunningColor);
+        if (FGPS) FGPS->ShowRealtimeRunning(true);
+        w_.SoundingLog.Restart();
+        w_.ShowSoundingSign("");
     }
     void ShowStopped() override {
         w_.StopMapTimer();
         w_.tEchogram->stop();
+        w_.ClearShownDepth();
+        if (FGPS) FGPS->ShowRealtimeRunning(false);
         if (fWaterfal) fWaterfal->hide();
         w_.bRealtime->setText(Tr("Start"));
         ClearControlColor(w_.tRealtime);
@@ -112,13 +123,15 @@ void TFNav::ZGPS1Disconnect(TOrvaltSerialGPS*, int Port) {
 }
 
 // The component reports a position only when it changes, so it forgets its own too: the same
-// position, when the receiver speaks again, is a new one after (0, 0).
+// position, when the receiver speaks again, is a new one after (0, 0). Its fix goes with it,
+// and the GPS box shows that.
 void TFNav::ZGPS1Idle(TOrvaltSerialGPS* Sender) {
     StopMapTimer();
     CurrentLatitude = 0;
     CurrentLongitude = 0;
     Sender->ForgetPosition();
     ReportStatus("GPS is idle!");
+    ShownFixQuality = Sender->GetFixQuality();
     if (fRealtime) SetControlColor(fRealtime->GPSGroupBox, kRed);
 }
 
@@ -129,9 +142,21 @@ void TFNav::ZGPS1Timeout(TOrvaltSerialGPS*) {
 
 void TFNav::ZSENSORTimeout() {
     ReportStatus("Sensor TimeOut.");
+    ClearShownDepth();
     if (!fRealtime) return;
     SetControlColor(fRealtime->DepthFrameHi, kRed);
     SetControlColor(fRealtime->DepthFrameLo, kRed);
+}
+
+void TFNav::LoadRunGeodesy() {
+    const TStoredGeodesy stored = ReadStoredGeodesy(TIniFile(GetSettingsFilePath()));
+    const std::string report = RunProjector.Load(stored.kind, stored.texts);
+    if (!report.empty()) ReportStatus(QString::fromStdString(report));
+    const TGeodesyParameterTexts& texts = RunProjector.ParameterTexts();
+    FDatumParameterString = texts.datum;
+    MapEllipsoidString = texts.ellipsoids;
+    MapTMParameterString = texts.transverseMercator;
+    GeodeticParamsLoaded = RunProjector.IsLoaded();
 }
 
 // The watchdog first, so a silent sounder's window is hidden before it could take a sample.
@@ -143,7 +168,7 @@ void TFNav::tEchogramTimer() {
         ZSENSORTimeout();
     }
     if (fWaterfal && fWaterfal->isVisible() && NewDepthFlag && ZSENSOR->Connected()) {
-        DrawEchogram(TrueDepthHi, kEchoDefaultLo, kEchoDefaultHi, fWaterfal->DataWidth);
+        DrawEchogram(SoundingDepth, kEchoDefaultLo, kEchoDefaultHi, fWaterfal->DataWidth);
     }
     NewDepthFlag = false;
 }

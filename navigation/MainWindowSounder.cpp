@@ -1,13 +1,14 @@
 // The main window's handler of the echo sounder's lines: the depth panel, the depth alarm on
-// the map, and the sounding in the day's survey log and simple XYZ file.
+// the map, the sounding in the day's survey log and simple XYZ file, and the lasting sign of a
+// sounding not logged right.
 
 #include "app/StatusReport.h"
 #include "canvas/OrvaltCanvas.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "navigation/ControlColor.h"
+#include "navigation/CurrentPosition.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
-#include "navigation/SurveyRecord.h"
 #include "navigation/uCanvas.h"
 #include "navigation/uJoystick.h"
 #include "navigation/unavigation.h"
@@ -22,6 +23,7 @@
 namespace {
 
 const QString kNoDepth = "--.-";
+constexpr int kSoundingSignPanel = 5;
 
 std::string Text(const QLineEdit* edit) { return edit ? edit->text().toStdString() : ""; }
 
@@ -38,50 +40,33 @@ void ShowSensorWindows(const std::string& formatName) {
     }
 }
 
+void ShowDepthTexts(double hi, double lo, bool shown) {
+    if (!fRealtime) return;
+    const auto text = [shown](double value) {
+        return shown ? QString::fromStdString(FloatToStrF(value, 20, 2)) : kNoDepth;
+    };
+    fRealtime->lDepthHi->setText(text(hi));
+    fRealtime->lDepthLo->setText(text(lo));
+}
+
+// The high-frequency frame shows the logged depth, the low-frequency one that frequency's.
 void ShowDepths(const TSounderLine& line) {
     const bool depth = line.outcome == TSounderLineOutcome::Depth;
     TrueDepthHi = depth ? line.depths.trueDepthHi : 0;
     TrueDepthLo = depth ? line.depths.trueDepthLo : 0;
+    SoundingDepth = depth ? line.LoggedTrueDepth() : 0;
     if (depth) NewDepthFlag = true;
+    ShowDepthTexts(SoundingDepth, TrueDepthLo, depth);
+}
+
+void SetDepthFramesColor(TColor color) {
     if (!fRealtime) return;
-    const auto text = [depth](double value) {
-        return depth ? QString::fromStdString(FloatToStrF(value, 20, 2)) : kNoDepth;
-    };
-    fRealtime->lDepthHi->setText(text(TrueDepthHi));
-    fRealtime->lDepthLo->setText(text(TrueDepthLo));
+    SetControlColor(fRealtime->DepthFrameHi, color);
+    SetControlColor(fRealtime->DepthFrameLo, color);
 }
 
-// The XYZ file has no quality column: a row needs a position that a map tick has projected
-// since the start and that is not the receiver's empty (0, 0).
-bool PositionKnown() {
-    return GridPositionSinceStart && (CurrentLatitude != 0 || CurrentLongitude != 0);
-}
-
-TSoundingLines SoundingLines(const TSounderLine& line, const std::string& formatName,
-                             int fixQuality) {
-    if (!line.RecordDue()) return {};
-    const TSurveyRecord record{.time = Now(),
-                               .latitude = CurrentLatitude,
-                               .longitude = CurrentLongitude,
-                               .easting = CurrentEasting,
-                               .northing = CurrentNorthing,
-                               .trueDepthHi = TrueDepthHi,
-                               .trueDepthLo = TrueDepthLo,
-                               .rawDepthHi = line.rawDepthHi,
-                               .rawDepthLo = line.rawDepthLo,
-                               .format = formatName,
-                               .soundVelocity = line.depths.velocityHi,
-                               .draft = line.draft,
-                               .fixQuality = fixQuality,
-                               .rtkAntennaHeight = RtkAntennaHeight,
-                               .manualTide = ManualTide,
-                               .rtkTide = RtkTide};
-    TSoundingLines lines{SurveyLogRecord(record), std::nullopt};
-    if (PositionKnown()) {
-        lines.xyzRecord =
-            SimpleXyzRecord(CurrentEasting, CurrentNorthing, ManualTide - line.LoggedTrueDepth());
-    }
-    return lines;
+TSoundingValues SoundingValues(const std::string& format) {
+    return {Now(), format, RtkAntennaHeight, ManualTide, RtkTide};
 }
 
 void Report(const std::string& text) { ReportStatus(QString::fromStdString(text)); }
@@ -96,10 +81,7 @@ void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string& Line) {
     if (FGPS && FGPS->isVisible() && FMemoEchoEnabled) {
         FGPS->MemoSensor->appendPlainText(QString::fromStdString(Line));
     }
-    if (fRealtime) {
-        SetControlColor(fRealtime->DepthFrameHi, kLime);
-        SetControlColor(fRealtime->DepthFrameLo, kLime);
-    }
+    SetDepthFramesColor(kLime);
     if (Offsets && !Offsets->isVisible()) CopyOffsets();
     const TSounderLine line = ReadSounderLine(Line, format);
     for (const std::string& report : line.reports) Report(report);
@@ -107,9 +89,14 @@ void TFNav::ZSENSORNewCommand(TOrvaltSerialGPS*, const std::string& Line) {
     if (line.battery) ShowBatteryLevel(QString::fromStdString(FloatToStrF(*line.battery, 20, 2)));
     ShowDepths(line);
     if (line.outcome == TSounderLineOutcome::Depth) SoundDepthAlarm(line.LoggedTrueDepth());
-    const std::string report = SurveyLogWriter.Append(
-        DaySurveyFiles(), SoundingLines(line, format, ZGPS1->GetFixQuality()));
-    if (!report.empty()) Report(report);
+    const std::optional<TCurrentPosition> position =
+        line.RecordDue() ? CurrentPosition(*ZGPS1, RunProjector) : std::nullopt;
+    const TSoundingOutcome outcome =
+        SoundingLog.Record(DaySurveyFiles(), line, position, SoundingValues(format));
+    for (const std::string& report : outcome.reports) Report(report);
+    if (outcome.sign) ShowSoundingSign(*outcome.sign);
+    if (outcome.label) PendingDepthLabel = outcome.label;
+    if (!SoundingSign().isEmpty()) SetDepthFramesColor(kRed);
 }
 
 TSounderLine TFNav::ReadSounderLine(const std::string& Line, const std::string& format) {
@@ -136,4 +123,35 @@ void TFNav::SoundDepthAlarm(double trueDepth) {
     if (!bRealtime->isChecked()) return;
     const TColor normal = Navset ? Navset->fcadColor->Selected() : kWhite;
     fcad->SetBackgroundColor(DepthAlarmLevel >= trueDepth ? kRed : normal);
+}
+
+// A depth no longer measured is not shown: the panels read "--.-" and the big number goes.
+void TFNav::ClearShownDepth() {
+    TrueDepthHi = TrueDepthLo = SoundingDepth = 0;
+    PendingDepthLabel.reset();
+    ShowDepthTexts(0, 0, false);
+    fcad->SetDepthOverlay(0, 0, false);
+}
+
+// The sign lasts until a sounding is logged right; an empty text clears it.
+void TFNav::ShowSoundingSign(const std::string& text) {
+    if (StatusPanels.size() <= kSoundingSignPanel) return;
+    QLabel* panel = StatusPanels[kSoundingSignPanel];
+    if (text.empty()) {
+        panel->setText({});
+        panel->setPalette(QPalette());
+        panel->setAutoFillBackground(false);
+        panel->setFixedWidth(kStatusPanelWidth);
+        return;
+    }
+    SetStatusPanelFitted(kSoundingSignPanel, QString::fromStdString(text));
+    SetControlColor(panel, kRed);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(palette);
+}
+
+QString TFNav::SoundingSign() const {
+    return StatusPanels.size() > kSoundingSignPanel ? StatusPanels[kSoundingSignPanel]->text()
+                                                    : QString();
 }

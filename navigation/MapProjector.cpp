@@ -6,8 +6,10 @@
 #include "geodesy/Lambert.h"
 #include "geodesy/TMText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -31,130 +33,102 @@ TGeodesyParameterTexts GeodesyParameterTexts(const TGeodeticTexts& t) {
                     &t.tmFalseEasting, &t.tmFalseNorthing})};
 }
 
-bool TMapProjector::IsLoaded(TProjectionKind kind) const {
-    switch (kind) {
-        case TProjectionKind::TransverseMercator:
-            return transverseMercator_.has_value();
-        case TProjectionKind::Lambert1:
-            return lambert1_.has_value();
-        case TProjectionKind::Lambert2:
-            return lambert2_.has_value();
-    }
-    return false;
-}
-
 std::string TMapProjector::Load(TProjectionKind kind, const TGeodeticTexts& texts) {
-    if (IsLoaded(kind)) return {};
-    const std::optional<TDatum> datum = datum_ ? datum_ : ReadDatum(texts);
-    bool refused = false;
-    if (kind == TProjectionKind::TransverseMercator) {
-        const std::optional<TTransverseMercator> tm = ReadTransverseMercator(texts);
-        if (datum && tm) transverseMercator_ = tm;
-    } else {
-        const std::optional<TLambert> lambert = ReadLambert(kind, texts);
-        if (datum && lambert) {
-            refused = SetLambertParameters(kind, *datum, *lambert) == 0;
-            if (!refused) (kind == TProjectionKind::Lambert1 ? lambert1_ : lambert2_) = lambert;
-        }
-    }
-    if (IsLoaded(kind) && !datum_) {
-        datum_ = datum;
-        texts_ = GeodesyParameterTexts(texts);
-    }
-    if (refused) return LambertRefusal(kind, texts);
-    return reader_.TakeReport("Geodetic parameters", "; the map is not projected until it is",
-                              "; the map is not projected until they are");
-}
-
-std::string TMapProjector::LambertRefusal(TProjectionKind kind, const TGeodeticTexts& t) {
-    const std::string refused =
-        Joined({&t.semiMajorAxis, &t.flattening, &t.lccParallel1, &t.lccParallel2,
-                &t.lccOriginLatitude, &t.lccCentralMeridian, &t.lccScaleFactor, &t.lccFalseEasting,
-                &t.lccFalseNorthing}) +
-        (kind == TProjectionKind::Lambert1 ? " 1" : " 2");
-    if (refused == refusedLambert_) return {};
-    refusedLambert_ = refused;
-    return "Geodetic parameters: the Lambert conformal conic projection refuses these "
-           "parameters; the map is not projected until they change";
-}
-
-std::optional<TMapProjector::TDatum> TMapProjector::ReadDatum(const TGeodeticTexts& t) {
+    *this = TMapProjector();
+    kind_ = kind;
     TDatum datum;
-    double unused = 0;
-    bool read = reader_.Read("Semi Major Axis", t.semiMajorAxis, datum.a);
-    read &= reader_.Read("Flattening", t.flattening, datum.f);
-    const std::pair<const char*, const std::string*> helmert[] = {
-        {"Scale Factor (ppm)", &t.scalePpm},
-        {"X Rotation", &t.rotationX},
-        {"Y Rotation", &t.rotationY},
-        {"Z Rotation", &t.rotationZ},
-        {"X Shift", &t.shiftX},
-        {"Y Shift", &t.shiftY},
-        {"Z Shift", &t.shiftZ}};
-    for (const auto& [caption, text] : helmert) read &= reader_.Read(caption, *text, unused);
-    if (!read) return std::nullopt;
-    return datum;
-}
-
-std::optional<TMapProjector::TTransverseMercator> TMapProjector::ReadTransverseMercator(
-    const TGeodeticTexts& t) {
-    TTransverseMercator tm;
-    bool read = reader_.Read("TM Central Meridian", t.tmCentralMeridian, tm.centralMeridian);
-    read &= reader_.Read("TM Reference Latitude", t.tmReferenceLatitude, tm.referenceLatitude);
-    read &= reader_.Read("TM Scale Factor", t.tmScaleFactor, tm.scaleFactor);
-    read &= reader_.Read("TM False Easting", t.tmFalseEasting, tm.falseEasting);
-    read &= reader_.Read("TM False Northing", t.tmFalseNorthing, tm.falseNorthing);
-    if (!read) return std::nullopt;
-    return tm;
-}
-
-// One standard parallel uses the scale factor, two use the parallels instead.
-std::optional<TMapProjector::TLambert> TMapProjector::ReadLambert(TProjectionKind kind,
-                                                                  const TGeodeticTexts& t) {
-    TLambert lambert;
-    double parallel1 = 0, parallel2 = 0, origin = 0, meridian = 0;
+    TLambert degrees;  // the Lambert angles as typed, in degrees
+    const std::vector<TField> fields = Fields(kind, texts, datum, degrees);
+    TSettingNumberReader reader;
     bool read = true;
-    if (kind == TProjectionKind::Lambert2) {
-        read &= reader_.Read("LCC Standard Parallel 1", t.lccParallel1, parallel1);
-        read &= reader_.Read("LCC Standard Parallel 2", t.lccParallel2, parallel2);
+    for (const TField& field : fields)
+        read &= reader.Read(field.caption, *field.text, *field.value);
+    constexpr const char* kNotProjected = "; positions are not projected in this run";
+    if (std::ranges::all_of(fields, [](const TField& f) { return f.text->empty(); })) {
+        return std::string("Geodetic parameters are not set") + kNotProjected;
     }
-    read &= reader_.Read("LCC Central Parallel", t.lccOriginLatitude, origin);
-    read &= reader_.Read("LCC Central Meridian", t.lccCentralMeridian, meridian);
-    if (kind == TProjectionKind::Lambert1) {
-        read &= reader_.Read("LCC Scale Factor", t.lccScaleFactor, lambert.scaleFactor);
+    if (!read) return reader.TakeReport("Geodetic parameters", kNotProjected, kNotProjected);
+    lambert_ = degrees;
+    lambert_.parallel1 = Angles::DegToRad(degrees.parallel1);
+    lambert_.parallel2 = Angles::DegToRad(degrees.parallel2);
+    lambert_.originLatitude = Angles::DegToRad(degrees.originLatitude);
+    lambert_.centralMeridian = Angles::DegToRad(degrees.centralMeridian);
+    datum_ = datum;
+    if (kind != TProjectionKind::TransverseMercator && SetLambertParameters() == 0) {
+        datum_.reset();
+        return std::string(
+                   "Geodetic parameters: the Lambert conformal conic projection refuses "
+                   "these parameters") +
+               kNotProjected;
     }
-    read &= reader_.Read("LCC False Easting", t.lccFalseEasting, lambert.falseEasting);
-    read &= reader_.Read("LCC False Northing", t.lccFalseNorthing, lambert.falseNorthing);
-    if (!read) return std::nullopt;
-    lambert.parallel1 = Angles::DegToRad(parallel1);
-    lambert.parallel2 = Angles::DegToRad(parallel2);
-    lambert.originLatitude = Angles::DegToRad(origin);
-    lambert.centralMeridian = Angles::DegToRad(meridian);
-    return lambert;
+    texts_ = GeodesyParameterTexts(texts);
+    return {};
 }
 
-double TMapProjector::SetLambertParameters(TProjectionKind kind, const TDatum& datum,
-                                           const TLambert& l) const {
+// The fields the kind uses, in the order they are told: the datum, then the projection's. One
+// standard parallel uses the scale factor, two use the parallels instead.
+std::vector<TMapProjector::TField> TMapProjector::Fields(TProjectionKind kind,
+                                                         const TGeodeticTexts& t, TDatum& datum,
+                                                         TLambert& lambert) {
+    double* helmert = datum.helmert.data();
+    std::vector<TField> fields = {{"Semi Major Axis", &t.semiMajorAxis, &datum.a},
+                                  {"Flattening", &t.flattening, &datum.f},
+                                  {"Scale Factor (ppm)", &t.scalePpm, &helmert[0]},
+                                  {"X Rotation", &t.rotationX, &helmert[1]},
+                                  {"Y Rotation", &t.rotationY, &helmert[2]},
+                                  {"Z Rotation", &t.rotationZ, &helmert[3]},
+                                  {"X Shift", &t.shiftX, &helmert[4]},
+                                  {"Y Shift", &t.shiftY, &helmert[5]},
+                                  {"Z Shift", &t.shiftZ, &helmert[6]}};
+    TTransverseMercator& tm = transverseMercator_;
+    if (kind == TProjectionKind::TransverseMercator) {
+        fields.insert(fields.end(),
+                      {{"TM Central Meridian", &t.tmCentralMeridian, &tm.centralMeridian},
+                       {"TM Reference Latitude", &t.tmReferenceLatitude, &tm.referenceLatitude},
+                       {"TM Scale Factor", &t.tmScaleFactor, &tm.scaleFactor},
+                       {"TM False Easting", &t.tmFalseEasting, &tm.falseEasting},
+                       {"TM False Northing", &t.tmFalseNorthing, &tm.falseNorthing}});
+        return fields;
+    }
+    if (kind == TProjectionKind::Lambert2) {
+        fields.insert(fields.end(),
+                      {{"LCC Standard Parallel 1", &t.lccParallel1, &lambert.parallel1},
+                       {"LCC Standard Parallel 2", &t.lccParallel2, &lambert.parallel2}});
+    }
+    fields.insert(fields.end(),
+                  {{"LCC Central Parallel", &t.lccOriginLatitude, &lambert.originLatitude},
+                   {"LCC Central Meridian", &t.lccCentralMeridian, &lambert.centralMeridian}});
     if (kind == TProjectionKind::Lambert1) {
-        return Lcc1SPSetParameters(datum.a, datum.f, l.originLatitude, l.centralMeridian,
+        fields.push_back({"LCC Scale Factor", &t.lccScaleFactor, &lambert.scaleFactor});
+    }
+    fields.insert(fields.end(),
+                  {{"LCC False Easting", &t.lccFalseEasting, &lambert.falseEasting},
+                   {"LCC False Northing", &t.lccFalseNorthing, &lambert.falseNorthing}});
+    return fields;
+}
+
+double TMapProjector::SetLambertParameters() const {
+    const TLambert& l = lambert_;
+    if (kind_ == TProjectionKind::Lambert1) {
+        return Lcc1SPSetParameters(datum_->a, datum_->f, l.originLatitude, l.centralMeridian,
                                    l.falseEasting, l.falseNorthing, l.scaleFactor);
     }
-    return Lcc2SPSetParameters(datum.a, datum.f, l.originLatitude, l.centralMeridian, l.parallel1,
-                               l.parallel2, l.falseEasting, l.falseNorthing);
+    return Lcc2SPSetParameters(datum_->a, datum_->f, l.originLatitude, l.centralMeridian,
+                               l.parallel1, l.parallel2, l.falseEasting, l.falseNorthing);
 }
 
-std::optional<TGridFix> TMapProjector::Project(TProjectionKind kind, double latitude,
-                                               double longitude, double height) const {
-    if (!IsLoaded(kind) || !datum_ || (latitude == 0 && longitude == 0)) return std::nullopt;
-    if (kind == TProjectionKind::TransverseMercator) {
+std::optional<TGridFix> TMapProjector::Project(double latitude, double longitude,
+                                               double height) const {
+    if (!datum_ || (latitude == 0 && longitude == 0)) return std::nullopt;
+    if (kind_ == TProjectionKind::TransverseMercator) {
         return ProjectTransverseMercator(latitude, longitude);
     }
-    return ProjectLambert(kind, latitude, longitude, height);
+    return ProjectLambert(latitude, longitude, height);
 }
 
 std::optional<TGridFix> TMapProjector::ProjectTransverseMercator(double latitude,
                                                                  double longitude) const {
-    const TTransverseMercator& tm = *transverseMercator_;
+    const TTransverseMercator& tm = transverseMercator_;
     const std::string latLon =
         GeodesyText::FormatGeneral(latitude) + " " + GeodesyText::FormatGeneral(longitude);
     std::array<double, 2> grid{};
@@ -171,9 +145,8 @@ std::optional<TGridFix> TMapProjector::ProjectTransverseMercator(double latitude
 
 // The cone turns the meridians by n (lambda - lambda0); east of the central meridian grid north
 // lies east of true north where n > 0, so a true heading turns the other way on the grid.
-std::optional<TGridFix> TMapProjector::ProjectLambert(TProjectionKind kind, double latitude,
-                                                      double longitude, double height) const {
-    const TLambert& lambert = kind == TProjectionKind::Lambert1 ? *lambert1_ : *lambert2_;
+std::optional<TGridFix> TMapProjector::ProjectLambert(double latitude, double longitude,
+                                                      double height) const {
     const std::string point = GeodesyText::FormatGeneral(latitude) + " " +
                               GeodesyText::FormatGeneral(longitude) + " " +
                               GeodesyText::FormatGeneral(height);
@@ -181,15 +154,16 @@ std::optional<TGridFix> TMapProjector::ProjectLambert(TProjectionKind kind, doub
     if (!GeodesyText::ReadNumbers(TransformDatum("BLH", point, texts_.datum), local)) {
         return std::nullopt;
     }
-    const double n = SetLambertParameters(kind, *datum_, lambert);
+    // The module keeps one set for the whole program, so it is set again for every point.
+    const double n = SetLambertParameters();
     if (n == 0) return std::nullopt;
     double easting = 0, northing = 0;
-    const int error = kind == TProjectionKind::Lambert1
+    const int error = kind_ == TProjectionKind::Lambert1
                           ? Lcc1SPForward(Angles::DegToRad(local[0]), Angles::DegToRad(local[1]),
                                           easting, northing)
                           : Lcc2SPForward(Angles::DegToRad(local[0]), Angles::DegToRad(local[1]),
                                           easting, northing);
     if (error != 0 || !std::isfinite(easting) || !std::isfinite(northing)) return std::nullopt;
-    const double offsetDeg = Angles::WrapDeg(local[1] - Angles::RadToDeg(lambert.centralMeridian));
+    const double offsetDeg = Angles::WrapDeg(local[1] - Angles::RadToDeg(lambert_.centralMeridian));
     return TGridFix{easting, northing, -n * offsetDeg};
 }

@@ -1,21 +1,23 @@
 #pragma once
-// The map's way from a WGS 84 position to local grid coordinates: the datum transformation
-// into the local datum, then Transverse Mercator or the Lambert conformal conic projection
-// with one or two standard parallels, and the grid convergence at the point.
+// The way of one real-time run from a WGS 84 position to local grid coordinates: the datum
+// transformation into the local datum, then Transverse Mercator or the Lambert conformal conic
+// projection with one or two standard parallels, and the grid convergence at the point.
 //
-// The parameters come from the settings window's edits as typed. They are taken once per
-// program run, when first needed, so editing them while the survey runs changes nothing until
-// the next start; only the fields of the projection in use are converted, so the empty
-// fields of the other projection do not matter. A field that is not a number leaves that
-// projection unloaded (the next tick tries again) and is reported once.
+// The start of real time loads it from the parameters it stored, as texts, and the map, the
+// survey records and the exports all project through it until the next start: one kind, one
+// set of parameters, one code path. Only the fields of the projection in use are converted,
+// so the empty fields of the other projection do not matter. A field that is not a number, or a
+// Lambert set the geodesy module refuses, leaves the run without a projection; Load says why.
 //
 // The convergence is the angle to add to a true heading to get the grid heading, in degrees:
 // negative east of the central meridian in the northern hemisphere, for both projections.
 
 #include "navigation/SettingNumberReader.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The settings window's geodetic edits: edSMA, edIF, edPPM, edRX ... edSZ; edCM ... edFN;
 // eLCCSP1, eLCCSP2, eLCCCP, eLCCM, eLCCSF, eLCCFE, eLCCFN.
@@ -44,24 +46,26 @@ struct TGridFix {
 
 class TMapProjector {
 public:
-    // Converts the fields the kind uses, the datum's included while no kind is loaded yet.
-    // Returns a report for the surveyor when a field is newly found not to be a number or
-    // the Lambert parameters are refused; empty otherwise.
+    // Replaces the projection by the kind with these texts. Returns what the surveyor must be
+    // told when it cannot be used (the fields that are not numbers, or a refused Lambert set);
+    // empty when it is loaded.
     std::string Load(TProjectionKind kind, const TGeodeticTexts& texts);
-    bool IsLoaded(TProjectionKind kind) const;
-    // The datum and the parameter texts are taken.
-    bool HasDatum() const { return datum_.has_value(); }
+    bool IsLoaded() const { return datum_.has_value(); }
+    TProjectionKind Kind() const { return kind_; }
+    // The parameter texts of the loaded projection; empty while none is loaded.
     const TGeodesyParameterTexts& ParameterTexts() const { return texts_; }
 
     // The grid position of a WGS 84 latitude and longitude (degrees) and height (m), or
-    // nothing: for a kind not loaded, for latitude 0 and longitude 0 together (what a receiver
-    // without a position leaves), and when any step fails or gives a number that is not finite.
-    std::optional<TGridFix> Project(TProjectionKind kind, double latitude, double longitude,
-                                    double height) const;
+    // nothing: while no projection is loaded, for latitude 0 and longitude 0 together (what a
+    // receiver without a position leaves), and when any step fails or gives a number that is
+    // not finite.
+    std::optional<TGridFix> Project(double latitude, double longitude, double height) const;
 
 private:
     struct TDatum {
         double a = 0, f = 0;  // the local ellipsoid: metres, the flattening itself
+        // ppm, rotations, shifts: only checked here, the library reads them from the datum text
+        std::array<double, 7> helmert{};
     };
     struct TTransverseMercator {
         double centralMeridian = 0, referenceLatitude = 0, scaleFactor = 0, falseEasting = 0,
@@ -72,23 +76,24 @@ private:
         double scaleFactor = 0, falseEasting = 0, falseNorthing = 0;
     };
 
-    std::optional<TDatum> ReadDatum(const TGeodeticTexts& texts);
-    std::optional<TTransverseMercator> ReadTransverseMercator(const TGeodeticTexts& texts);
-    std::optional<TLambert> ReadLambert(TProjectionKind kind, const TGeodeticTexts& texts);
-    // The report of a refused Lambert set; empty when this set was reported already.
-    std::string LambertRefusal(TProjectionKind kind, const TGeodeticTexts& texts);
+    // A text the kind uses, with its caption and where its number goes.
+    struct TField {
+        const char* caption;
+        const std::string* text;
+        double* value;
+    };
+    // The fields the kind uses; the Transverse Mercator numbers go into this projector.
+    std::vector<TField> Fields(TProjectionKind kind, const TGeodeticTexts& texts, TDatum& datum,
+                               TLambert& lambert);
     // Stores the Lambert set in the geodesy module and returns its cone constant, 0 when the
     // module refuses it.
-    double SetLambertParameters(TProjectionKind kind, const TDatum& datum,
-                                const TLambert& lambert) const;
+    double SetLambertParameters() const;
     std::optional<TGridFix> ProjectTransverseMercator(double latitude, double longitude) const;
-    std::optional<TGridFix> ProjectLambert(TProjectionKind kind, double latitude, double longitude,
-                                           double height) const;
+    std::optional<TGridFix> ProjectLambert(double latitude, double longitude, double height) const;
 
-    TSettingNumberReader reader_;
+    TProjectionKind kind_ = TProjectionKind::TransverseMercator;
     TGeodesyParameterTexts texts_;
-    std::optional<TDatum> datum_;
-    std::optional<TTransverseMercator> transverseMercator_;
-    std::optional<TLambert> lambert1_, lambert2_;
-    std::string refusedLambert_;  // the Lambert texts last reported as refused
+    std::optional<TDatum> datum_;  // set only once the whole projection is loaded
+    TTransverseMercator transverseMercator_;
+    TLambert lambert_;
 };

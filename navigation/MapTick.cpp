@@ -31,20 +31,6 @@ void Report(const std::string& text) {
 
 bool HasGridPosition() { return CurrentEasting != 0 || CurrentNorthing != 0; }
 
-TProjectionKind ProjectionKind() {
-    if (!FGPS->cbUseLCCProjection->isChecked()) return TProjectionKind::TransverseMercator;
-    return FGPS->cLambert1->isChecked() ? TProjectionKind::Lambert1 : TProjectionKind::Lambert2;
-}
-
-TGeodeticTexts GeodeticTexts() {
-    const TFGPS& s = *FGPS;
-    return {Text(s.edSMA),   Text(s.edIF),   Text(s.edPPM), Text(s.edRX),   Text(s.edRY),
-            Text(s.edRZ),    Text(s.edSX),   Text(s.edSY),  Text(s.edSZ),   Text(s.edCM),
-            Text(s.edRL),    Text(s.edSF),   Text(s.edFE),  Text(s.edFN),   Text(s.eLCCSP1),
-            Text(s.eLCCSP2), Text(s.eLCCCP), Text(s.eLCCM), Text(s.eLCCSF), Text(s.eLCCFE),
-            Text(s.eLCCFN)};
-}
-
 // Setting a layer's pen recolours every shape of the layer, so it is set only when it changes.
 void SetLayerPen(TOrvaltCanvas& map, int layer, TColor color, int width) {
     if (map.GetLayerColor(layer) != color) map.SetLayerColor(layer, color);
@@ -65,18 +51,15 @@ void TMapTick::Run(TFNav& window) {
     ShowRealtimePanel(window);
     CurrentFixQuality = window.ZGPS1->GetFixQuality();
     ShowOverlayLine(window);
-    LoadGeodesy(window);
     ReadSettings();
-    const bool projected = Project();
+    const bool projected = Project(window);
     const bool gyro = FGPS && FGPS->GyroEnabled->isChecked();
     VesselHeading = (gyro ? GyroHeading : window.ZGPS1->GetCourse()) + GridConvergence;
     Follow(window);
     DrawVessel(window);
     ShowStatusBar(window);
-    if (projected) {
-        AddTrackPoint(window);
-        AddDepthLabel(window);
-    }
+    if (projected) AddTrackPoint(window);
+    AddDepthLabel(window);
     ShowBigNumbers(window);
     if (timed) ShowLatency(static_cast<double>(GetTickCount() - start));
 }
@@ -104,26 +87,10 @@ void TMapTick::ShowOverlayLine(TFNav& window) const {
         line.tideText = fRealtime->LTideHt->text().toStdString();
     }
     line.depthShown = SensorEnabled();
-    line.depth = TrueDepthHi;
+    line.depth = SoundingDepth;
     line.emptyGGA = EmptyGGA;
     GGAOverlayText = OverlayLine(line);
     window.fcad->SetPositionOverlay(GGAOverlayText, EmptyGGA, CurrentFixQuality);
-}
-
-// The parameter texts follow the settings window until a projection is loaded; from then on
-// they stay for the run, as the map, the exports and the imports must agree.
-void TMapTick::LoadGeodesy(TFNav& window) {
-    if (!FGPS) return;
-    const TProjectionKind kind = ProjectionKind();
-    if (projector_.IsLoaded(kind)) return;
-    const TGeodeticTexts texts = GeodeticTexts();
-    Report(projector_.Load(kind, texts));
-    const TGeodesyParameterTexts& parameters =
-        projector_.HasDatum() ? projector_.ParameterTexts() : GeodesyParameterTexts(texts);
-    window.FDatumParameterString = parameters.datum;
-    MapEllipsoidString = parameters.ellipsoids;
-    MapTMParameterString = parameters.transverseMercator;
-    GeodeticParamsLoaded = projector_.HasDatum();
 }
 
 void TMapTick::ReadSettings() {
@@ -140,15 +107,13 @@ void TMapTick::ReadSettings() {
                                           "; the previous values are kept"));
 }
 
-bool TMapTick::Project() {
-    if (!FGPS) return false;
+bool TMapTick::Project(const TFNav& window) {
     const std::optional<TGridFix> fix =
-        projector_.Project(ProjectionKind(), CurrentLatitude, CurrentLongitude, CurrentHeight);
+        window.RunProjector.Project(CurrentLatitude, CurrentLongitude, CurrentHeight);
     if (!fix) return false;
     CurrentEasting = fix->easting;
     CurrentNorthing = fix->northing;
     GridConvergence = fix->convergenceDeg;
-    GridPositionSinceStart = true;
     return true;
 }
 
@@ -210,19 +175,21 @@ void TMapTick::AddTrackPoint(TFNav& window) {
     }
 }
 
-void TMapTick::AddDepthLabel(TFNav& window) const {
-    if (!ShowDepthLabels || !(TrueDepthHi > 0) || !HasGridPosition()) return;
+void TMapTick::AddDepthLabel(TFNav& window) {
+    const std::optional<TDepthLabel> label = PendingDepthLabel;
+    PendingDepthLabel.reset();
+    if (!ShowDepthLabels || !label || !(label->depth > 0)) return;
     TOrvaltCanvas& map = *window.fcad;
     map.SetSoundingStyle(true, DepthLabelSpacing, QString::fromStdString(DepthLabelFontName),
                          DepthLabelFontSize, DepthLabelColor);
-    map.AddSounding(CurrentEasting, CurrentNorthing, TrueDepthHi);
+    map.AddSounding(label->easting, label->northing, label->depth);
 }
 
 void TMapTick::ShowBigNumbers(TFNav& window) const {
     TOrvaltCanvas& map = *window.fcad;
     if (SensorEnabled()) {
         const bool lowShown = fRealtime && !fRealtime->DepthFrameLo->isHidden();
-        map.SetDepthOverlay(TrueDepthHi, lowShown ? TrueDepthLo : 0, true);
+        map.SetDepthOverlay(SoundingDepth, lowShown ? TrueDepthLo : 0, SoundingDepth > 0);
     }
     map.SetSpeedOverlay(SpeedKnots, true);
 }

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
-extern double CurrentLatitude;  // last GNSS position
+extern double CurrentLatitude;  // last GNSS position; a record takes it through CurrentPosition.h
 extern double CurrentLongitude;
 extern double CurrentHeight;
 extern double CurrentEasting;  // grid position of the vessel at the last map tick
@@ -18,6 +19,10 @@ extern double GridConvergence;  // at the vessel
 extern double VesselHeading;    // drawing heading: heading plus grid convergence
 extern double TrueDepthHi;      // reduced high- and low-frequency depths
 extern double TrueDepthLo;
+// The depth the survey logs record, the alarm tests and the panels, the big number and the map
+// show: the high-frequency one, or the low-frequency one of a format that gives only that;
+// 0 while no depth is shown (a failed line, the sounder's silence, real time stopped).
+extern double SoundingDepth;
 extern double DepthAlarmLevel;
 extern bool NewDepthFlag;       // a sounder line came since the last echogram tick
 extern double TransducerDraft;  // copies of the offsets window's values
@@ -37,12 +42,18 @@ extern std::uint64_t LastSensorTick;     // 0 before the first sounder line
 extern bool SensorTimeoutReported;
 extern bool SensorWindowsShown;
 extern bool FollowVessel;
-extern bool GeodeticParamsLoaded;
-extern bool GridPositionSinceStart;  // a map tick has projected a position since the start
-extern std::FILE* SurveyLogFile;     // open only while one sounder line is written
-extern int GridLayer;                // ids of the standard layers
+extern bool GeodeticParamsLoaded;  // the run's projection is loaded
+extern std::FILE* SurveyLogFile;   // open only while one sounder line is written
+extern int GridLayer;              // ids of the standard layers
 extern int VesselLayer;
 extern int UserShapeLayer;
+
+// A sounding recorded at a grid position and not yet labelled on the map: the next map tick
+// labels it there, once.
+struct TDepthLabel {
+    double easting = 0, northing = 0, depth = 0;  // m
+};
+extern std::optional<TDepthLabel> PendingDepthLabel;
 
 // The project or map file opened last; status panel 3 opens its folder.
 extern std::string LastOpenedPath;

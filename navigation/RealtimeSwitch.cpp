@@ -17,6 +17,13 @@ void Report(const std::string& text) { ReportStatus(QString::fromStdString(text)
 // 0 stands for "stopped", so a start at tick 0 (a test clock) still counts as a start.
 std::uint64_t StartTick() { return std::max<std::uint64_t>(GetTickCount(), 1); }
 
+// The position and the grid position of the last run are no position of this one.
+void ClearPosition() {
+    CurrentLatitude = CurrentLongitude = CurrentHeight = 0;
+    CurrentEasting = CurrentNorthing = 0;
+    PendingDepthLabel.reset();
+}
+
 }  // namespace
 
 void TRealtimeSwitch::Toggle() {
@@ -29,19 +36,21 @@ void TRealtimeSwitch::Toggle() {
 }
 
 bool TRealtimeSwitch::Start() {
+    if (!windows_.StoreSettings()) return false;
     std::string error;
     if (!AppendGeodeticParametersLog(error)) {
         ShowMessage(QString::fromStdString(error));
         return false;
     }
     if (!windows_.ApplyPortSettings()) return false;
+    windows_.LoadGeodesy();
+    ClearPosition();
     // From here the start cannot be refused; logged first, the session's records read in the
     // order they happen between "STARTED" and "STOPPED".
     AppendEventLog("Realtime STARTED", EventLogFilePath());
     gps_.Open();
     if (!gps_.Connected()) Report("Cannot open GPS on " + gps_.PortName());
     RealtimeStartTick = StartTick();
-    GridPositionSinceStart = false;
     if (windows_.SensorEnabled()) {
         OpenSensor();
         windows_.WatchSensor();

@@ -1,5 +1,6 @@
 #include "navigation/SurveyLogWriter.h"
 
+#include "navigation/MainWindowSettings.h"
 #include "navigation/NavigationState.h"
 #include "navigation/SurveyRecord.h"
 #include "platform/DataFolders.h"
@@ -30,18 +31,21 @@ std::FILE* OpenAppending(const std::string& path) {
     return file;
 }
 
-// Tries `open` once more after creating the folder of `path`: a LOG or XYZ folder removed
-// during the survey comes back.
+// Tries `open` once more after creating the day's folders and the folder of `path`: a day, LOG
+// or XYZ folder removed during the survey comes back.
 std::FILE* OpenCreatingFolder(const std::string& path, const std::function<std::FILE*()>& open) {
     if (std::FILE* file = open()) return file;
+    CreateDayFolderTree();
     CreateDirectories(FolderOf(path));
     return open();
 }
 
-// The log or the first alternate that opens; `opened` is its path.
-std::FILE* OpenLogOrAlternate(const std::string& path, std::string& opened) {
+// The log or the first alternate that opens; `opened` is its path, `reason` why the log itself
+// did not open.
+std::FILE* OpenLogOrAlternate(const std::string& path, std::string& opened, std::string& reason) {
     opened = path;
     if (std::FILE* file = OpenAppending(path)) return file;
+    reason = std::strerror(errno);
     for (int n = 1; n <= kAlternates; ++n) {
         opened = SurveyLogAlternatePath(path, n);
         if (std::FILE* file = OpenAppending(opened)) return file;
@@ -91,31 +95,31 @@ std::string SurveyLogAlternatePath(const std::string& path, int n) {
     return path.substr(0, dot) + "_" + IntToStr(n) + path.substr(dot);
 }
 
-std::string TSurveyLogWriter::Append(const TSurveyFiles& files, const TSoundingLines& lines) {
-    bool logWritten = false;
-    std::string report = AppendLog(files, lines, logWritten);
-    if (logWritten && lines.logRecord && lines.xyzRecord)
-        report = AppendXyz(files, *lines.xyzRecord);
-    return report;
+TAppendOutcome TSurveyLogWriter::Append(const TSurveyFiles& files, const TSoundingLines& lines) {
+    TAppendOutcome outcome;
+    outcome.report = AppendLog(files, lines, outcome.logFailure);
+    if (outcome.logFailure.empty() && lines.logRecord && lines.xyzRecord)
+        outcome.report = AppendXyz(files, *lines.xyzRecord);
+    return outcome;
 }
 
 std::string TSurveyLogWriter::AppendLog(const TSurveyFiles& files, const TSoundingLines& lines,
-                                        bool& written) {
+                                        std::string& failure) {
     std::string opened;
-    SurveyLogFile = OpenCreatingFolder(files.logPath,
-                                       [&] { return OpenLogOrAlternate(files.logPath, opened); });
+    SurveyLogFile = OpenCreatingFolder(
+        files.logPath, [&] { return OpenLogOrAlternate(files.logPath, opened, failure); });
     if (!SurveyLogFile) {
         return Once(logFailureReported_, "Cannot open the survey log " + files.logPath +
                                              " nor its alternates _1 to _99: soundings are "
                                              "not recorded");
     }
+    failure.clear();
     const std::string record = lines.logRecord ? *lines.logRecord + kLineEnd : "";
-    std::string reason;
-    written = AppendAndClose(SurveyLogFile, files.logHeader, record, reason);
-    if (!written) {
-        return Once(logFailureReported_, "Cannot write the survey log " + opened + ": " + reason);
+    if (!AppendAndClose(SurveyLogFile, files.logHeader, record, failure)) {
+        return Once(logFailureReported_, "Cannot write the survey log " + opened + ": " + failure);
     }
-    logFailureReported_ = false;
+    // Only a record written ends a failure period; a line without one writes nothing.
+    if (lines.logRecord) logFailureReported_ = false;
     return {};
 }
 

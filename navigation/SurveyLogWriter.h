@@ -9,8 +9,9 @@
 //
 // A survey log that does not open under its name goes to the first of "<name>_1<ext>" to
 // "<name>_99<ext>" that opens, with its own header. When none opens, or the XYZ file does not
-// open, the file's folder is created and the opening tried once more. A file that still cannot
-// be written is reported with its path, once, until a write to it succeeds again.
+// open, the whole day folder tree is created again (a removed day folder comes back with all
+// its folders) and the opening tried once more. A file that still cannot be written is
+// reported with its path, once, until a write to it succeeds again.
 
 #include <optional>
 #include <string>
@@ -31,13 +32,20 @@ struct TSoundingLines {
     std::optional<std::string> xyzRecord;  // written only together with the log record
 };
 
+struct TAppendOutcome {
+    // The survey log could not be written, and why ("No space left on device"); empty when the
+    // lines reached it. It holds for every failed append, not only the first.
+    std::string logFailure;
+    std::string report;  // what the surveyor should be told now: empty unless a file newly failed
+};
+
 class TSurveyLogWriter {
 public:
-    // Returns what the surveyor should be told: empty unless a file newly failed.
-    std::string Append(const TSurveyFiles& files, const TSoundingLines& lines);
+    TAppendOutcome Append(const TSurveyFiles& files, const TSoundingLines& lines);
 
 private:
-    std::string AppendLog(const TSurveyFiles& files, const TSoundingLines& lines, bool& written);
+    std::string AppendLog(const TSurveyFiles& files, const TSoundingLines& lines,
+                          std::string& failure);
     std::string AppendXyz(const TSurveyFiles& files, const std::string& record);
     // The report of a failure, the first time in its failure period; empty afterwards.
     static std::string Once(bool& reported, const std::string& report);

@@ -19,8 +19,11 @@ std::string Joined(std::initializer_list<std::string> fields) {
 }  // namespace
 
 std::string SurveyLogRecord(const TSurveyRecord& r) {
-    return Joined({DateTimeToStr(r.time), FloatToStr(r.latitude), FloatToStr(r.longitude),
-                   Fixed2(r.easting), Fixed2(r.northing), Fixed2(r.manualTide - r.trueDepthHi),
+    const auto& at = r.position;
+    const TGridPoint* grid = at && at->grid ? &*at->grid : nullptr;
+    return Joined({DateTimeToStr(r.time), at ? FloatToStr(at->latitude) : "",
+                   at ? FloatToStr(at->longitude) : "", grid ? Fixed2(grid->easting) : "",
+                   grid ? Fixed2(grid->northing) : "", Fixed2(r.manualTide - r.trueDepthHi),
                    Fixed2(r.manualTide - r.trueDepthLo), Fixed2(r.trueDepthHi),
                    Fixed2(r.trueDepthLo), FloatToStr(r.rawDepthHi), FloatToStr(r.rawDepthLo),
                    r.format, Fixed2(r.soundVelocity), Fixed2(r.draft), IntToStr(r.fixQuality),

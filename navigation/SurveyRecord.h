@@ -4,19 +4,25 @@
 //
 // Numbers use "." whatever the locale: positions in degrees in general form, grid coordinates,
 // depths, heights and velocities with two decimals. Lines are returned without their line end.
+// A sounding without a current position leaves Lat, Lon, Easting and Northing empty; one whose
+// position the run's projection cannot place leaves Easting and Northing empty.
+
+#include "navigation/GridPoint.h"
 
 #include <QDateTime>
+#include <optional>
 #include <string>
 
 inline constexpr const char* kSimpleXyzHeader = "Easting,Northing,Elevation";
 
 struct TSurveyRecord {
-    QDateTime time;       // local time of the sounding
-    double latitude = 0;  // degrees
-    double longitude = 0;
-    double easting = 0;  // m, grid position of the last map tick
-    double northing = 0;
-    double trueDepthHi = 0;  // m
+    QDateTime time;  // local time of the sounding
+    struct TPosition {
+        double latitude = 0, longitude = 0;  // degrees
+        std::optional<TGridPoint> grid;      // m, the projection of that latitude and longitude
+    };
+    std::optional<TPosition> position;  // none without a current GNSS position
+    double trueDepthHi = 0;             // m
     double trueDepthLo = 0;
     double rawDepthHi = 0;  // m, as the sounder sent them
     double rawDepthLo = 0;

@@ -8,12 +8,9 @@
 // new place. The first position seeds it. A distance of 0 or less never draws.
 
 #include "canvas/Color.h"
+#include "navigation/GridPoint.h"
 
 #include <optional>
-
-struct TGridPoint {
-    double easting = 0, northing = 0;  // m
-};
 
 enum class TTrackStep {
     Seed,  // the first position: remembered, nothing drawn

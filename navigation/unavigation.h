@@ -8,9 +8,10 @@
 #include "navigation/EventMarks.h"
 #include "navigation/GnssLine.h"
 #include "navigation/MapCommandTexts.h"
+#include "navigation/MapProjector.h"
 #include "navigation/ProjectCommandTexts.h"
 #include "navigation/SounderLine.h"
-#include "navigation/SurveyLogWriter.h"
+#include "navigation/SoundingLog.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -67,6 +68,7 @@ public:
     QWidget* pRealtime;  // position read-outs above the status bar
     QStatusBar* sStatusBar;
     std::vector<QLabel*> StatusPanels;  // the status bar's seven panels
+    static constexpr int kStatusPanelWidth = 100;
 
     QTimer* tMap;
     QTimer* tEchogram;
@@ -113,13 +115,25 @@ public:
     // The map timer's tick (MapTick.h).
     void tMapTimer();
     std::unique_ptr<TMapTick> MapTick;
+    // The projection of the current run, loaded at Start from the stored geodetic parameters;
+    // the map and the survey records project through it alone.
+    TMapProjector RunProjector;
+    // Loads RunProjector from the settings file and fills the geodesy parameter texts from it;
+    // tells the surveyor when the parameters cannot be used (MainWindowRealtime.cpp).
+    void LoadRunGeodesy();
     // Echo-sounder lines (MainWindowSounder.cpp).
     void ZSENSORNewCommand(TOrvaltSerialGPS* Sender, const std::string& Line);
     // Takes the offsets window's texts into the navigation state's copies where they convert,
     // telling the surveyor once of a text that does not (MainWindowGnss.cpp).
     void CopyOffsets();
     TSounderLineReader SounderLineReader;
-    TSurveyLogWriter SurveyLogWriter;
+    TSoundingLog SoundingLog;
+    // The sounder's silence and Stop: the panels read "--.-", the big number shows nothing.
+    void ClearShownDepth();
+    // Status panel 5, red with the text while the last sounding was not logged right; an empty
+    // text clears it. SoundingSign is the text it shows.
+    void ShowSoundingSign(const std::string& text);
+    QString SoundingSign() const;
     // Event marks (MainWindowEvents.cpp): the next number on the map at the vessel and its
     // record in the day's events log; the reset after a question.
     void btEventAddClick();

@@ -30,26 +30,32 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t Byte(char c) { return static_cast<unsigned char>(c); }
 
-// The members of a "[...]" set starting at `at` (just after "["); `at` ends after "]".
+// The members of a "[...]" set starting at `at` (just after "["); `at` ends after "]". Read as
+// glibc reads it: a "]" or "-" first is a member; any later "-" between two characters spans
+// from the character before it, whatever that was, to the one after it, so "a-c-e" is a to e
+// and "]-a" is "]" to "a"; a "-" before the closing "]", or before a smaller character, is a
+// member itself.
 std::optional<std::bitset<256>> ParseSet(std::string_view pattern, std::size_t& at) {
     std::bitset<256> members;
     const bool negate = at < pattern.size() && pattern[at] == '^';
     if (negate) ++at;
-    const std::size_t first = at;
+    if (at < pattern.size() && (pattern[at] == ']' || pattern[at] == '-')) {
+        members.set(Byte(pattern[at++]));
+    }
     for (; at < pattern.size(); ++at) {
         const char c = pattern[at];
-        if (c == ']' && at != first) {
+        if (c == ']') {
             ++at;
             return negate ? ~members : members;
         }
-        const bool range = c != ']' && at + 2 < pattern.size() && pattern[at + 1] == '-' &&
-                           pattern[at + 2] != ']' && Byte(pattern[at + 2]) >= Byte(c);
+        const bool range = c == '-' && at + 1 < pattern.size() && pattern[at + 1] != ']' &&
+                           Byte(pattern[at - 1]) <= Byte(pattern[at + 1]);
         if (!range) {
             members.set(Byte(c));
             continue;
         }
-        for (std::size_t b = Byte(c); b <= Byte(pattern[at + 2]); ++b) members.set(b);
-        at += 2;
+        // The ends are members through the characters before and after the "-".
+        for (std::size_t b = Byte(pattern[at - 1]); b < Byte(pattern[at + 1]); ++b) members.set(b);
     }
     return std::nullopt;  // no closing "]"
 }

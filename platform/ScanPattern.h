@@ -13,7 +13,9 @@
 //   %*d  %*lf        reads the number and stores nothing
 //   %*s  %*Ns        skips a run of non-blank characters after white space
 //   %*[set]          skips a run of characters of the set: "^" first negates it, "a-z" is a
-//                    range, a "]" first is a member; also with a width, %*N[set]
+//                    range, a "]" or "-" first is a member, and a later "-" spans from the
+//                    character before it as glibc reads it ("a-c-e" is a to e, a "-" last is
+//                    a member); also with a width, %*N[set]
 //
 // A storing %s, %c or %[, any %n or %p, a positional "%1$", a length other than the "l" of
 // %lf, an unknown conversion and a "%" at the end make the pattern invalid. A number that is

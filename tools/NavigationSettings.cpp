@@ -36,6 +36,6 @@ bool WriteNavigationSettings(TIniFile& ini, const TNavigationSettings& settings)
 std::optional<int> MapTimerIntervalMs(const QString& text) {
     if (text.isEmpty()) return kEmptyRateIntervalMs;
     int ms = 0;
-    if (!TryStrToInt(text, ms)) return std::nullopt;
+    if (!TryStrToInt(text, ms) || ms > kLongestMapIntervalMs) return std::nullopt;
     return std::max(ms, kShortestIntervalMs);
 }

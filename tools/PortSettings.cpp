@@ -6,6 +6,7 @@
 #include "tools/ConversionError.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -71,15 +72,49 @@ bool ApplyFrame(const TPortSetTexts& texts, TOrvaltSerialGPS& port, std::string&
     return true;
 }
 
+bool ApplyDelay(const TPortSetTexts& texts, TOrvaltSerialGPS& port, std::string& error) {
+    int delay = 0;
+    if (!ReadInteger(texts.delay, delay, error)) return false;
+    const int longest = LongestPollIntervalMs(port.BaudRate, port.DataBits, port.StopBits);
+    if (delay > longest) {
+        error = "A delay of " + texts.delay + " ms loses bytes at " + texts.baudRate +
+                " baud: at most " + IntToStr(longest) + " ms";
+        return false;
+    }
+    port.PollInterval = delay;
+    return true;
+}
+
 bool ApplyOptions(const TPortSetTexts& texts, TOrvaltSerialGPS& port, std::string& error) {
-    return ReadInteger(texts.delay, port.PollInterval, error) &&
-           ReadBoolean(texts.nmeaLog, port.NmeaLog, error) &&
+    return ApplyDelay(texts, port, error) && ReadBoolean(texts.nmeaLog, port.NmeaLog, error) &&
            ReadBoolean(texts.logTime, port.LogTimeStamps, error) &&
            ReadBoolean(texts.enableDTR, port.EnableDTR, error) &&
            ReadBoolean(texts.enableRTS, port.EnableRTS, error);
 }
 
 }  // namespace
+
+int LongestPollIntervalMs(int baudRate, int dataBitsCode, int stopBitsCode) {
+    constexpr double kStartBits = 1;
+    constexpr double kCodeToDataBits = 4;
+    const double stopBits = stopBitsCode == 2 ? 1.5 : stopBitsCode == 3 ? 2 : 1;
+    const double bitsPerByte = kStartBits + dataBitsCode + kCodeToDataBits + stopBits;
+    const double ms = kMaxPollBytes * bitsPerByte * 1000 / std::max(baudRate, 1);
+    return static_cast<int>(std::min(ms, static_cast<double>(std::numeric_limits<int>::max())));
+}
+
+std::string SharedPortError(const std::vector<TPortUse>& uses) {
+    for (std::size_t i = 0; i < uses.size(); ++i) {
+        const auto first = TOrvaltSerialGPS::PortNumberOf(uses[i].port);
+        for (std::size_t j = i + 1; first && j < uses.size(); ++j) {
+            if (TOrvaltSerialGPS::PortNumberOf(uses[j].port) != first) continue;
+            return std::string("The ") + uses[i].device + " and the " + uses[j].device +
+                   " are both set to " + TOrvaltSerialGPS::PortName(*first) +
+                   "; each device needs a port of its own";
+        }
+    }
+    return {};
+}
 
 std::string ApplyPortSettings(const TPortSetTexts& texts, const std::string& logFileName,
                               TOrvaltSerialGPS& port) {

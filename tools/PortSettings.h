@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class TOrvaltSerialGPS;
 
@@ -33,6 +34,23 @@ struct TPortSetTexts {
 // last the log file name. The first text that cannot be applied stops it, the fields before it
 // applied, and its message is returned: a number or a True/False word that does not convert
 // (the platform's conversion message), a port outside COM1 to COM20, a baud rate the port
-// cannot run, a data width or stop-bits text that is not in the list. Empty when all applied.
+// cannot run, a data width or stop-bits text that is not in the list, a delay longer than
+// LongestPollIntervalMs. Empty when all applied.
 std::string ApplyPortSettings(const TPortSetTexts& texts, const std::string& logFileName,
                               TOrvaltSerialGPS& port);
+
+// The longest poll interval in ms at which one poll can take all that a port running at the
+// baud rate with the component's data-bit and stop-bit codes receives meanwhile: a longer one
+// loses bytes on a real port (at 115200 baud, 8 data bits and one stop bit, 5688 ms).
+int LongestPollIntervalMs(int baudRate, int dataBitsCode, int stopBitsCode);
+
+// One serial port a device of the run is set to.
+struct TPortUse {
+    const char* device;  // "GPS", "sensor", "NTRIP correction output"
+    std::string port;    // the combo's text, "COM3" or "3"
+};
+
+// Refuses two devices on one port: "The GPS and the sensor are both set to COM3; each device
+// needs a port of its own". Empty when all differ; texts that name no port are left to
+// ApplyPortSettings.
+std::string SharedPortError(const std::vector<TPortUse>& uses);

@@ -1,5 +1,6 @@
 #include "tools/UGPS.h"
 
+#include "devices/uNTRIPSettings.h"
 #include "navigation/RealtimeData.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
@@ -116,14 +117,35 @@ bool TFGPS::SensorSetClick() {
     return ApplyPortSet(FNav ? FNav->ZSENSOR.get() : nullptr, true, " QBY_SBES_V3.log");
 }
 
+// A refusal names the port set it comes from, so the surveyor knows which tab to mend.
 bool TFGPS::ApplyPortSet(TOrvaltSerialGPS* port, bool sounder, const char* logName) {
     if (!port) return false;
-    const std::string error =
-        ApplyPortSettings(PortTexts(sounder), LogDir + GetDateFolderName() + logName, *port);
+    std::string error = SharedPortError();
+    if (error.empty()) {
+        const TPortSetTexts texts = PortTexts(sounder);
+        error = ApplyPortSettings(texts, LogDir + GetDateFolderName() + logName, *port);
+        const std::string set = sounder ? "Sensor port" : "GPS port";
+        if (!error.empty()) {
+            error = set + (texts.port.empty() ? "" : " " + texts.port) + ": " + error;
+        }
+    }
     if (error.empty()) return true;
     ShowException(QString::fromStdString(error));
     return false;
 }
+
+std::string TFGPS::SharedPortError() const {
+    std::vector<TPortUse> uses{{"GPS", Port->currentText().toStdString()}};
+    if (SensorEnabled->isChecked()) uses.push_back({"sensor", SPort->currentText().toStdString()});
+    const TfrmNTRIPSettings* ntrip = frmNTRIPSettings;
+    if (ntrip && ntrip->chkOutputPort->isChecked() && ntrip->boxOutputPort->currentIndex() > 0) {
+        uses.push_back(
+            {"NTRIP correction output", ntrip->boxOutputPort->currentText().toStdString()});
+    }
+    return ::SharedPortError(uses);
+}
+
+void TFGPS::ShowRealtimeRunning(bool running) { lNextStartNote->setVisible(running); }
 
 void TFGPS::BitBtn2Click() { close(); }
 

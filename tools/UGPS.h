@@ -6,9 +6,10 @@
 // and reads the geodetic fields itself.
 //
 // The tab "Global Setting" holds the display options of the map, which act at once. The window
-// loads every setting at its creation; only ticking "SAVE && LOCK SETTINGS" stores them, notes
-// the save in the events log and locks the settings tabs until the box is cleared. A program
-// started with the box stored ticked saves again at every start.
+// loads every setting at its creation; ticking "SAVE && LOCK SETTINGS" stores them, notes the
+// save in the events log and locks the settings tabs until the box is cleared. A program
+// started with the box stored ticked saves again at every start. Each start of real time also
+// stores the ports, the telegram format and the geodesy in use, without locking.
 
 #include "app/LabeledEdit.h"
 #include "tools/ColorBox.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -56,6 +58,8 @@ public:
     TLabeledEdit *edCM, *edRL, *edSF, *edFE, *edFN;
     TLabeledEdit *eLCCSP1, *eLCCSP2, *eLCCCP, *eLCCM, *eLCCSF, *eLCCFE, *eLCCFN;
     QCheckBox *cbUseDTP, *cbUseTMProjection, *cbUseLCCProjection, *cLambert1;
+    // Shown while real time runs: the run keeps the geodesy it started with.
+    QLabel* lNextStartNote;
     // Port monitor.
     QPlainTextEdit *MemoGPS, *MemoSensor;
     // Global Setting: grid, depth labels, event labels, screenshots, the big numbers' overlay.
@@ -74,8 +78,16 @@ public:
     // Copy the port settings into the main window's ZGPS1 or ZSENSOR. A text that cannot be
     // applied is shown as an error and stops the copy, the fields before it applied; the result
     // is then false, so that the start of real time stops there.
+    // Two devices set to one port are refused the same way, naming the port.
     bool GPSSetClick();
     bool SensorSetClick();
+    // The start of real time: stores the ports, the telegram format and pattern, and the
+    // geodetic parameters with the projection choice, in one rewrite of the settings file with
+    // the save-and-lock action's writer but without locking; false, and the surveyor told, when
+    // the file could not be written.
+    bool StoreRunSettings();
+    // Shows or hides lNextStartNote.
+    void ShowRealtimeRunning(bool running);
     void BitBtn2Click();
     // Empties both memos; the window always closes.
     void FormCloseQuery();
@@ -127,6 +139,7 @@ private:
     TDisplayOptionTexts DisplayOptionTexts() const;
     void ApplyDisplayOptions();
     bool StoreSettings(TIniFile& ini, bool locked) const;
+    bool StoreRunKeys(TIniFile& ini) const;
     TSavedSettingsSummary SavedSettingsSummary() const;
     void SetSettingsTabsEnabled(bool enabled);
     void RepaintMainMap();
@@ -134,6 +147,9 @@ private:
     static TOrvaltCanvas* Map();
     TPortSetTexts PortTexts(bool sounder) const;
     bool ApplyPortSet(TOrvaltSerialGPS* port, bool sounder, const char* logName);
+    // The ports of the devices the run opens: the GNSS, the sounder when enabled, and the NTRIP
+    // window's own correction output port when it is enabled.
+    std::string SharedPortError() const;
     void ApplySBESMessage(TFormatApplication application);
 };
 

@@ -56,6 +56,14 @@ void CreateLccGroup(TFGPS& w, QWidget* tab) {
     w.cbUseLCCProjection =
         AddBox(lcc, "cbUseLCCProjection", "Use Projection", QPoint(10, 262), false);
     w.cLambert1 = AddBox(lcc, "cLambert1", "Use Lambert 1", QPoint(10, 288), false);
+    w.lNextStartNote = new QLabel("Changes take effect at the next Start", lcc);
+    w.lNextStartNote->setObjectName("lNextStartNote");
+    w.lNextStartNote->setGeometry(10, 316, 192, 40);
+    w.lNextStartNote->setWordWrap(true);
+    QFont bold = w.lNextStartNote->font();
+    bold.setBold(true);
+    w.lNextStartNote->setFont(bold);
+    w.lNextStartNote->hide();
 }
 
 }  // namespace

@@ -63,11 +63,24 @@ void TFGPS::LockStateCheck1Click() {
 // The lock first, then, for a save, the port, geodetic and display keys in their tables' order.
 bool TFGPS::StoreSettings(TIniFile& ini, bool locked) const {
     ini.BeginUpdates();
-    const bool gathered = ini.WriteBool(kLockSection, kLockKey, locked) &&
-                          (!locked || (StoreSettingKeys(this, ini, kCommunicationKeys) &&
-                                       StoreSettingKeys(this, ini, kGeodeticKeys) &&
-                                       StoreSettingKeys(this, ini, kDisplayKeys)));
+    const bool gathered =
+        ini.WriteBool(kLockSection, kLockKey, locked) &&
+        (!locked || (StoreRunKeys(ini) && StoreSettingKeys(this, ini, kDisplayKeys)));
     return gathered && ini.CommitUpdates();
+}
+
+bool TFGPS::StoreRunKeys(TIniFile& ini) const {
+    return StoreSettingKeys(this, ini, kCommunicationKeys) &&
+           StoreSettingKeys(this, ini, kGeodeticKeys);
+}
+
+bool TFGPS::StoreRunSettings() {
+    TIniFile ini(GetSettingsFilePath());
+    ini.BeginUpdates();
+    const bool gathered = StoreRunKeys(ini);
+    if (gathered && ini.CommitUpdates()) return true;
+    ReportSettingsNotSaved(ini.FileName());
+    return false;
 }
 
 TSavedSettingsSummary TFGPS::SavedSettingsSummary() const {

@@ -78,15 +78,14 @@ QLineEdit* TFShape::AddLabeledEdit(const char* name, const char* caption, const 
 
 void TFShape::FormCreate() { ShowTexts(*this, ReadVesselShape(TIniFile(GetSettingsFilePath()))); }
 
+// The window has no close button, so it hides even when the file cannot be written: the
+// surveyor is told, and the edits stay in the window, where the map reads them.
 void TFShape::BitBtn1Click() {
     TVesselShapeTexts texts;
     for (const TEditSpec& spec : kEdits)
         texts.*spec.text = (this->*spec.edit)->text().toStdString();
     TIniFile ini(GetSettingsFilePath());
-    if (!WriteVesselShape(ini, texts)) {
-        ReportSettingsNotSaved(ini.FileName());
-        return;
-    }
+    if (!WriteVesselShape(ini, texts)) ReportSettingsNotSaved(ini.FileName());
     hide();
 }
 

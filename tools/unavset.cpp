@@ -7,6 +7,7 @@
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
+#include "platform/NumberFormat.h"
 #include "platform/SettingsWriteReport.h"
 #include "tools/ConversionError.h"
 #include "tools/NavigationSettings.h"
@@ -247,10 +248,16 @@ void TNavset::edDepthAlert1Change() {
     if (edDepthAlert1->text().isEmpty()) edDepthAlert1->setText(kClearedDepthAlertText);
 }
 
+// A rate the map cannot keep leaves the timer as it is.
 void TNavset::eVesselUpdateRateChange() {
-    const std::optional<int> intervalMs = MapTimerIntervalMs(eVesselUpdateRate->text());
-    if (!intervalMs) {
-        ShowException(IntegerConversionMessage(eVesselUpdateRate->text()));
+    const QString text = eVesselUpdateRate->text();
+    const std::optional<int> intervalMs = MapTimerIntervalMs(text);
+    int ms = 0;
+    if (!intervalMs && TryStrToInt(text, ms)) {
+        ShowMessage("The update rate " + text + " ms is too long: at most " +
+                    QString::number(kLongestMapIntervalMs) + " ms");
+    } else if (!intervalMs) {
+        ShowException(IntegerConversionMessage(text));
     } else if (FNav) {
         FNav->tMap->setInterval(*intervalMs);
     }

@@ -68,8 +68,9 @@ struct TWindows {
         navset.cLineOrDot->setChecked(false);
         ShowDepthLabels = true;
         DepthLabelSpacing = 10;
-        TrueDepthHi = 23.4;
+        SoundingDepth = 23.4;
         SpeedKnots = 9.7;
+        settings.StoreRunSettings();  // a start stores them, and its projection reads them
     }
     TFGPS settings;
     TNavset navset;
@@ -80,6 +81,7 @@ struct TWindows {
 
 std::unique_ptr<TFNav> Map(bool withTrack) {
     auto window = std::make_unique<TFNav>();
+    window->LoadRunGeodesy();
     TOrvaltCanvas& map = *window->fcad;
     TFNav::CreateStandardLayers(&map);
     map.ResizeClient(kWidth, kHeight);
@@ -97,6 +99,8 @@ void Tick(benchmark::State& state, bool withTrack, bool withFrame) {
         CurrentLatitude = kLatitude + kDegreesPer25Metres * (step++ % 4000);
         CurrentLongitude = kLongitude;
         GyroHeading = 0;
+        // A sounding recorded where the last tick put the vessel.
+        PendingDepthLabel = TDepthLabel{CurrentEasting, CurrentNorthing, SoundingDepth};
         window->tMapTimer();
         if (!withFrame) continue;
         // The widget's own paint: the picture brought up to date, then the live layer and

@@ -8,11 +8,19 @@
 // Baseline, in the same run: a hand-written loop that waits in poll() on a port of the same
 // kind, reads each telegram's depth and appends the same record with one write: the latency a
 // survey logger cannot beat.
+//
+// Each record is projected from its own position when it is made. What that adds is timed in
+// the same run, on the run's own projection and last position: the record text with the
+// position projected then, against the record text with the grid position of the last map
+// tick (the way records were made before).
 
 #include "benchmarks/navigation/SurveyTrack.h"
+#include "devices/OrvaltSerialGPS.h"
+#include "navigation/CurrentPosition.h"
 #include "navigation/NavigationState.h"
 #include "navigation/SurveyRecord.h"
 #include "navigation/unavigation.h"
+#include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "platform/Paths.h"
 #include "platform/SerialDevice.h"
@@ -122,12 +130,54 @@ std::vector<TClock::time_point> Play(const std::vector<std::string>& telegrams,
     return written;
 }
 
+struct TRecordCost {
+    double projectedNs = 0, oldPathNs = 0;  // per record
+};
+
 struct TLatencies {
     std::size_t records = 0;
     double p50 = 0, p99 = 0, max = 0;  // ms
     int mapTicks = 0;
     std::size_t shapes = 0;
+    TRecordCost cost;
 };
+
+constexpr int kCostRecords = 20000;
+
+// Nanoseconds per call of `make`, which returns the record's text.
+double NsPerRecord(const std::function<std::string()>& make) {
+    std::size_t bytes = 0;
+    const auto start = TClock::now();
+    for (int i = 0; i < kCostRecords; ++i) bytes += make().size();
+    const double ns = std::chrono::duration<double, std::nano>(TClock::now() - start).count();
+    if (bytes == 0) std::fprintf(stderr, "no record text\n");
+    return ns / kCostRecords;
+}
+
+// The two ways to a record's text, on the run's projection and its receiver's last position.
+TRecordCost MeasureRecordCost() {
+    const TOrvaltSerialGPS& gps = *FNav->ZGPS1;
+    const std::uint64_t now = gps.GetPositionTick();
+    TSurveyRecord record;
+    record.time = Now();
+    record.trueDepthHi = 4768.47;
+    record.rawDepthHi = 4674.7;
+    record.format = "NMEA DPT";
+    TRecordCost cost;
+    cost.projectedNs = NsPerRecord([&] {
+        const std::optional<TCurrentPosition> at =
+            CurrentPositionAt(gps, FNav->RunProjector, RealtimeStartTick, now);
+        record.position = TSurveyRecord::TPosition{
+            at->latitude, at->longitude, TGridPoint{at->grid->easting, at->grid->northing}};
+        return SurveyLogRecord(record);
+    });
+    cost.oldPathNs = NsPerRecord([&] {
+        record.position = TSurveyRecord::TPosition{CurrentLatitude, CurrentLongitude,
+                                                   TGridPoint{CurrentEasting, CurrentNorthing}};
+        return SurveyLogRecord(record);
+    });
+    return cost;
+}
 
 TLatencies Summarise(const std::vector<TClock::time_point>& written, const TRecordWatch& watch) {
     TLatencies result;
@@ -174,6 +224,7 @@ TLatencies RunProgram(const std::vector<std::string>& telegrams,
     TLatencies result = Summarise(written, watch);
     result.mapTicks = run.MapTicks();
     result.shapes = FNav->fcad->ShapeCount();
+    result.cost = MeasureRecordCost();
     return result;
 }
 
@@ -248,6 +299,14 @@ int main(int argc, char** argv) {
     Print("baseline", baseline);
     std::printf("  ratio     p50 %.1f  p99 %.1f\n", program.p50 / baseline.p50,
                 program.p99 / baseline.p99);
+    const TRecordCost& cost = program.cost;
+    std::printf("Record text, %d records on the run's projection:\n", kCostRecords);
+    std::printf("  projected   %8.0f ns per record (the position projected when it is made)\n",
+                cost.projectedNs);
+    std::printf("  old path    %8.0f ns per record (the grid position of the last map tick)\n",
+                cost.oldPathNs);
+    std::printf("  added       %8.0f ns per record, ratio %.1f\n",
+                cost.projectedNs - cost.oldPathNs, cost.projectedNs / cost.oldPathNs);
     const bool met = program.records == kTelegrams && program.p99 <= kPollIntervalMs + kGoalSlackMs;
     std::printf("  goal      every record, p99 <= %.0f ms: %s\n", kPollIntervalMs + kGoalSlackMs,
                 met ? "met" : "NOT met");

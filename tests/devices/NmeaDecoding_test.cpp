@@ -1,5 +1,7 @@
 #include "devices/OrvaltSerialGPS.h"
 
+#include "platform/Clock.h"
+
 #include "tests/devices/SerialGPSRecorder.h"
 
 #include <gtest/gtest.h>
@@ -248,6 +250,32 @@ TEST(NmeaDecoding, ValuesNoReceiverSendsAreSkippedAndCounted) {
         EXPECT_EQ(gps.GetFixQuality(), 1);
         EXPECT_DOUBLE_EQ(gps.GetSpeed(), 5.5 * 1.852);
     }
+}
+
+// Every GGA with a position stamps it, changed or not, so a vessel lying still keeps a current
+// position; an empty position, a forgotten one or a closed port has none, and forgetting takes
+// the fix with it.
+TEST(NmeaDecoding, EachGgaWithAPositionStampsIt) {
+    TTestClock clock(QDateTime(QDate(2024, 5, 6), QTime(8, 0)));
+    clock.Advance(1000);
+    TOrvaltSerialGPS gps;
+    EXPECT_EQ(gps.GetPositionTick(), 0u);
+    gps.ParseSentence(kGGA);
+    EXPECT_EQ(gps.GetPositionTick(), 1000u);
+    clock.Advance(1000);
+    TSerialGPSRecorder events(gps);
+    gps.ParseSentence(kGGA);
+    EXPECT_TRUE(events.Positions.empty()) << "the same position raises no event";
+    EXPECT_EQ(gps.GetPositionTick(), 2000u) << "but it is stamped again";
+    gps.ParseSentence("$GPGGA,123520,,,,,0,00,,,M,,M,,");
+    EXPECT_EQ(gps.GetPositionTick(), 0u) << "the receiver's empty position";
+    gps.ParseSentence(kGGA);
+    gps.ParseSentence("$GPGGA,1,9959.99,N,01131.000,E,1,08,0.9,545.4,M,,M,,");
+    EXPECT_EQ(gps.GetPositionTick(), 2000u) << "a skipped GGA stamps nothing";
+    gps.ForgetPosition();
+    EXPECT_EQ(gps.GetPositionTick(), 0u);
+    EXPECT_EQ(gps.GetFixQuality(), 0);
+    EXPECT_EQ(gps.GetLatitude(), 0);
 }
 
 // The digit count follows the hemisphere letter, compared exactly, not the field's place.

@@ -239,6 +239,7 @@ TEST_F(OrvaltSerialGPSTest, CloseZeroesTheReadings) {
     }
     EXPECT_EQ(gps_.GetFixQuality(), 0);
     EXPECT_EQ(gps_.GetSatellites(), 0);
+    EXPECT_EQ(gps_.GetPositionTick(), 0u) << "no position of this opening is current in the next";
 }
 
 TEST_F(OrvaltSerialGPSTest, HandlerThatClosesThePortEndsTheDelivery) {

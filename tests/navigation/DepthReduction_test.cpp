@@ -71,6 +71,20 @@ TEST(DepthReduction, InputsThatGiveNoDepth) {
         {"a negative profile line", 3, 1500, profile, true,
          "Sound velocity -1500 m/s is not positive"},
         {"an empty profile", 10, 1500, {}, true, "The sound velocity profile is empty"},
+        {"a depth that overflows to infinity",
+         1.2e308,
+         1530,
+         {},
+         false,
+         "Raw depth 1.2E308 m at 1530 m/s gives no finite depth"},
+        {"a depth times the velocity overflows before the division",
+         1e306,
+         1500,
+         {},
+         false,
+         "Raw depth 1E306 m at 1500 m/s gives no finite depth"},
+        {"a profile velocity of 1e308", 10, 1500, std::vector<std::string>(20, "1e308"), true,
+         "Raw depth 5 m at 1E308 m/s gives no finite depth"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);

@@ -137,7 +137,7 @@ TEST_F(EchogramTimerTest, ASampleOnlyWhenShownConnectedAndNew) {
         SCOPED_TRACE(c.legend);
         w_.waterfall.setVisible(c.shown);
         if (!c.connected) w_.main.ZSENSOR->Close();
-        TrueDepthHi = ++depth;
+        SoundingDepth = ++depth;
         NewDepthFlag = c.newDepth;
         Tick();
         EXPECT_EQ(Newest() == depth, c.sampled);

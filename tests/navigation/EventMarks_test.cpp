@@ -5,6 +5,7 @@
 #include "navigation/EventMarks.h"
 
 #include "canvas/OrvaltCanvas.h"
+#include "devices/OrvaltSerialGPS.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/Clock.h"
@@ -61,20 +62,26 @@ protected:
         w_.realtime.lDepthHi->setText("12.34");
         w_.realtime.lDepthLo->setText("--.-");
         VesselHeading = 45.5;
-        At(500000, 4100000);
+        w_.TypeSouthernZone();
+        w_.LoadGeodesy();
+        RealtimeStartTick = 1;
+        home_ = At("2200.110899", "01756.359432");
     }
     void TearDown() override {
-        GridPositionSinceStart = false;
         VesselHeading = 0;
+        RealtimeStartTick = 0;
     }
 
-    // The vessel at a grid position projected since the start.
-    static void At(double easting, double northing) {
-        CurrentLatitude = 37.0;
-        CurrentLongitude = 27.0;
-        CurrentEasting = easting;
-        CurrentNorthing = northing;
-        GridPositionSinceStart = true;
+    // The vessel where its receiver has just reported it (south, west), and its grid position
+    // through the run's projection.
+    TEventPosition At(const std::string& latitude, const std::string& longitude) {
+        TOrvaltSerialGPS& gps = *w_.main.ZGPS1;
+        gps.ReceiveBytes("$INGGA,000000.16," + latitude + ",S," + longitude +
+                         ",W,1,12,0.7,-2.76,M,4.67,M,,\r\n");
+        const std::optional<TGridFix> grid =
+            w_.main.RunProjector.Project(gps.GetLatitude(), gps.GetLongitude(), gps.GetAltitude());
+        EXPECT_TRUE(grid.has_value());
+        return grid ? TEventPosition{grid->easting, grid->northing} : TEventPosition{};
     }
     static int Stored() {
         return TIniFile(GetSettingsFilePath()).ReadInteger("EVENTS", "Event Number", -1);
@@ -87,14 +94,16 @@ protected:
         return labels;
     }
     std::vector<TLabel> Labels() const { return LabelsOf(w_.main); }
-    static std::string Record(int number, double easting, double northing) {
-        return EventRecord({number, QDateTime(QDate(2024, 5, 6), QTime(8, 0)),
-                            TEventPosition{easting, northing}, "12.34", "--.-", 45.5});
+    static std::string Record(int number, TEventPosition at, const std::string& depthHi = "12.34") {
+        return EventRecord(
+            {number, QDateTime(QDate(2024, 5, 6), QTime(8, 0)), at, depthHi, "--.-", 45.5});
     }
+    TLabel Label(int number) const { return {home_.easting, home_.northing, number}; }
 
     TTestClock clock_{QDateTime(QDate(2024, 5, 6), QTime(8, 0))};
     TScriptedDialogs dialogs_;
     TRealtimeWindowSet w_;
+    TEventPosition home_;  // where the vessel is at the start of each test
 };
 
 TEST_F(EventMarksTest, NumbersLabelsAndRecordsAmongTheLogsOwn) {
@@ -102,15 +111,15 @@ TEST_F(EventMarksTest, NumbersLabelsAndRecordsAmongTheLogsOwn) {
     AppendEventLog("Realtime STARTED", EventLogFilePath());
     w_.main.btEventAdd->click();
     EXPECT_EQ(Stored(), 1) << "no EVENTS section: the first event is 1, and it is written";
-    w_.main.ZSENSORTimeout();
-    At(500010.25, 4100020.5);
+    w_.main.ZSENSORTimeout();  // the silent sounder's depth is no longer shown
+    const TEventPosition next = At("2200.113054", "01756.360985");
     w_.main.btEventAdd->click();
     EXPECT_EQ(Stored(), 2);
     EXPECT_EQ(EventsLog(), "\r\nAuto Event:\t2024-05-06 080000000\tRealtime STARTED" +
-                               Record(1, 500000, 4100000) +
+                               Record(1, home_) +
                                "\r\nAuto Event:\t2024-05-06 080000000\tSensor TimeOut." +
-                               Record(2, 500010.25, 4100020.5));
-    EXPECT_EQ(Labels(), (std::vector<TLabel>{{500000, 4100000, 1}, {500010.25, 4100020.5, 2}}));
+                               Record(2, next, "--.-"));
+    EXPECT_EQ(Labels(), (std::vector<TLabel>{Label(1), {next.easting, next.northing, 2}}));
 
     TIniFile(GetSettingsFilePath()).WriteInteger("EVENTS", "Event Number", 41);
     w_.main.btEventAdd->click();
@@ -121,16 +130,23 @@ TEST_F(EventMarksTest, NumbersLabelsAndRecordsAmongTheLogsOwn) {
 // A record needs the vessel's position now; without one it says so, and no label is placed at
 // a wrong one.
 TEST_F(EventMarksTest, WithoutACurrentPositionNoLabelAndAnEmptyPosition) {
-    GridPositionSinceStart = false;
+    RealtimeStartTick = 2;  // a new start: the position came before it
     w_.main.btEventAdd->click();
-    At(500000, 4100000);
-    CurrentLatitude = CurrentLongitude = 0;  // the receiver went idle
+    At("2200.110899", "01756.359432");
+    w_.main.ZGPS1->ForgetPosition();  // the receiver went idle
+    w_.main.btEventAdd->click();
+    RealtimeStartTick = 1;  // the running start, and a position since it
+    clock_.Advance(1000);
+    At("2200.110899", "01756.359432");
+    clock_.Advance(3001);  // a receiver gone quiet for longer than a position stays current
     w_.main.btEventAdd->click();
     EXPECT_TRUE(Labels().empty());
     const std::string log = EventsLog();
     EXPECT_NE(log.find("Event No:1,Date & Time:2024-05-06 080000000,Easting:,Northing:,"),
               std::string::npos);
     EXPECT_NE(log.find("Event No:2,Date & Time:2024-05-06 080000000,Easting:,Northing:,"),
+              std::string::npos);
+    EXPECT_NE(log.find("Event No:3,Date & Time:2024-05-06 080004001,Easting:,Northing:,"),
               std::string::npos);
 }
 
@@ -139,14 +155,19 @@ TEST_F(EventMarksTest, F12AndTwoWindowsOnOneSettingsFile) {
     QApplication::setActiveWindow(&w_.main);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w_.main));
     QTest::keyClick(&w_.main, Qt::Key_F12);
-    EXPECT_EQ(Labels(), (std::vector<TLabel>{{500000, 4100000, 1}}));
+    EXPECT_EQ(Labels(), (std::vector<TLabel>{Label(1)}));
 
-    TFNav other;  // a second instance on the same settings file
+    TFNav other;  // a second instance on the same settings file, on the same receiver's lines
+    other.LoadRunGeodesy();
+    other.ZGPS1->ReceiveBytes(
+        "$INGGA,000000.16,2200.110899,S,01756.359432,W,1,12,0.7,-2.76,M,4.67,"
+        "M,,\r\n");
     other.btEventAdd->click();
     w_.main.MarkEvent1->trigger();
     other.btEventAdd->click();
     EXPECT_EQ(Stored(), 4);
     EXPECT_EQ(std::get<2>(Labels().back()), 3);
+    ASSERT_FALSE(LabelsOf(other).empty());
     EXPECT_EQ(std::get<2>(LabelsOf(other).back()), 4);
 }
 
@@ -173,7 +194,7 @@ TEST_F(EventMarksTest, ResetAsksFirst) {
 TEST_F(EventMarksTest, ARemovedLogFolderComesBack) {
     ASSERT_TRUE(QDir(QString::fromStdString(LogDir)).removeRecursively());
     w_.main.btEventAdd->click();
-    EXPECT_EQ(EventsLog(), Record(1, 500000, 4100000));
+    EXPECT_EQ(EventsLog(), Record(1, home_));
     EXPECT_TRUE(w_.messages.Msg->toPlainText().isEmpty());
 }
 
@@ -195,13 +216,12 @@ TEST_F(EventMarksTest, UnwritableSettingsNeverRepeatANumber) {
     QFile::remove(settings);
     ASSERT_TRUE(QDir().mkpath(settings));
     for (int i = 0; i < 3; ++i) w_.main.btEventAdd->click();
-    EXPECT_EQ(Labels(), (std::vector<TLabel>{
-                            {500000, 4100000, 1}, {500000, 4100000, 2}, {500000, 4100000, 3}}));
+    EXPECT_EQ(Labels(), (std::vector<TLabel>{Label(1), Label(2), Label(3)}));
     EXPECT_EQ(w_.messages.Msg->toPlainText().toStdString(),
               "Event number 1 could not be stored in " + GetSettingsFilePath() +
                   ": the next events go on from it in this run only");
     const std::string log = EventsLog();
-    for (int n = 1; n <= 3; ++n) EXPECT_NE(log.find(Record(n, 500000, 4100000)), std::string::npos);
+    for (int n = 1; n <= 3; ++n) EXPECT_NE(log.find(Record(n, home_)), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "navigation/GeodeticParametersLog.h"
 
+#include "navigation/StoredGeodesy.h"
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "platform/IniFile.h"
@@ -145,6 +146,31 @@ TEST_F(TGeodeticLogTest, FailureToWriteIsReportedNotSwallowed) {
     error.clear();
     EXPECT_FALSE(AppendGeodeticParametersLog(error));
     EXPECT_FALSE(error.empty());
+}
+
+// The run's projection is read from the very section the log records, so the two agree.
+TEST_F(TGeodeticLogTest, TheRunsProjectionComesFromTheLoggedSection) {
+    StoreSettings();
+    TIniFile ini(GetSettingsFilePath());
+    const struct {
+        const char* lcc;
+        const char* oneParallel;
+        TProjectionKind kind;
+    } cases[] = {{"0", "1", TProjectionKind::TransverseMercator},
+                 {"1", "0", TProjectionKind::Lambert2},
+                 {"1", "1", TProjectionKind::Lambert1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.lcc) + c.oneParallel);
+        ini.WriteString("GEODETIC_PARAMETERS", "cbUseLCCProjection", c.lcc);
+        ini.WriteString("GEODETIC_PARAMETERS", "cLambert1", c.oneParallel);
+        const TStoredGeodesy stored = ReadStoredGeodesy(ini);
+        EXPECT_EQ(stored.kind, c.kind);
+        EXPECT_EQ(stored.texts.flattening, "0.0033670033670034");
+        EXPECT_EQ(stored.texts.shiftZ, "-129.879");
+        EXPECT_EQ(stored.texts.tmCentralMeridian, "30");
+        EXPECT_EQ(stored.texts.lccScaleFactor, "0.9996");
+        EXPECT_EQ(stored.texts.lccFalseNorthing, "200000");
+    }
 }
 
 }  // namespace

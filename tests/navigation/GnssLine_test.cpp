@@ -164,6 +164,54 @@ TEST(GnssLine, SentenceEdgeCases) {
     }
 }
 
+// The checksum is not checked, so a damaged line can carry any digits. The fault this pins: an
+// RTK-fixed GGA with altitude and separation 1e308 made the antenna height and the tide INF in
+// every record after it.
+TEST(GnssLine, ValuesNoVesselReportsAreSkippedAndCounted) {
+    const struct {
+        TLineCase expected;
+        int skipped;
+    } cases[] = {
+        {{"heading above a full circle", "$GPHDT,360.5,T"}, 1},
+        {{"negative heading", "$GPHDT,-0.5,T"}, 1},
+        {{"a full circle is a heading", "$GPHDT,360,T", 360.0}, 0},
+        {{"speed above 100 kn", "$GPVTG,220.6,T,,M,100.1,N,185.4,K"}, 1},
+        {{"100 kn is a speed", "$GPRMC,1,A,4807.0,N,01131.0,E,100,84.4,010824,,", {}, 100.0}, 0},
+        {{"overflowing altitude and separation",
+          "$GNGGA,1,2,N,3,E,4,5,6,1e308,M,1e308",
+          {},
+          {},
+          {},
+          {},
+          false},
+         1},
+        {{"separation below -1000 m",
+          "$GPGGA,120000,4807.0,N,01131.0,E,4,12,0.9,12.5,M,-1000.5,M,,",
+          {},
+          {},
+          {},
+          {},
+          false},
+         1},
+        {{"altitude of 10000 m is one",
+          "$GPGGA,120000,4807.0,N,01131.0,E,4,12,0.9,10000,M,0,M,,",
+          {},
+          {},
+          10000.0,
+          10000.0 - kPoleHeight,
+          false},
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected.legend);
+        TGnssLineReader reader;
+        TGnssLineState state = StartState();
+        reader.Read({c.expected.line, true, {}, 0}, state);
+        Expect(c.expected, state);
+        EXPECT_EQ(reader.SkippedValues(), static_cast<std::uint64_t>(c.skipped));
+    }
+}
+
 TEST(GnssLine, OffsetsAreCopiedOnlyWhileTheWindowIsHidden) {
     TGnssLineReader reader;
     TGnssLineState state;

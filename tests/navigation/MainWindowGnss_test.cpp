@@ -66,7 +66,7 @@ TEST_F(MainWindowGnssTest, FirstLineAfterTheStartRunsTheMapTimerAndEchoes) {
     settings_->show();
     Line("$GPHDT,2,T");
     EXPECT_TRUE(main_->tMap->isActive());
-    EXPECT_EQ(ControlColor(realtime_->GPSGroupBox), 0x00FF00);
+    EXPECT_EQ(ControlColor(realtime_->GPSGroupBox), kRed) << "no fix yet: no RTK lime";
     EXPECT_EQ(ControlColor(settings_->MemoGPS), 0xFFFFFF);
     EXPECT_TRUE(settings_->MemoGPS->toPlainText().endsWith("$GPHDT,2,T"));
     main_->FMemoEchoEnabled = false;
@@ -100,6 +100,18 @@ TEST_F(MainWindowGnssTest, GpsBoxFollowsTheFixQualityOneGgaLate) {
     deliver("$GPHDT,1,T");
     EXPECT_EQ(ShownFixQuality, 4);
     EXPECT_EQ(ControlColor(realtime_->GPSGroupBox), 0x00FF00);
+    // The fault this pins: the idle report forgot the position but kept the fix, and the map
+    // timer's start painted the RTK colour over plain GPS epochs.
+    main_->ZGPS1Idle(main_->ZGPS1.get());
+    EXPECT_EQ(main_->ZGPS1->GetFixQuality(), 0) << "the fix goes with the position";
+    EXPECT_EQ(ShownFixQuality, 0);
+    RealtimeStartTick = 1;
+    deliver("$GPGGA,120001,4807.0,N,01131.0,E,1,12,0.9,12.5,M,,M,,");
+    EXPECT_TRUE(main_->tMap->isActive());
+    deliver("$GPHDT,1,T");
+    EXPECT_EQ(ShownFixQuality, 1);
+    EXPECT_EQ(ControlColor(realtime_->GPSGroupBox), kRed) << "a GPS fix is no RTK fix";
+    main_->tMap->stop();
     main_->ZGPS1->Close();
 }
 

@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "platform/EventLog.h"
+#include "platform/IniFile.h"
 #include "tests/devices/PortFeed.h"
 #include "tests/devices/ReceiverLog.h"
 #include "tests/geodesy/ProjPeer.h"
@@ -38,6 +39,7 @@ class MainWindowRealtimeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetPortSettings();
+        w_.TypeSouthernZone();
         gps_.MapToPort(4);
         w_.settings.Port->setCurrentText("COM4");
     }
@@ -104,6 +106,73 @@ TEST_F(MainWindowRealtimeTest, PortsThatDoNotOpenAreReported) {
     EXPECT_TRUE(w_.main.tEchogram->isActive()) << "the sounder watch still runs";
     w_.main.bRealtime->click();
     EXPECT_FALSE(RealtimeRunning);
+}
+
+// Settings the run cannot work with stop the start before any port opens, with a message that
+// names the port; a disabled sounder's settings do not count.
+TEST_F(MainWindowRealtimeTest, RefusedPortSettingsNameThePort) {
+    const struct {
+        const char* legend;
+        bool sensorEnabled;
+        const char* sensorPort;
+        const char* sensorRate;
+        const char* gpsDelay;
+        const char* refusal;  // nullptr: the start goes on
+    } cases[] = {
+        {"a disabled sounder's rate", false, "COM5", "56000", "5", nullptr},
+        {"a disabled sounder on the GNSS port", false, "COM4", "9600", "5", nullptr},
+        {"an enabled sounder's rate", true, "COM5", "56000", "5",
+         "Sensor port COM5: '56000' is not a baud rate the port can run"},
+        {"both devices on one port", true, "com4", "9600", "5",
+         "The GPS and the sensor are both set to COM4; each device needs a port of its own"},
+        {"a delay the port's rate overruns", false, "COM5", "9600", "100000",
+         "GPS port COM4: A delay of 100000 ms loses bytes at 9600 baud: at most 68266 ms"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.legend);
+        w_.settings.SensorEnabled->setChecked(c.sensorEnabled);
+        w_.settings.SPort->setCurrentText(c.sensorPort);
+        w_.settings.SBaudRate->setCurrentText(c.sensorRate);
+        w_.settings.Delay->setCurrentText(c.gpsDelay);
+        dialogs_.exceptions.clear();
+        w_.main.bRealtime->click();
+        EXPECT_EQ(RealtimeRunning, c.refusal == nullptr);
+        EXPECT_EQ(w_.main.ZGPS1->Connected(), c.refusal == nullptr);
+        if (c.refusal) {
+            ASSERT_EQ(dialogs_.exceptions.size(), 1u);
+            EXPECT_EQ(dialogs_.exceptions[0].toStdString(), c.refusal);
+        } else {
+            w_.main.bRealtime->click();
+        }
+    }
+}
+
+// What the start stores is what it logs and projects with; the geodetic tab says that edits
+// wait for the next start, and the stop takes the shown depth away.
+TEST_F(MainWindowRealtimeTest, StartStoresTheSettingsInUse) {
+    w_.settings.edCM->setText("-21");
+    w_.main.bRealtime->click();
+    ASSERT_TRUE(RealtimeRunning);
+    const TIniFile ini(GetSettingsFilePath());
+    EXPECT_EQ(ini.ReadString("GEODETIC_PARAMETERS", "Central_Meridian", ""), "-21");
+    EXPECT_EQ(ini.ReadString("GPS1 COMUNICATION SETTINGS", "Port No", ""), "COM4");
+    EXPECT_FALSE(ini.ReadBool("LOCK SETTINGS", "Lock Settings", false)) << "nothing locked";
+    EXPECT_TRUE(w_.settings.GPSTabSheet->isEnabled());
+    EXPECT_EQ(w_.main.RunProjector.ParameterTexts().transverseMercator,
+              "-21 0 0.9996 500000 10000000");
+    EXPECT_NE(ReadFileBytes(LogDir + GetDateFolderName() + " Geodesy.txt").find("CM: -21,"),
+              std::string::npos);
+    EXPECT_FALSE(w_.settings.lNextStartNote->isHidden());
+    w_.settings.edCM->setText("-9");
+    EXPECT_EQ(w_.main.RunProjector.ParameterTexts().transverseMercator,
+              "-21 0 0.9996 500000 10000000");
+    SoundingDepth = 12.5;
+    w_.realtime.lDepthHi->setText("12.50");
+    w_.main.bRealtime->click();
+    EXPECT_TRUE(w_.settings.lNextStartNote->isHidden());
+    EXPECT_EQ(w_.realtime.lDepthHi->text(), "--.-");
+    EXPECT_EQ(SoundingDepth, 0);
+    EXPECT_FALSE(w_.main.fcad->ShowDepth);
 }
 
 TEST_F(MainWindowRealtimeTest, AMissingLogFolderStopsTheStartBeforeAnyPort) {
@@ -192,23 +261,6 @@ TEST_F(MainWindowRealtimeTest, RealShipLogOnTheMap) {
     if (folder.empty()) GTEST_SKIP() << "no real data folder";
     const std::string stream =
         ReceiverStream(ReadFileBytes(folder + "nmea/openrvdas__NBP1406_s330-2014-08-01.log"), true);
-    for (auto [edit, text] : {std::pair{w_.settings.edSMA, "6378137"},
-                              {w_.settings.edIF, "0.0033528106647474"},
-                              {w_.settings.edPPM, "0"},
-                              {w_.settings.edRX, "0"},
-                              {w_.settings.edRY, "0"},
-                              {w_.settings.edRZ, "0"},
-                              {w_.settings.edSX, "0"},
-                              {w_.settings.edSY, "0"},
-                              {w_.settings.edSZ, "0"},
-                              {w_.settings.edCM, "-15"},
-                              {w_.settings.edRL, "0"},
-                              {w_.settings.edSF, "0.9996"},
-                              {w_.settings.edFE, "500000"},
-                              {w_.settings.edFN, "10000000"}}) {
-        edit->setText(text);
-    }
-    w_.settings.cbUseLCCProjection->setChecked(false);
     w_.settings.GyroEnabled->setChecked(true);
     w_.navset.TrackDistance->setText("20");
     w_.navset.cLineOrDot->setChecked(false);

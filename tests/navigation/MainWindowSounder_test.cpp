@@ -1,21 +1,26 @@
 // The main window's echo-sounder handler with the windows it reads and writes: the depth panel,
-// the alarm on the map, the draft and velocity it logs, the XYZ rows it holds back, and a real
-// sounder log through a pseudo-terminal.
+// the alarm on the map, the draft and velocity it logs, each record at its own current position
+// (PROJ's projection of its latitude and longitude) or marked without one, the lasting sign of a
+// sounding not logged right, and a real sounder log through a pseudo-terminal.
 
 #include "navigation/unavigation.h"
 
 #include "app/UMsg.h"
 #include "canvas/OrvaltCanvas.h"
 #include "devices/OrvaltSerialGPS.h"
+#include "navigation/ControlColor.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
+#include "platform/Clock.h"
 #include "platform/DataFolders.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "tests/devices/PortFeed.h"
 #include "tests/devices/ReceiverLog.h"
+#include "tests/geodesy/ProjPeer.h"
 #include "tests/navigation/RealtimeWindowSet.h"
 #include "tests/platform/PseudoTerminal.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/RecordFields.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/Bathymetry.h"
@@ -32,7 +37,6 @@ protected:
         CreateDataFolders();
         Offsets = &offsets_;
         StoreGnssLineState({});
-        GridPositionSinceStart = false;
         SensorWindowsShown = false;
         Format("NMEA DPT");
         const std::pair<QLineEdit*, const char*> texts[] = {{offsets_.OffsetA, "0.50"},
@@ -45,7 +49,18 @@ protected:
     void TearDown() override {
         Offsets = nullptr;
         SensorWindowsShown = false;
-        GridPositionSinceStart = false;
+    }
+
+    // A run on WGS 84 in the zone of central meridian -15, started at the clock's tick.
+    void StartRun() {
+        w_.TypeSouthernZone();
+        w_.LoadGeodesy();
+        RealtimeStartTick = std::max<std::uint64_t>(GetTickCount(), 1);
+    }
+    // A GGA through the receiver's component, as the port delivers it.
+    void Gga(const std::string& latitude, const std::string& longitude) {
+        main_.ZGPS1->ReceiveBytes("$INGGA,000000.16," + latitude + ",S," + longitude +
+                                  ",W,1,12,0.7,-2.76,M,4.67,M,,\r\n");
     }
 
     void Format(const char* name) {
@@ -123,25 +138,115 @@ TEST_F(MainWindowSounderTest, RecordsCarryTheDraftAndVelocityUsed) {
     Line("$SDDPT,10.0,0.4,*79");
     Line("$SDDPT,10.0,0.4,*79");
     EXPECT_EQ(Records().size(), 1u);
-    EXPECT_EQ(messages_.Msg->toPlainText(),
-              "Sound velocity 0 m/s is not positive; no depth is recorded");
+    EXPECT_EQ(messages_.Msg->toPlainText().count(
+                  "Sound velocity 0 m/s is not positive; no depth is recorded"),
+              1);
     EXPECT_EQ(realtime_.lDepthHi->text(), "--.-");
 }
 
-TEST_F(MainWindowSounderTest, XyzRowsOnlyAtAProjectedPosition) {
+// Each record is at the position current when it came, projected then: none before the first
+// GGA of the run, none 3 s after the last one, none at the receiver's empty position. A record
+// without one is still written, with GPS 0, and gives no XYZ row; each outage is told once and
+// signed in the status bar until a record has a position again.
+TEST_F(MainWindowSounderTest, RecordsAtTheirOwnCurrentPosition) {
+    TTestClock clock(QDateTime(QDate(2014, 8, 1), QTime(0, 0)));
+    clock.Advance(1000);  // tick 0 is no tick
+    StartRun();
+    const TProjPeer grid("+proj=tmerc +lon_0=-15 +k=0.9996 +x_0=500000 +y_0=10000000 +ellps=WGS84");
     Line("$SDDPT,10.0,0.4");
-    CurrentLatitude = -22.0;
-    CurrentLongitude = -17.9;
-    CurrentEasting = 602418.15;
-    CurrentNorthing = 7566446.01;
+    Gga("2200.110899", "01756.359432");
     Line("$SDDPT,11.0,0.4");
-    GridPositionSinceStart = true;
+    EXPECT_EQ(main_.SoundingSign(), "") << "a record with a position clears the sign";
+    clock.Advance(3000);
     Line("$SDDPT,12.0,0.4");
-    CurrentLatitude = CurrentLongitude = 0;  // the receiver went idle
+    clock.Advance(1);
     Line("$SDDPT,13.0,0.4");
-    ASSERT_EQ(Records().size(), 4u);
-    EXPECT_EQ(Field(Records()[0], 3), "0.00");
-    EXPECT_EQ(XyzBytes(), "Easting,Northing,Elevation\r\n602418.15,7566446.01,-11.25\r\n");
+    Line("$SDDPT,14.0,0.4");
+    EXPECT_EQ(main_.SoundingSign(), "No GNSS position");
+    EXPECT_EQ(ControlColor(realtime_.DepthFrameHi), kRed);
+    Gga("2200.113054", "01756.360985");
+    Line("$SDDPT,15.0,0.4");
+    EXPECT_EQ(ControlColor(realtime_.DepthFrameHi), kLime);
+    main_.ZGPS1->ReceiveBytes("$INGGA,000002.16,,,,,0,,,,M,,M,,\r\n");
+    Line("$SDDPT,16.0,0.4");
+    RealtimeStartTick = GetTickCount() + 1;  // a new run: the old position is none of its own
+    Gga("2200.115263", "01756.362601");
+    RealtimeStartTick = GetTickCount();
+    Line("$SDDPT,17.0,0.4");
+
+    const std::vector<std::string> records = Records();
+    ASSERT_EQ(records.size(), 8u);
+    const bool positioned[] = {false, true, true, false, false, true, false, true};
+    const double latitudes[] = {0, -22.0018483166667, -22.0018483166667, 0, 0, -22.0018842333333,
+                                0, -22.0019210500000};
+    std::vector<std::string> rows;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        SCOPED_TRACE(records[i]);
+        const std::vector<std::string> f = CommaFields(records[i]);
+        ASSERT_EQ(f.size(), 18u);
+        EXPECT_EQ(f[14], positioned[i] ? "1" : "0");
+        if (!positioned[i]) {
+            EXPECT_EQ(f[1] + f[2] + f[3] + f[4], "") << "no position, and it says so";
+            continue;
+        }
+        EXPECT_NEAR(std::stod(f[1]), latitudes[i], 1e-9);
+        const PJ_COORD xy = grid.Forward(proj_torad(std::stod(f[2])), proj_torad(std::stod(f[1])));
+        EXPECT_NEAR(std::stod(f[3]), xy.xy.x, 0.006);
+        EXPECT_NEAR(std::stod(f[4]), xy.xy.y, 0.006);
+        rows.push_back(f[3] + "," + f[4] + "," + f[5]);
+    }
+    EXPECT_EQ(RecordsAfterHeader(DaySurveyFiles().xyzPath), rows);
+    EXPECT_EQ(messages_.Msg->toPlainText().count(kNoPositionReport), 3) << "once per outage";
+}
+
+// A full disk, here a file-size limit, loses the record: the sign names the reason and stays,
+// the depth frames stay red, until a record reaches the log again.
+TEST_F(MainWindowSounderTest, ASoundingNotWrittenIsSignedUntilOneIs) {
+    Line("$SDDPT,10.0,0.4");
+    const std::string before = ReadFileBytes(CoordinatesFilePath);
+    {
+        const TFileSizeLimit limit(before.size() + 10);
+        ASSERT_TRUE(limit.Applied());
+        Line("$SDDPT,11.0,0.4");
+        EXPECT_EQ(main_.SoundingSign(), "Survey log not written: File too large");
+        Line("$SDDPT,0,0.4");  // no bottom: no record due, the sign stays
+        Line("$SDDPT,12.0,0.4");
+        EXPECT_EQ(main_.SoundingSign(), "Survey log not written: File too large");
+        EXPECT_EQ(ControlColor(realtime_.DepthFrameLo), kRed);
+        EXPECT_EQ(ControlColor(main_.StatusPanels[5]), kRed);
+    }
+    EXPECT_EQ(ReadFileBytes(CoordinatesFilePath), before);
+    Line("$SDDPT,13.0,0.4");
+    EXPECT_EQ(Records().size(), 2u);
+    EXPECT_EQ(main_.SoundingSign(), "No GNSS position") << "written, but without a position";
+    EXPECT_EQ(messages_.Msg->toPlainText().count("Cannot write the survey log"), 1);
+}
+
+// A low-frequency-only sounder shows and labels the depth it logs, not the draft; a depth that
+// overflows is no depth at all.
+TEST_F(MainWindowSounderTest, TheShownDepthIsTheLoggedOne) {
+    TTestClock clock(QDateTime(QDate(2014, 8, 1), QTime(0, 0)));
+    StartRun();
+    Gga("2200.110899", "01756.359432");
+    Format("Orvalt XDR LO");
+    Line("$ORVXDHI,0,$ORVXDLO,9.28");
+    EXPECT_EQ(realtime_.lDepthHi->text(), "9.78");
+    EXPECT_EQ(SoundingDepth, 9.78);
+    ASSERT_TRUE(PendingDepthLabel);
+    EXPECT_EQ(PendingDepthLabel->depth, 9.78);
+    ASSERT_EQ(Records().size(), 1u);
+    EXPECT_EQ(Field(Records()[0], 8), "9.78");
+    main_.ZSENSORTimeout();
+    EXPECT_EQ(realtime_.lDepthHi->text(), "--.-") << "a silent sounder shows no depth";
+    EXPECT_EQ(SoundingDepth, 0);
+    EXPECT_FALSE(main_.fcad->ShowDepth);
+
+    Format("NMEA DPT");
+    Line("$SDDPT,1.2e308,0.0");
+    Line("$SDDPT,1.2e308,0.0");
+    EXPECT_EQ(Records().size(), 1u) << "no record of an infinite depth";
+    EXPECT_EQ(realtime_.lDepthHi->text(), "--.-");
+    EXPECT_EQ(messages_.Msg->toPlainText().count("gives no finite depth"), 1);
 }
 
 // The B&G Zeus log through the sounder's port under "NMEA DPT": one record per DPT line with a

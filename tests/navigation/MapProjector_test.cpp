@@ -1,11 +1,13 @@
-// Loading the projection from the settings texts: only the projection in use counts, a text
-// that is not a number or a refused Lambert set projects nothing and is reported once, and a
-// receiver's (0, 0) is never projected. The projections themselves are checked against PROJ
-// through the map tick (MapTick_test.cpp).
+// Loading the run's projection from the stored texts: only the projection in use counts, a text
+// that is not a number or a refused Lambert set projects nothing and is reported, a new load
+// replaces the old one whole, and a receiver's (0, 0) is never projected. The projections
+// themselves are checked against PROJ through the map tick (MapTick_test.cpp).
 
 #include "navigation/MapProjector.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -67,38 +69,50 @@ TEST(MapProjector, OnlyTheProjectionInUseIsConverted) {
         c.clearOthers(texts);
         TMapProjector projector;
         EXPECT_EQ(projector.Load(c.kind, texts), "");
-        EXPECT_TRUE(projector.IsLoaded(c.kind));
-        EXPECT_TRUE(projector.Project(c.kind, 45.5, 30.5, 0).has_value());
+        EXPECT_TRUE(projector.IsLoaded());
+        EXPECT_EQ(projector.Kind(), c.kind);
+        EXPECT_TRUE(projector.Project(45.5, 30.5, 0).has_value());
     }
 }
 
-TEST(MapProjector, AFieldThatIsNotANumberIsReportedOnceAndTriedAgain) {
+TEST(MapProjector, AFieldThatIsNotANumberLeavesTheRunUnprojected) {
     TGeodeticTexts texts = Wgs84Texts();
     texts.tmCentralMeridian = "";
     texts.shiftX = "1,5";
     TMapProjector projector;
     const auto kind = TProjectionKind::TransverseMercator;
     EXPECT_EQ(projector.Load(kind, texts),
-              "Geodetic parameters: X Shift '1,5', TM Central Meridian '' are not numbers; the "
-              "map is not projected until they are");
-    EXPECT_FALSE(projector.IsLoaded(kind));
-    EXPECT_FALSE(projector.HasDatum());
-    EXPECT_FALSE(projector.Project(kind, 45.5, 30.5, 0).has_value());
-    EXPECT_EQ(projector.Load(kind, texts), "") << "reported once";
+              "Geodetic parameters: X Shift '1,5', TM Central Meridian '' are not numbers; "
+              "positions are not projected in this run");
+    EXPECT_FALSE(projector.IsLoaded());
+    EXPECT_EQ(projector.ParameterTexts().transverseMercator, "");
+    EXPECT_FALSE(projector.Project(45.5, 30.5, 0).has_value());
+    EXPECT_NE(projector.Load(kind, texts), "") << "each start is told";
     texts.shiftX = "0";
-    EXPECT_EQ(projector.Load(kind, texts), "")
-        << "the TM field was reported already and stays unread";
     texts.tmCentralMeridian = "30";
     EXPECT_EQ(projector.Load(kind, texts), "");
-    EXPECT_TRUE(projector.IsLoaded(kind));
-
-    texts.tmCentralMeridian = "33";
-    texts.lccOriginLatitude = "x";
-    EXPECT_EQ(projector.Load(kind, texts), "") << "loaded once per run";
+    EXPECT_TRUE(projector.IsLoaded());
     EXPECT_EQ(projector.ParameterTexts().transverseMercator, "30 0 1 500000 0");
-    EXPECT_EQ(projector.Load(TProjectionKind::Lambert1, texts),
-              "Geodetic parameters: LCC Central Parallel 'x' is not a number; the map is not "
-              "projected until it is");
+}
+
+// The fault this pins: a projector that first loaded Lambert while the TM fields were empty
+// kept those empty parameter texts when the run switched to TM, and every point then failed.
+TEST(MapProjector, ALoadReplacesTheWholeProjection) {
+    TGeodeticTexts texts = Wgs84Texts();
+    texts.tmCentralMeridian = texts.tmScaleFactor = "";
+    TMapProjector projector;
+    ASSERT_EQ(projector.Load(TProjectionKind::Lambert1, texts), "");
+    const std::optional<TGridFix> lambert = projector.Project(45.5, 30.5, 0);
+    ASSERT_TRUE(lambert.has_value());
+    texts = Wgs84Texts();
+    ASSERT_EQ(projector.Load(TProjectionKind::TransverseMercator, texts), "");
+    EXPECT_EQ(projector.ParameterTexts().transverseMercator, "30 0 1 500000 0");
+    const std::optional<TGridFix> tm = projector.Project(45.5, 30.5, 0);
+    ASSERT_TRUE(tm.has_value());
+    EXPECT_GT(std::abs(tm->northing - lambert->northing), 1000) << "another grid";
+    texts.lccOriginLatitude = "x";
+    EXPECT_NE(projector.Load(TProjectionKind::Lambert1, texts), "");
+    EXPECT_FALSE(projector.Project(45.5, 30.5, 0).has_value()) << "the TM set is gone too";
 }
 
 TEST(MapProjector, ARefusedLambertSetProjectsNothing) {
@@ -108,28 +122,28 @@ TEST(MapProjector, ARefusedLambertSetProjectsNothing) {
     const auto kind = TProjectionKind::Lambert1;
     EXPECT_EQ(projector.Load(kind, texts),
               "Geodetic parameters: the Lambert conformal conic projection refuses these "
-              "parameters; the map is not projected until they change");
-    EXPECT_EQ(projector.Load(kind, texts), "");
-    EXPECT_FALSE(projector.IsLoaded(kind));
-    EXPECT_FALSE(projector.Project(kind, 45.5, 30.5, 0).has_value());
+              "parameters; positions are not projected in this run");
+    EXPECT_FALSE(projector.IsLoaded());
+    EXPECT_FALSE(projector.Project(45.5, 30.5, 0).has_value());
     texts.lccOriginLatitude = "45";
     texts.semiMajorAxis = "1e308";
     texts.lccScaleFactor = "3";
     EXPECT_NE(projector.Load(kind, texts), "") << "a cone radius that overflows";
-    EXPECT_FALSE(projector.IsLoaded(kind));
+    EXPECT_FALSE(projector.IsLoaded());
     texts.semiMajorAxis = "6378137";
     EXPECT_EQ(projector.Load(kind, texts), "");
-    EXPECT_TRUE(projector.IsLoaded(kind));
+    EXPECT_TRUE(projector.IsLoaded());
 }
 
 TEST(MapProjector, NoPositionIsNeverProjected) {
     TMapProjector projector;
+    EXPECT_FALSE(projector.Project(45.5, 30.5, 0).has_value()) << "nothing loaded";
     for (const auto kind : {TProjectionKind::TransverseMercator, TProjectionKind::Lambert1,
                             TProjectionKind::Lambert2}) {
         ASSERT_EQ(projector.Load(kind, Wgs84Texts()), "");
-        EXPECT_FALSE(projector.Project(kind, 0, 0, 0).has_value());
-        EXPECT_TRUE(projector.Project(kind, 0, 30.5, 0).has_value());
-        EXPECT_FALSE(projector.Project(kind, 91, 30.5, 0).has_value()) << "beyond the pole";
+        EXPECT_FALSE(projector.Project(0, 0, 0).has_value());
+        EXPECT_TRUE(projector.Project(0, 30.5, 0).has_value());
+        EXPECT_FALSE(projector.Project(91, 30.5, 0).has_value()) << "beyond the pole";
     }
 }
 

@@ -139,7 +139,6 @@ TEST_F(MapTickTest, ProjectionsAgreeWithProj) {
     GyroHeading = 100;
     for (const TProjectionCase& c : cases) {
         SCOPED_TRACE(c.legend);
-        w_.main.MapTick = std::make_unique<TMapTick>();
         SetDatum(kEd50);
         w_.settings.cbUseLCCProjection->setChecked(c.lambert);
         w_.settings.cLambert1->setChecked(c.oneParallel);
@@ -150,6 +149,7 @@ TEST_F(MapTickTest, ProjectionsAgreeWithProj) {
                                w_.settings.eLCCFN};
         for (int i = 0; i < 5; ++i) tm[i]->setText(c.lambert ? "" : c.fields[i]);
         for (int i = 0; i < 7; ++i) lcc[i]->setText(c.lambert ? c.fields[i] : "");
+        w_.LoadGeodesy();
         TProjPeer projection(c.peer);
         TRandomPoints random(7);
         for (int i = 0; i < 20; ++i) {
@@ -184,6 +184,7 @@ TEST_F(MapTickTest, LambertConvergenceTurnsTheHeadingTheWayTheGridDoes) {
                               {w_.settings.eLCCFN, "0"}}) {
         edit->setText(text);
     }
+    w_.LoadGeodesy();
     Tick(45, 31);
     EXPECT_NEAR(GridConvergence, -0.7071, 1e-3);
     Tick(45, 29);
@@ -193,6 +194,7 @@ TEST_F(MapTickTest, LambertConvergenceTurnsTheHeadingTheWayTheGridDoes) {
 TEST_F(MapTickTest, VesselAlongTheHeadingAndTheStatusBar) {
     SetDatum(kWgs84);
     SetTransverseMercator("27");
+    w_.LoadGeodesy();
     w_.settings.GyroEnabled->setChecked(true);
     GyroHeading = 90;
     w_.navset.VesselColor->SetSelected(0x0000C0);
@@ -229,6 +231,7 @@ TEST_F(MapTickTest, VesselAlongTheHeadingAndTheStatusBar) {
 TEST_F(MapTickTest, SettingsTyposNeverStopTheMap) {
     SetDatum(kWgs84);
     SetTransverseMercator("30");
+    w_.LoadGeodesy();
     Tick(40, 30);
     const double firstNorthing = CurrentNorthing;
     w_.shape.edInterval->setText("1O");
@@ -248,22 +251,29 @@ TEST_F(MapTickTest, SettingsTyposNeverStopTheMap) {
         << "each once";
 }
 
+// The projection is the one loaded at the start: unusable parameters are told then, the map
+// goes on without a grid position, and mending them acts at the next start only.
 TEST_F(MapTickTest, UnusableGeodesyIsReportedAndTheReadOutsGoOn) {
     SetDatum(kWgs84);
     SetTransverseMercator("");
+    w_.LoadGeodesy();
     w_.settings.SensorEnabled->setChecked(true);
-    TrueDepthHi = 12.5;
+    SoundingDepth = 12.5;
     SpeedKnots = 6.5;
     Tick(40, 30);
     Tick(40.1, 30);
     EXPECT_EQ(w_.messages.Msg->toPlainText().toStdString(),
-              "Geodetic parameters: TM Central Meridian '' is not a number; the map is not "
-              "projected until it is");
+              "Geodetic parameters: TM Central Meridian '' is not a number; positions are not "
+              "projected in this run");
     EXPECT_EQ(CurrentEasting, 0);
+    EXPECT_FALSE(GeodeticParamsLoaded);
     EXPECT_EQ(w_.main.fcad->GetLayerShapeIds(VesselLayer).size(), 0u) << "no position yet";
     EXPECT_EQ(w_.main.fcad->SpeedKn, 6.5);
     EXPECT_EQ(w_.main.fcad->DepthHi, 12.5);
     w_.settings.edCM->setText("30");
+    Tick(40, 30);
+    EXPECT_EQ(CurrentEasting, 0) << "typed during the run";
+    w_.LoadGeodesy();
     Tick(40, 30);
     EXPECT_NEAR(CurrentEasting, 500000, 1e-6);
     EXPECT_TRUE(GeodeticParamsLoaded);
@@ -273,11 +283,12 @@ TEST_F(MapTickTest, UnusableGeodesyIsReportedAndTheReadOutsGoOn) {
 TEST_F(MapTickTest, OverlayLineAndBigNumbers) {
     SetDatum(kWgs84);
     SetTransverseMercator("30");
+    w_.LoadGeodesy();
     w_.realtime.Speed->setText("9.7");
     w_.main.ZGPS1->ReceiveBytes(Gga(40, 30, 4));
     RtkAntennaHeight = 1.254;
     RtkTide = 0.4;
-    TrueDepthHi = 8.25;
+    SoundingDepth = 8.25;
     TrueDepthLo = 9.5;
     Tick(40, 30);
     EXPECT_EQ(GGAOverlayText, "RTK Fix | Spd: 9.7 kn | SV: 12 | Ant: 1.25 m | Tide: 0.40 m");
@@ -311,6 +322,7 @@ TEST_F(MapTickTest, OverlayLineAndBigNumbers) {
 TEST_F(MapTickTest, TrackByFixQuality) {
     SetDatum(kWgs84);
     SetTransverseMercator("30");
+    w_.LoadGeodesy();
     w_.navset.ColorTracklines1->SetSelected(0x00AA00);
     w_.navset.ColorTracklines0->SetSelected(0xAA0000);
     w_.navset.TrackWidth->setText("3");
@@ -364,19 +376,25 @@ TEST_F(MapTickTest, TheCasterGetsOnlyRealPositions) {
     EXPECT_EQ(ntrip.Client->Position().Alt, 12);
 }
 
-TEST_F(MapTickTest, DepthLabelsOnlyAtAProjectedPosition) {
+// A label is a sounding's own: placed once, where it was recorded; a silent sounder leaves none.
+TEST_F(MapTickTest, DepthLabelsOnlyForNewSoundingsAtTheirPosition) {
     SetDatum(kWgs84);
     SetTransverseMercator("30");
+    w_.LoadGeodesy();
     ShowDepthLabels = true;
     DepthLabelSpacing = 5;
-    TrueDepthHi = 14.2;
-    Tick(0, 0);
-    EXPECT_TRUE(w_.main.fcad->GetSoundings().empty());
+    SoundingDepth = 14.2;
+    Tick(40, 30);
+    EXPECT_TRUE(w_.main.fcad->GetSoundings().empty()) << "no sounding recorded";
+    PendingDepthLabel = TDepthLabel{500010, 4427000, 14.2};
     Tick(40, 30);
     ASSERT_EQ(w_.main.fcad->GetSoundings().size(), 1u);
+    EXPECT_EQ(w_.main.fcad->GetSoundings()[0].X, 500010);
     EXPECT_EQ(w_.main.fcad->GetSoundings()[0].Z, 14.2);
     EXPECT_EQ(w_.main.fcad->SoundingMinSpacing, 5);
-    Tick(0, 0);
+    for (int i = 1; i <= 5; ++i) Tick(40 + i * 50 / kMetresPerDegree, 30);
+    EXPECT_EQ(w_.main.fcad->GetSoundings().size(), 1u) << "the same depth is not labelled again";
+    PendingDepthLabel = TDepthLabel{500012, 4427001, 14.3};
     Tick(40, 30);
     EXPECT_EQ(w_.main.fcad->GetSoundings().size(), 1u) << "closer than the spacing";
 }

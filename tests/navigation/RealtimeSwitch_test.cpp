@@ -48,10 +48,15 @@ private:
 class TFakeWindows : public TRealtimeWindows {
 public:
     explicit TFakeWindows(TJournal& journal) : journal_(journal) {}
+    bool StoreSettings() override {
+        journal_.push_back("store settings");
+        return settingsStored;
+    }
     bool ApplyPortSettings() override {
         journal_.push_back("port settings");
         return settingsApply;
     }
+    void LoadGeodesy() override { journal_.push_back("load geodesy"); }
     bool SensorEnabled() const override { return sensorEnabled; }
     void AddMessageLine(const std::string& text) override { journal_.push_back("memo " + text); }
     void WatchSensor() override { journal_.push_back("watch sensor"); }
@@ -59,6 +64,7 @@ public:
     void ShowStarted() override { journal_.push_back("started"); }
     void ShowStopped() override { journal_.push_back("stopped"); }
 
+    bool settingsStored = true;
     bool settingsApply = true;
     bool sensorEnabled = true;
 
@@ -102,10 +108,17 @@ protected:
 };
 
 TEST_F(RealtimeSwitchTest, StartAndStopInOrder) {
+    CurrentLatitude = CurrentEasting = 12;
+    PendingDepthLabel = TDepthLabel{1, 2, 3};
     Toggle();
-    EXPECT_EQ(journal_,
-              (TJournal{"port settings", "gps open", "sensor open",
-                        "memo ZSENSOR Open called on port: COM7", "watch sensor", "started"}));
+    EXPECT_EQ(journal_, (TJournal{"store settings", "port settings", "load geodesy", "gps open",
+                                  "sensor open", "memo ZSENSOR Open called on port: COM7",
+                                  "watch sensor", "started"}));
+    EXPECT_TRUE(FileExists(LogDir + GetDateFolderName() + " Geodesy.txt"))
+        << "logged after the store, before the ports";
+    EXPECT_EQ(CurrentLatitude, 0) << "the last run's position is no position of this one";
+    EXPECT_EQ(CurrentEasting, 0);
+    EXPECT_FALSE(PendingDepthLabel);
     EXPECT_TRUE(RealtimeRunning);
     EXPECT_NE(RealtimeStartTick, 0u) << "a start at tick 0 still counts";
     EXPECT_NE(SensorOpenTick, 0u);
@@ -145,14 +158,23 @@ TEST_F(RealtimeSwitchTest, ASensorOpenThatThrowsIsReportedAndTheStartGoesOn) {
 TEST_F(RealtimeSwitchTest, WithoutTheSounderTheDepthFramesGo) {
     windows_.sensorEnabled = false;
     Toggle();
-    EXPECT_EQ(journal_, (TJournal{"port settings", "gps open", "hide depth frames", "started"}));
+    EXPECT_EQ(journal_, (TJournal{"store settings", "port settings", "load geodesy", "gps open",
+                                  "hide depth frames", "started"}));
     EXPECT_EQ(SensorOpenTick, 0u);
 }
 
-TEST_F(RealtimeSwitchTest, AStartThatCannotLogOrApplyTouchesNoPort) {
-    windows_.settingsApply = false;
+TEST_F(RealtimeSwitchTest, AStartThatCannotStoreLogOrApplyTouchesNoPort) {
+    windows_.settingsStored = false;
     Toggle();
-    EXPECT_EQ(journal_, (TJournal{"port settings"}));
+    EXPECT_EQ(journal_, (TJournal{"store settings"}));
+    EXPECT_FALSE(FileExists(LogDir + GetDateFolderName() + " Geodesy.txt"));
+    EXPECT_FALSE(RealtimeRunning);
+
+    windows_.settingsStored = true;
+    windows_.settingsApply = false;
+    journal_.clear();
+    Toggle();
+    EXPECT_EQ(journal_, (TJournal{"store settings", "port settings"}));
     EXPECT_FALSE(RealtimeRunning);
     EXPECT_EQ(RealtimeStartTick, 0u);
 
@@ -160,7 +182,7 @@ TEST_F(RealtimeSwitchTest, AStartThatCannotLogOrApplyTouchesNoPort) {
     journal_.clear();
     ASSERT_TRUE(QDir(QString::fromStdString(LogDir)).removeRecursively());
     Toggle();
-    EXPECT_TRUE(journal_.empty());
+    EXPECT_EQ(journal_, (TJournal{"store settings"}));
     EXPECT_FALSE(RealtimeRunning);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_TRUE(dialogs_.messages[0].contains("Geodesy.txt")) << dialogs_.messages[0].toStdString();

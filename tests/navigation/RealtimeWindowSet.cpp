@@ -15,7 +15,9 @@ bool InitDayFolders() {
 void ResetNavigationState() {
     CurrentLatitude = CurrentLongitude = CurrentHeight = 0;
     CurrentEasting = CurrentNorthing = GridConvergence = VesselHeading = GyroHeading = 0;
-    TrueDepthHi = TrueDepthLo = SpeedKnots = RtkAntennaHeight = RtkTide = 0;
+    TrueDepthHi = TrueDepthLo = SoundingDepth = SpeedKnots = RtkAntennaHeight = RtkTide = 0;
+    PendingDepthLabel.reset();
+    ShownFixQuality = 0;
     EmptyGGA = false;
     FollowVessel = true;
     RealtimeRunning = false;
@@ -37,6 +39,24 @@ TRealtimeWindowSet::TRealtimeWindowSet() : dayFolders_(InitDayFolders()) {
     TFNav::CreateStandardLayers(main.fcad);
     settings.SensorEnabled->setChecked(false);
     ResetNavigationState();
+}
+
+void TRealtimeWindowSet::LoadGeodesy() {
+    settings.StoreRunSettings();
+    main.LoadRunGeodesy();
+}
+
+void TRealtimeWindowSet::TypeSouthernZone() {
+    const std::pair<TLabeledEdit*, const char*> texts[] = {
+        {settings.edSMA, "6378137"}, {settings.edIF, "0.0033528106647474"},
+        {settings.edPPM, "0"},       {settings.edRX, "0"},
+        {settings.edRY, "0"},        {settings.edRZ, "0"},
+        {settings.edSX, "0"},        {settings.edSY, "0"},
+        {settings.edSZ, "0"},        {settings.edCM, "-15"},
+        {settings.edRL, "0"},        {settings.edSF, "0.9996"},
+        {settings.edFE, "500000"},   {settings.edFN, "10000000"}};
+    for (const auto& [edit, text] : texts) edit->setText(text);
+    settings.cbUseLCCProjection->setChecked(false);
 }
 
 TRealtimeWindowSet::~TRealtimeWindowSet() {

@@ -20,6 +20,13 @@ public:
     TRealtimeWindowSet(const TRealtimeWindowSet&) = delete;
     TRealtimeWindowSet& operator=(const TRealtimeWindowSet&) = delete;
 
+    // Stores the settings window's geodetic fields and loads the run's projection from them,
+    // as a start of real time does.
+    void LoadGeodesy();
+    // Types WGS 84 and the Transverse Mercator zone of central meridian -15 with the southern
+    // false northing into the settings window, without storing them.
+    void TypeSouthernZone();
+
 private:
     bool dayFolders_;
 

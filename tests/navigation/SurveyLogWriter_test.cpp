@@ -1,6 +1,6 @@
 // The survey log and the simple XYZ file on disk: record bytes, headers, alternates, a removed
-// LOG folder, failures told once, a write cut short that leaves whole lines, and the XYZ file
-// read back by the map.
+// day folder, failures told once and signed every time, a write cut short that leaves whole
+// lines, and the XYZ file read back by the map.
 
 #include "navigation/SurveyLogWriter.h"
 
@@ -23,10 +23,8 @@ namespace {
 TSurveyRecord Sounding() {
     TSurveyRecord r;
     r.time = QDateTime(QDate(2014, 8, 1), QTime(0, 0, 7, 475));
-    r.latitude = -22.0018483166667;
-    r.longitude = -17.9393572;
-    r.easting = 602418.154;
-    r.northing = 7566446.006;
+    r.position = TSurveyRecord::TPosition{-22.0018483166667, -17.9393572,
+                                          TGridPoint{602418.154, 7566446.006}};
     r.trueDepthHi = 4768.469;
     r.trueDepthLo = 0.5;
     r.rawDepthHi = 4674.7;
@@ -46,6 +44,16 @@ TEST(SurveyRecord, RecordTexts) {
               "2014-08-01 000007475,-22.0018483166667,-17.9393572,602418.15,7566446.01,-4767.22,"
               "0.75,4768.47,0.50,4674.7,0,NMEA DPT,1530.00,0.50,1,0.00,1.25,0.00");
     EXPECT_EQ(SimpleXyzRecord(602418.154, 7566446.006, -4767.219), "602418.15,7566446.01,-4767.22");
+    TSurveyRecord ungridded = Sounding();
+    ungridded.position->grid.reset();
+    EXPECT_EQ(SurveyLogRecord(ungridded).substr(0, 59),
+              "2014-08-01 000007475,-22.0018483166667,-17.9393572,,,-4767.");
+    TSurveyRecord unplaced = Sounding();
+    unplaced.position.reset();
+    unplaced.fixQuality = 0;
+    EXPECT_EQ(SurveyLogRecord(unplaced),
+              "2014-08-01 000007475,,,,,-4767.22,0.75,4768.47,0.50,4674.7,0,NMEA DPT,1530.00,0.50,"
+              "0,0.00,1.25,0.00");
     EXPECT_EQ(SurveyLogHeader,
               "Date,Lat,Lon,Easting,Northing,Elevation (Hi),Elevation (Lo),True Depth (Hi),"
               "True Depth (Lo),Raw Depth (Hi),Raw Depth (Lo),Message Format,Sound Velocity,"
@@ -63,15 +71,17 @@ protected:
     }
 
     std::string Append(std::optional<std::string> log, std::optional<std::string> xyz = {}) {
-        std::string report = writer_.Append(files_, {std::move(log), std::move(xyz)});
+        const TAppendOutcome outcome = writer_.Append(files_, {std::move(log), std::move(xyz)});
         EXPECT_EQ(SurveyLogFile, nullptr) << "open only while one sounding is written";
-        return report;
+        lastFailure_ = outcome.logFailure;
+        return outcome.report;
     }
 
     std::string Header() const { return SurveyLogHeader + "\r\n"; }
 
     TSurveyLogWriter writer_;
     TSurveyFiles files_;
+    std::string lastFailure_;  // the log failure of the last append
 };
 
 TEST_F(SurveyLogWriterTest, RecordsEndInCrLfAfterTheHeaderOfAnEmptyFile) {
@@ -114,12 +124,14 @@ TEST_F(SurveyLogWriterTest, AFolderAtTheLogsPathGivesTheFirstFreeAlternate) {
     EXPECT_EQ(SurveyLogAlternatePath("/a.b/log", 99), "/a.b/log_99");
 }
 
-TEST_F(SurveyLogWriterTest, RemovedFoldersAreCreatedAgain) {
-    std::filesystem::remove_all(LogDir);
-    std::filesystem::remove_all(XyzDir);
+TEST_F(SurveyLogWriterTest, ARemovedDayFolderIsCreatedAgainWhole) {
+    std::filesystem::remove_all(DayDir);
     EXPECT_EQ(Append("record", "1.00,2.00,3.00"), "");
     EXPECT_EQ(ReadFileBytes(files_.logPath), Header() + "record\r\n");
     EXPECT_EQ(ReadFileBytes(files_.xyzPath), "Easting,Northing,Elevation\r\n1.00,2.00,3.00\r\n");
+    for (const char* folder : {"SMK", "LOG", "XYZ", "SVP", "JPG", "MP4"}) {
+        EXPECT_TRUE(DirectoryExists(DayDir + folder)) << folder;
+    }
 }
 
 TEST_F(SurveyLogWriterTest, AFailureIsToldOnceUntilAWriteSucceeds) {
@@ -127,9 +139,12 @@ TEST_F(SurveyLogWriterTest, AFailureIsToldOnceUntilAWriteSucceeds) {
     AppendFileBytes(LogDir.substr(0, LogDir.size() - 1), "a file where the folder belongs");
     const std::string report = Append("lost");
     EXPECT_NE(report.find("Cannot open the survey log " + files_.logPath), std::string::npos);
+    EXPECT_EQ(lastFailure_, "Not a directory");
     EXPECT_EQ(Append("lost again"), "") << "told once";
+    EXPECT_EQ(lastFailure_, "Not a directory") << "but signed every time";
     std::filesystem::remove(LogDir.substr(0, LogDir.size() - 1));
     EXPECT_EQ(Append("written"), "");
+    EXPECT_EQ(lastFailure_, "");
     EXPECT_EQ(ReadFileBytes(files_.logPath), Header() + "written\r\n");
     std::filesystem::remove_all(LogDir);
     AppendFileBytes(LogDir.substr(0, LogDir.size() - 1), "again");
@@ -156,6 +171,7 @@ TEST_F(SurveyLogWriterTest, AWriteCutShortLeavesWholeLines) {
     }
 
     EXPECT_EQ(report, "Cannot write the survey log " + files_.logPath + ": File too large");
+    EXPECT_EQ(lastFailure_, "File too large");
     EXPECT_EQ(ReadFileBytes(files_.logPath), before);
     EXPECT_EQ(Append("next"), "");
     EXPECT_EQ(ReadFileBytes(files_.logPath), before + "next\r\n");

@@ -7,15 +7,17 @@
 
 namespace {
 
-TEST(NavigationSettings, MissingKeysGiveTheStoredDefaultsNotTheFormValues) {
+// A new user's map is readable: the colours of missing keys are the form's own (a black
+// background, vessel and tracks once hid every label), the other fallbacks the stored ones.
+TEST(NavigationSettings, MissingKeysGiveTheStoredDefaultsAndTheFormsColours) {
     const TNavigationSettings read = ReadNavigationSettings(TIniFile(GetSettingsFilePath()));
     EXPECT_EQ(read.vesselWidth, "3");
     EXPECT_EQ(read.trackWidth, "3");
     EXPECT_EQ(read.trackDistance, "20");
-    for (TColor color :
-         {read.vesselColor, read.trackFixColor, read.trackFloatColor, read.backgroundColor}) {
-        EXPECT_EQ(color, kBlack);
-    }
+    EXPECT_EQ(read.vesselColor, kNavy);
+    EXPECT_EQ(read.backgroundColor, kWhite);
+    EXPECT_EQ(read.trackFixColor, kGreen);
+    EXPECT_EQ(read.trackFloatColor, kYellow);
     EXPECT_TRUE(read.trackAsLines);
     EXPECT_EQ(read.depthAlert, "1");
 }
@@ -44,8 +46,8 @@ TEST(NavigationSettings, MapTimerInterval) {
         const char* text;
         std::optional<int> intervalMs;
     } cases[] = {
-        {"", 500},    {"30", 50},  {"0", 50},   {"-200", 50}, {"50", 50},
-        {"750", 750}, {"abc", {}}, {"1.5", {}}, {"nan", {}},
+        {"", 500},   {"30", 50},  {"0", 50},   {"-200", 50},   {"50", 50},   {"750", 750},
+        {"abc", {}}, {"1.5", {}}, {"nan", {}}, {"5000", 5000}, {"5001", {}}, {"100000", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

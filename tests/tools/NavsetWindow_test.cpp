@@ -30,10 +30,10 @@ TEST_F(NavsetWindowTest, FirstShowWithoutSettingsLoadsTheStoredDefaults) {
     EXPECT_EQ(window.VesselWidth->text(), "3");
     EXPECT_EQ(window.TrackWidth->text(), "3");
     EXPECT_EQ(window.TrackDistance->text(), "20");
-    for (const TColorBox* box :
-         {window.VesselColor, window.fcadColor, window.ColorTracklines1, window.ColorTracklines0}) {
-        EXPECT_EQ(box->Selected(), kBlack) << box->objectName().toStdString();
-    }
+    EXPECT_EQ(window.VesselColor->Selected(), kNavy);
+    EXPECT_EQ(window.fcadColor->Selected(), kWhite);
+    EXPECT_EQ(window.ColorTracklines1->Selected(), kGreen);
+    EXPECT_EQ(window.ColorTracklines0->Selected(), kYellow);
     EXPECT_TRUE(window.cLineOrDot->isChecked());
     EXPECT_EQ(window.edDepthAlert1->text(), "1");
     EXPECT_EQ(window.eVesselUpdateRate->text(), "500") << "the update rate is not stored";
@@ -81,6 +81,11 @@ TEST_F(NavsetWindowTest, UpdateRateSetsTheMapTimer) {
     window.eVesselUpdateRate->setText("abc");
     window.UpDown4->Click(-1);
     EXPECT_EQ(window.eVesselUpdateRate->text(), "4950") << "steps from the last position";
+    dialogs.messages.clear();
+    window.eVesselUpdateRate->setText("60000");
+    EXPECT_EQ(FNav->tMap->interval(), 4950) << "a rate beyond the arrows' range is refused";
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<QString>{"The update rate 60000 ms is too long: at most 5000 ms"}));
 }
 
 TEST_F(NavsetWindowTest, TextThatIsNoWholeNumberIsReportedAndChangesNothing) {

@@ -88,6 +88,8 @@ TEST(PortSettings, RefusalsStopWithTheirMessage) {
         {"NMEA log not a word", &TPortSetTexts::nmeaLog, "Yes",
          "'Yes' is not a valid boolean value", true, true},
         {"empty DTR", &TPortSetTexts::enableDTR, "", "'' is not a valid boolean value", true, true},
+        {"a delay whose bytes one poll cannot take", &TPortSetTexts::delay, "10000",
+         "A delay of 10000 ms loses bytes at 115200 baud: at most 5688 ms", true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.legend);
@@ -103,6 +105,26 @@ TEST(PortSettings, RefusalsStopWithTheirMessage) {
         EXPECT_FALSE(port.EnableRTS) << "the last field is not reached";
         EXPECT_EQ(port.LogFileName, "");
     }
+}
+
+// One poll takes at most 64 KiB: the bytes a port's frame and rate bring in one delay must fit.
+TEST(PortSettings, LongestPollIntervalFollowsTheRateAndTheFrame) {
+    EXPECT_EQ(LongestPollIntervalMs(115200, 4, 1), 5688) << "8N1: ten bits a byte";
+    EXPECT_EQ(LongestPollIntervalMs(9600, 4, 1), 68266);
+    EXPECT_EQ(LongestPollIntervalMs(9600, 1, 1), 47786) << "5 data bits: seven bits a byte";
+    EXPECT_EQ(LongestPollIntervalMs(9600, 4, 3), 75093) << "two stop bits";
+    EXPECT_EQ(LongestPollIntervalMs(110, 4, 1), 5957818);
+}
+
+TEST(PortSettings, TwoDevicesOnOnePortAreRefused) {
+    EXPECT_EQ(SharedPortError({{"GPS", "COM3"}, {"sensor", "COM4"}}), "");
+    EXPECT_EQ(SharedPortError({{"GPS", "COM3"}, {"sensor", "3"}}),
+              "The GPS and the sensor are both set to COM3; each device needs a port of its own");
+    EXPECT_EQ(
+        SharedPortError({{"GPS", "COM3"}, {"sensor", "COM4"}, {"NTRIP correction output", "com4"}}),
+        "The sensor and the NTRIP correction output are both set to COM4; each device needs "
+        "a port of its own");
+    EXPECT_EQ(SharedPortError({{"GPS", ""}, {"sensor", ""}}), "") << "no port is left to the set";
 }
 
 }  // namespace

@@ -68,10 +68,11 @@ TEST_F(SettingsWindowTest, NewUserSeesEmptyPortCombosAndMustFillThem) {
 
     EXPECT_FALSE(window.GPSSetClick());
     ASSERT_EQ(dialogs.exceptions.size(), 1u);
-    EXPECT_EQ(dialogs.exceptions[0], "'' is not a valid port: the ports are COM1 to COM20");
+    EXPECT_EQ(dialogs.exceptions[0],
+              "GPS port: '' is not a valid port: the ports are COM1 to COM20");
     window.Port->setCurrentText("COM2");
     EXPECT_FALSE(window.GPSSetClick());
-    EXPECT_EQ(dialogs.exceptions.back(), "'' is not a valid integer value");
+    EXPECT_EQ(dialogs.exceptions.back(), "GPS port COM2: '' is not a valid integer value");
     EXPECT_EQ(main_->ZGPS1->Port, 2) << "the fields before the refusal are applied";
 }
 

@@ -73,15 +73,18 @@ TEST(VesselShapeWindow, DefaultFillsInWithoutStoringSaveStoresTheTextsInOrder) {
     EXPECT_EQ(Texts(next), (std::vector<std::string>{"4", "10", "10", "100", "7.5"}));
 }
 
-TEST(VesselShapeWindow, FailedSaveIsReportedAndTheWindowStays) {
+// The window has no close button: a failed save is told, and it still closes, its edits kept.
+TEST(VesselShapeWindow, FailedSaveIsReportedAndTheWindowStillCloses) {
     TScriptedDialogs dialogs;
     TFShape window;
     window.show();
     // The settings file replaced by a folder: no rename can replace it.
     const std::string file = GetSettingsFilePath();
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(file)));
+    window.edAmount->setText("4");
     window.BitBtn1->click();
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.edAmount->text(), "4");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0],
               "The settings could not be saved to \"" + QString::fromStdString(file) + "\".");
