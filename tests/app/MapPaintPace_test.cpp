@@ -8,27 +8,16 @@
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "tests/app/SurveyRun.h"
+#include "tests/support/PaintCounter.h"
 #include "tests/support/WaitFor.h"
 #include "tools/unavset.h"
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QEvent>
 #include <cstdio>
 
 namespace {
-
-class TPaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 std::string Sentence(const std::string& body) {
     return "$" + body + "*" + NmeaChecksum(body) + "\r\n";

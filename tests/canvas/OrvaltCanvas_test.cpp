@@ -1,6 +1,7 @@
 #include "canvas/OrvaltCanvas.h"
 #include "platform/TextFile.h"
 #include "tests/canvas/DxfTestSupport.h"
+#include "tests/support/PaintCounter.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -13,17 +14,6 @@
 #include <vector>
 
 namespace {
-
-class TPaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 // Writes down what the widget hands on, one line per call.
 class TRecordingInput : public TCanvasInput {
