@@ -125,6 +125,11 @@ bool TCanvasModel::SetView(double left, double top, double right, double bottom)
     return view.SetView(left, top, right, bottom) && ApplyView(view);
 }
 
+bool TCanvasModel::FitView(double left, double top, double right, double bottom) {
+    TViewTransform view = View();
+    return view.SetView(left, top, right, bottom) && view.FitToClient() && ApplyView(view);
+}
+
 TColor TCanvasModel::ContrastColor(TColor color) const {
     const int shade = Luminance(color);
     const int background = Luminance(BackgroundColor);
@@ -179,5 +184,6 @@ void TCanvasModel::AbandonDrawing() {
 
 void TCanvasModel::CancelDrawing() {
     SwallowNextClick = false;
+    DrawLayer = -1;
     AbandonDrawing();
 }

@@ -52,6 +52,9 @@ public:
     bool ZoomAt(double step, double x, double y);
     bool Pan(double dx, double dy);
     bool SetView(double left, double top, double right, double bottom);
+    // As SetView, then widened in x or in y about its centre to the client's aspect ratio, so
+    // the whole rectangle shows with one scale for both axes (a stored view on another screen).
+    bool FitView(double left, double top, double right, double bottom);
 
     // Adds one shape per sample of the x y z file (XyzGrid.h) to the layer ("Default" when no
     // layer has that id): a solid cell of the grid's steps centred on the sample when the
@@ -150,6 +153,12 @@ public:
     // The active mouse tool, a drawing sequence under way, its last placed point (anchor), the
     // cursor while drawing (rubber point) and the polyline under construction.
     int DrawMode = 0;
+    // The layer the drawing tools put their shapes on while it names one, else CurrentLayer.
+    // The owner chooses it with the tool, or in OnDrawBegin, which every tool fires before it
+    // builds a shape; CurrentLayer moving with AddLayer does not move a drawing. It goes back
+    // to -1 when the tool returns to select and when a drawing is cancelled.
+    int DrawLayer = -1;
+    int DrawingLayer() const { return FindLayer(DrawLayer) ? DrawLayer : CurrentLayer; }
     bool ToolActive = false;
     bool PointPending = false;
     double AnchorX = 0, AnchorY = 0, RubberX = 0, RubberY = 0;
@@ -174,7 +183,7 @@ public:
     // destroyed, ToolActive and PointPending are cleared, the cursor is the default again and
     // the rubber band goes. DrawMode stays.
     void AbandonDrawing();
-    // As AbandonDrawing, and the next left press is not swallowed either.
+    // As AbandonDrawing, and the next left press is not swallowed either; DrawLayer is -1 again.
     void CancelDrawing();
 
     // The control showing the canvas (its cursor and the owner's events); a silent one until

@@ -37,7 +37,10 @@ protected:
     TCanvasModel& model_;
 };
 
-// After a finished drawing or zoom: back to select unless the owner keeps the tool.
+// After a finished drawing or zoom: back to select, and to the owner's choice of layer for the
+// next tool, unless the owner keeps the tool.
 inline void LeaveToolUnlessKept(TCanvasModel& model) {
-    if (!model.KeepDrawMode) model.DrawMode = 0;
+    if (model.KeepDrawMode) return;
+    model.DrawMode = 0;
+    model.DrawLayer = -1;
 }

@@ -48,7 +48,7 @@ void TTwoClickTool::NextPoint(const TToolEvent& at) {
 
 bool TTwoClickTool::AddShape(const TWorldPoint& p) {
     const double ax = model_.AnchorX, ay = model_.AnchorY;
-    const int layer = model_.CurrentLayer;
+    const int layer = model_.DrawingLayer();
     switch (drawMode_) {
         case stRectangle:
             if (AtAnchor(p)) return false;
@@ -72,16 +72,19 @@ bool TTwoClickTool::AddShape(const TWorldPoint& p) {
 
 void TLineChainTool::NextPoint(const TToolEvent& at) {
     if (AtAnchor(at.World)) return;
-    model_.AddLine(model_.AnchorX, model_.AnchorY, at.World.X, at.World.Y, model_.CurrentLayer);
+    model_.AddLine(model_.AnchorX, model_.AnchorY, at.World.X, at.World.Y, model_.DrawingLayer());
     MoveAnchor(model_, at.World);
     model_.Invalidate();
 }
 
+// The shape is built once OnDrawBegin has chosen its layer, unless the handler ended the drawing.
 void TPolylineTool::FirstPoint(const TToolEvent& at) {
+    Start(at);
+    if (!model_.ToolActive) return;
     const bool closed = shapeType_ == stPolygon;
-    auto polyline = std::make_unique<TQPolyline>(model_.CurrentLayer, shapeType_, closed);
+    auto polyline = std::make_unique<TQPolyline>(model_.DrawingLayer(), shapeType_, closed);
     polyline->Id = model_.ReserveShapeId();
-    if (const TQLayer* layer = model_.FindLayer(model_.CurrentLayer)) {
+    if (const TQLayer* layer = model_.FindLayer(polyline->LayerId)) {
         polyline->Color = layer->Color;
         polyline->LineWidth = layer->LineWidth;
         if (closed) {
@@ -91,7 +94,6 @@ void TPolylineTool::FirstPoint(const TToolEvent& at) {
     }
     polyline->AddVertex(at.World.X, at.World.Y);
     model_.PendingShape = std::move(polyline);
-    Start(at);
 }
 
 void TPolylineTool::NextPoint(const TToolEvent& at) {
@@ -123,8 +125,10 @@ void TPolylineTool::NextArcPoint(TQPolyline& arc, const TToolEvent& at) {
     model_.Redraw();
 }
 
+// OnDrawBegin first, as for every other tool, so the owner chooses the point's layer.
 void TPointTool::LeftPress(const TToolEvent& at) {
-    model_.AddPoint(at.World.X, at.World.Y, model_.CurrentLayer);
+    model_.Host().DrawBegin(stPoint, at.World.X, at.World.Y);
+    model_.AddPoint(at.World.X, at.World.Y, model_.DrawingLayer());
     model_.Host().DrawEnd(stPoint, at.World.X, at.World.Y);
     LeaveToolUnlessKept(model_);
     model_.Invalidate();

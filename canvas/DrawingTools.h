@@ -1,7 +1,8 @@
 #pragma once
 // The tools that draw shapes, by DrawMode: 1 rectangle, 4 ellipse and 19 circle (two clicks
 // each), 3 chained lines, 5 polyline, 6 polygon, 8 spline and 10 three-point arc (vertex by
-// vertex), 17 point.
+// vertex), 17 point. Every tool fires OnDrawBegin before it builds a shape and puts the shape
+// on the model's DrawingLayer().
 //
 // A drawing sequence goes from idle to waiting for a point (ToolActive) to point placed
 // (PointPending) with the first left press, which fires OnDrawBegin. A completed two-click
@@ -69,7 +70,7 @@ private:
     int shapeType_;
 };
 
-// Point (17): each press adds a point and fires OnDrawEnd.
+// Point (17): each press fires OnDrawBegin, adds a point and fires OnDrawEnd.
 class TPointTool final : public TCanvasTool {
 public:
     using TCanvasTool::TCanvasTool;

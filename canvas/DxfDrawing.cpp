@@ -43,7 +43,7 @@ bool HasFiniteGeometry(const TQShape& shape) {
         case stPolyline:
         case stPolygon: {
             const auto& vertices = static_cast<const TQPolyline&>(shape).Vertices;
-            return std::all_of(vertices.begin(), vertices.end(), [](const TVertex& v) {
+            return std::all_of(vertices.begin(), vertices.end(), [](const TWorldPoint& v) {
                 return AllFinite({v.X, v.Y});
             });
         }

@@ -24,7 +24,7 @@ TWorldPoint ScalePoint(TWorldPoint p, double sx, double sy, double cx, double cy
     return {(p.X - cx) * sx + cx, (p.Y - cy) * sy + cy};
 }
 
-bool PointInPolygon(double x, double y, std::span<const TVertex> polygon) {
+bool PointInPolygon(double x, double y, std::span<const TWorldPoint> polygon) {
     bool inside = false;
     const size_t n = polygon.size();
     for (size_t i = 0, j = n - 1; i < n; j = i++) {

@@ -4,15 +4,12 @@
 
 #include <span>
 
+// A world point in grid units (x east, y north), also a vertex of a polyline or a selection
+// polygon: full double precision, so a vertex at a northing of 9e6 keeps its millimetres.
 struct TWorldPoint {
     double X = 0;
     double Y = 0;
-};
-
-// A vertex stored in single precision, as polylines and selection polygons keep them.
-struct TVertex {
-    float X = 0;
-    float Y = 0;
+    bool operator==(const TWorldPoint&) const = default;
 };
 
 // Distance from (x, y) to the segment (x1, y1)-(x2, y2); the foot of the perpendicular is
@@ -30,4 +27,4 @@ TWorldPoint ScalePoint(TWorldPoint p, double sx, double sy, double cx, double cy
 // An edge crosses when exactly one of its ends lies above y and x is left of the edge at y,
 // so horizontal edges never cross. False for an empty polygon; the winding direction does not
 // matter. Points on an edge or vertex fall to one side by that rule, not by a tolerance.
-bool PointInPolygon(double x, double y, std::span<const TVertex> polygon);
+bool PointInPolygon(double x, double y, std::span<const TWorldPoint> polygon);

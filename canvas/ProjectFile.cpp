@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace {
@@ -59,15 +60,16 @@ std::string SystemError(const char* what) {
 
 // Hands the file to the sink from where it stands to its end.
 bool ReadRest(TInputFile& file, const TByteSink& sink, std::string& reason) {
-    std::string piece(256 * 1024, '\0');
+    constexpr std::size_t kPiece = 256 * 1024;
+    const auto piece = std::make_unique_for_overwrite<char[]>(kPiece);
     for (;;) {
-        const long n = file.Read(piece.data(), piece.size());
+        const long n = file.Read(piece.get(), kPiece);
         if (n < 0) {
             reason = SystemError("the file cannot be read");
             return false;
         }
         if (n == 0) return true;
-        if (!sink(std::string_view(piece.data(), static_cast<std::size_t>(n)))) return false;
+        if (!sink(std::string_view(piece.get(), static_cast<std::size_t>(n)))) return false;
     }
 }
 
@@ -115,6 +117,11 @@ bool WriteCompressed(const TCanvasModel& model, TAtomicFile& file, std::string& 
 }  // namespace
 
 bool WriteProjectFile(const TCanvasModel& model, const std::string& path, std::string& reason) {
+    // A file the reader would refuse is not written: the last one that opens stays.
+    if (model.ShapeCount() > kMaxProjectShapes) {
+        reason = "the drawing has more than " + std::to_string(kMaxProjectShapes) + " shapes";
+        return false;
+    }
     try {
         TAtomicFile file(path);
         if (WriteCompressed(model, file, reason) && file.Commit()) return true;
@@ -126,10 +133,10 @@ bool WriteProjectFile(const TCanvasModel& model, const std::string& path, std::s
 }
 
 bool ReadProjectFile(TCanvasModel& model, const std::string& path, int mode, std::string& reason,
-                     std::size_t maxTextBytes) {
+                     std::size_t maxTextBytes, int maxShapes) {
     try {
         TProjectRecords records;
-        TProjectTextReader reader(records);
+        TProjectTextReader reader(records, maxShapes);
         std::size_t total = 0;
         // Counted before the reader sees it: a small file may inflate to gigabytes.
         const TByteSink toReader = [&](std::string_view piece) {

@@ -14,11 +14,13 @@
 
 class TCanvasModel;
 
-// Returns false with the reason when any step fails; the file of that name is then untouched.
+// Returns false with the reason when any step fails, or when the drawing holds more shapes
+// than a project may (kMaxProjectShapes); the file of that name is then untouched.
 bool WriteProjectFile(const TCanvasModel& model, const std::string& path, std::string& reason);
 
 // Mode 0 replaces the drawing, any other merges the file into it (ProjectRecords.h). Returns
 // false with the reason, changing nothing, for a missing, unreadable, damaged or refused file,
-// or one whose text is longer than maxTextBytes.
+// one whose text is longer than maxTextBytes, or one of more than maxShapes shapes.
 bool ReadProjectFile(TCanvasModel& model, const std::string& path, int mode, std::string& reason,
-                     std::size_t maxTextBytes = kMaxProjectTextBytes);
+                     std::size_t maxTextBytes = kMaxProjectTextBytes,
+                     int maxShapes = kMaxProjectShapes);

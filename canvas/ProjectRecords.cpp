@@ -23,23 +23,24 @@ private:
     std::unordered_map<int, int> ids_{{0, 0}};
 };
 
-// A line or circle of a colour leaves its layer's pen for its own.
-void SetRecordPen(TCanvasModel& model, int id, const TQShape& read) {
-    if (read.Color == 0) return;
-    model.SetShapeColor(id, read.Color);
-    model.SetShapeLineWidth(id, read.LineWidth);
-}
-
-void AddText(TCanvasModel& model, const TQText& read, int layer) {
-    const int id = model.AddText(layer, read.Text, read.X, read.Y, read.FontIndex);
-    if (read.Color != 0) model.SetShapeColor(id, read.Color);
-    auto* text = dynamic_cast<TQText*>(model.FindShape(id));
-    text->Size = read.Size;
-    text->Angle = read.Angle;
-    text->Bold = read.Bold;
-    text->Italic = read.Italic;
-    if (!read.FontName.isEmpty() && read.FontName != "0") text->FontName = read.FontName;
-    text->UpdateBounds();
+// The text goes in as AddText puts one, then takes what its record says.
+void AddText(TCanvasModel& model, std::unique_ptr<TQShape> shape, int layer) {
+    std::unique_ptr<TQText> text(static_cast<TQText*>(shape.release()));
+    const TQText& read = *text;
+    const TColor color = read.Color;
+    const double size = read.Size, angle = read.Angle;
+    const bool bold = read.Bold, italic = read.Italic;
+    const QString fontName = read.FontName;
+    text->LayerId = layer;
+    const int id = model.AddText(std::move(text));
+    auto& added = static_cast<TQText&>(*model.FindShape(id));
+    if (color != 0) added.Color = color;
+    added.Size = size;
+    added.Angle = angle;
+    added.Bold = bold;
+    added.Italic = italic;
+    if (!fontName.isEmpty() && fontName != "0") added.FontName = fontName;
+    added.UpdateBounds();
     model.ShapeChanged(id);
 }
 
@@ -54,18 +55,14 @@ void Apply(TCanvasModel& model, TProjectRecords& project, TLayerTable& layers, T
         case TRecordKind::Layer:
             layers.Set(r.layer, model.AddLayer(project.names[r.index]));
             break;
-        case TRecordKind::Line: {
-            const auto& line = dynamic_cast<const TQLine&>(*r.shape);
-            SetRecordPen(model, model.AddLine(line.X1, line.Y1, line.X2, line.Y2, layer), line);
-            break;
-        }
-        case TRecordKind::Circle: {
-            const auto& circle = dynamic_cast<const TQCircle&>(*r.shape);
-            SetRecordPen(model, model.AddCircle(circle.CX, circle.CY, circle.R, layer), circle);
+        case TRecordKind::LayerPen: {
+            const bool ownPen = r.shape->Color != 0;
+            r.shape->LayerId = layer;
+            model.AddInLayerStyle(std::move(r.shape), ownPen);
             break;
         }
         case TRecordKind::Text:
-            AddText(model, dynamic_cast<const TQText&>(*r.shape), layer);
+            AddText(model, std::move(r.shape), layer);
             break;
         case TRecordKind::Shape:
             r.shape->LayerId = layer;

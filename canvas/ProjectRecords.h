@@ -3,8 +3,9 @@
 // of it reaches the drawing, so a refused file changes nothing; applying them cannot fail.
 //
 // Every shape record is read into the shape it describes, with the file's layer id. Lines,
-// circles and texts then go into the drawing through the store's add operations, which give
-// them their layer's pen and the font table's font; the other kinds go in as they were read.
+// circles and texts then go into the drawing by the rules of the store's add operations, which
+// give them their layer's pen and the font table's font; the other kinds go in as they were
+// read. Either way the shape read is the shape kept: a million records cost a million shapes.
 
 #include "canvas/QShape.h"
 
@@ -16,7 +17,8 @@
 
 class TCanvasModel;
 
-enum class TRecordKind : std::uint8_t { World, Layer, Line, Circle, Text, Shape };
+// Lines and circles take their layer's pen unless their record gives a colour.
+enum class TRecordKind : std::uint8_t { World, Layer, LayerPen, Text, Shape };
 
 struct TProjectRecord {
     TRecordKind kind = TRecordKind::Shape;

@@ -12,8 +12,6 @@
 #include "platform/NumberFormat.h"
 
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <tuple>
 #include <type_traits>
 
@@ -98,7 +96,10 @@ private:
     std::string error_;
 };
 
-QString TextOf(std::string_view bytes) { return QString::fromStdString(SystemTextToUtf8(bytes)); }
+// A name or text as the writer would write it again.
+QString LineTextOf(std::string_view bytes) {
+    return QString::fromStdString(LineText(SystemTextToUtf8(bytes)));
+}
 
 template <size_t N>
 std::array<double, N> ReadCoordinates(TFields& f, const char* const (&names)[N]) {
@@ -146,7 +147,7 @@ TReadShape ReadWorld(TFields& f, TProjectRecord& r, TProjectRecords& project) {
 TReadShape ReadLayer(TFields& f, TProjectRecord& r, TProjectRecords& project) {
     f.Integer(r.layer, "layer id");
     r.index = static_cast<int>(project.names.size());
-    project.names.push_back(TextOf(f.Remainder()));
+    project.names.push_back(LineTextOf(f.Remainder()));
     return nullptr;
 }
 
@@ -221,8 +222,9 @@ TReadShape ReadText(TFields& f, TProjectRecord& r, TProjectRecords&) {
     f.OptionalFlag(text->Bold, "bold");
     f.OptionalFlag(text->Italic, "italic");
     if (f.Failed()) return text;
-    text->FontName = TextOf(f.Next());
-    text->Text = TextOf(f.Remainder());
+    text->FontName = QString::fromStdString(FontWord(SystemTextToUtf8(f.Next())));
+    text->Text = LineTextOf(f.Remainder());
+    text->UserText2 = text->Text;  // as a text built with its text keeps it
     return text;
 }
 
@@ -237,8 +239,8 @@ struct TKeyword {
 const TKeyword kKeywords[] = {
     {"WORLD", TRecordKind::World, ReadWorld},
     {"LAYER", TRecordKind::Layer, ReadLayer},
-    {"LINE", TRecordKind::Line, ReadLine},
-    {"CIRCLE", TRecordKind::Circle, ReadCircle},
+    {"LINE", TRecordKind::LayerPen, ReadLine},
+    {"CIRCLE", TRecordKind::LayerPen, ReadCircle},
     {"ELLIPSE", TRecordKind::Shape, ReadEllipse},
     {"ARC", TRecordKind::Shape, ReadArc},
     {"RECTANGLE", TRecordKind::Shape, ReadRectangle},
@@ -301,6 +303,11 @@ bool TProjectTextReader::ReadRecord(std::string_view line) {
     TFields fields(line);
     const TKeyword* keyword = FindKeyword(fields.Next());
     if (!keyword) return true;
+    const bool shape = keyword->kind != TRecordKind::World && keyword->kind != TRecordKind::Layer;
+    if (shape && ++shapes_ > maxShapes_) {
+        error_ = "more than " + std::to_string(maxShapes_) + " shapes";
+        return false;
+    }
     TProjectRecord record;
     record.kind = keyword->kind;
     record.shape = keyword->read(fields, record, project_);
@@ -313,19 +320,14 @@ bool TProjectTextReader::ReadRecord(std::string_view line) {
     return true;
 }
 
-// A vertex line is taken whatever it holds. Vertices are kept in single precision, so a value
-// beyond its range is refused too.
+// A vertex line is taken whatever it holds.
 bool TProjectTextReader::ReadVertex(std::string_view line) {
     TFields fields(line);
     double x = 0, y = 0;
     fields.Real(x, "vertex x");
     fields.Real(y, "vertex y");
-    constexpr double kMaxFloat = std::numeric_limits<float>::max();
-    if (!fields.Failed() && (std::abs(x) > kMaxFloat || std::abs(y) > kMaxFloat)) {
-        fields.Refuse("vertex beyond the range of single precision");
-    }
     if (fields.Failed()) return Refuse(lineNumber_, fields.Error());
-    polyline_->Vertices.push_back({static_cast<float>(x), static_cast<float>(y)});
+    polyline_->Vertices.push_back({x, y});
     if (polyline_->Vertices.size() == project_.records.back().vertexCount) {
         // Once, not after every vertex: a long polyline would cost its length squared.
         polyline_->UpdateBounds();

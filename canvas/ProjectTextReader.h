@@ -3,12 +3,14 @@
 // coordinates or layer id are missing, whose present fields are not whole finite numbers of
 // their kind, or whose vertex count is negative or runs past the end of the text. Empty lines,
 // lines beginning with "#" and unknown keywords are skipped. Names and texts that are not valid
-// UTF-8 are read as Windows-1254, as the Windows program wrote them; one CR before each LF
-// is dropped.
+// UTF-8 are read as Windows-1254, as the Windows program wrote them, and their control
+// characters become blanks as the writer makes them; one CR before each LF is dropped. Shape
+// records are counted as they come, so the one too many is refused before it is built.
 //
 // The text arrives in pieces, as it is read or inflated, so it is never held whole.
 
 #include "canvas/ProjectRecords.h"
+#include "canvas/ProjectTextWriter.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +19,9 @@ class TQPolyline;
 
 class TProjectTextReader {
 public:
-    explicit TProjectTextReader(TProjectRecords& project) : project_(project) {}
+    // More than maxShapes shape records refuse the text.
+    explicit TProjectTextReader(TProjectRecords& project, int maxShapes = kMaxProjectShapes)
+        : project_(project), maxShapes_(maxShapes) {}
 
     // Reads the next piece of the text; a piece may end in the middle of a line. Returns false
     // once a record is refused.
@@ -37,6 +41,8 @@ private:
     TProjectRecords& project_;
     std::string partial_;  // a line begun in an earlier piece
     int lineNumber_ = 0;
+    int maxShapes_;
+    int shapes_ = 0;                  // shape records read so far
     TQPolyline* polyline_ = nullptr;  // the last record's, while its vertex lines are due
     int polylineLine_ = 0;
     std::string error_;

@@ -22,24 +22,6 @@ constexpr size_t kPieceBytes = 1 << 20;
 
 bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
 
-// A name or text as it can stand on one line.
-std::string LineText(const QString& text) {
-    std::string bytes = text.toStdString();
-    for (char& c : bytes) {
-        if (IsControl(c)) c = ' ';
-    }
-    return bytes;
-}
-
-// A font name as one word; "0" stands for none.
-std::string FontWord(const QString& font) {
-    std::string bytes = font.toStdString();
-    for (char& c : bytes) {
-        if (IsControl(c) || c == ' ') c = '_';
-    }
-    return bytes.empty() ? "0" : bytes;
-}
-
 // Writes one record, its fields separated by one blank, its lines ended by LF. A record with a
 // real that is not finite is taken back out whole.
 class TRecordWriter {
@@ -83,13 +65,15 @@ void WritePolyline(TRecordWriter& record, const TQPolyline& polyline) {
     if (polyline.ShapeType == stArc3P) keyword = "ARC3P";
     record.Field(keyword).Int(polyline.LayerId).Int(polyline.VertexCount());
     record.Int(polyline.Color).Int(polyline.LineWidth).EndLine();
-    for (const TVertex& v : polyline.Vertices) record.Real(v.X).Real(v.Y).EndLine();
+    for (const TWorldPoint& v : polyline.Vertices) record.Real(v.X).Real(v.Y).EndLine();
 }
 
 void WriteText(TRecordWriter& record, const TQText& text) {
     record.Field("TEXT").Real(text.X).Real(text.Y).Int(text.LayerId).Int(text.FontIndex);
     record.Int(text.Color).Real(text.Size).Real(text.Angle).Int(text.Bold).Int(text.Italic);
-    record.Field(FontWord(text.FontName)).Field(LineText(text.Text)).EndLine();
+    record.Field(FontWord(text.FontName.toStdString()))
+        .Field(LineText(text.Text.toStdString()))
+        .EndLine();
 }
 
 template <class Kind>
@@ -165,7 +149,11 @@ bool WriteProjectText(const TCanvasModel& model, const QDateTime& created, const
     world.Field("WORLD").Real(model.ViewLeft).Real(model.ViewRight);
     world.Real(model.ViewBottom).Real(model.ViewTop).EndLine().Finish();
     for (const auto& layer : model.Layers()) {
-        TRecordWriter(out).Field("LAYER").Int(layer->Id).Field(LineText(layer->Name)).EndLine();
+        TRecordWriter(out)
+            .Field("LAYER")
+            .Int(layer->Id)
+            .Field(LineText(layer->Name.toStdString()))
+            .EndLine();
     }
     for (const auto& shape : model.Shapes()) {
         TRecordWriter record(out);
@@ -176,4 +164,21 @@ bool WriteProjectText(const TCanvasModel& model, const QDateTime& created, const
         out.clear();
     }
     return sink(out);
+}
+
+std::string LineText(std::string_view text) {
+    std::string bytes(text);
+    for (char& c : bytes) {
+        if (IsControl(c)) c = ' ';
+    }
+    return bytes;
+}
+
+// "0" stands for none.
+std::string FontWord(std::string_view font) {
+    std::string bytes(font);
+    for (char& c : bytes) {
+        if (IsControl(c) || c == ' ') c = '_';
+    }
+    return bytes.empty() ? "0" : bytes;
 }

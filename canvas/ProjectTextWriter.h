@@ -11,13 +11,23 @@
 #include <QDateTime>
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 
 class TCanvasModel;
 
-// The longest project text the reader accepts, and so the longest the writer may produce:
-// about ten million shapes.
+// The longest project text the reader accepts, and so the longest the writer may produce.
 constexpr std::size_t kMaxProjectTextBytes = std::size_t{1} << 30;
+// The most shapes a project may hold, counted before any is built: the text bound alone lets
+// twelve-byte records ask for some 89 million shapes, far more memory than a vessel's computer
+// has. Five million is some two months of track at one point a second.
+constexpr int kMaxProjectShapes = 5000000;
+
+// A layer name or text (UTF-8) as one line of the text holds it, and a font name as one word.
+// The reader takes names and texts through these too, so a drawing read from a file saves as
+// that file and two names that differ only by a control character are one layer from the start.
+std::string LineText(std::string_view text);
+std::string FontWord(std::string_view font);
 
 using TTextSink = std::function<bool(std::string_view piece)>;
 

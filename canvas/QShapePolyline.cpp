@@ -5,8 +5,6 @@
 
 namespace {
 
-TVertex ToVertex(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
-
 TPixel Offset(TPixel p, double fx, double fy) {
     return {SaturatedTrunc(p.X + fx), SaturatedTrunc(p.Y + fy)};
 }
@@ -46,7 +44,7 @@ void TQPolyline::DrawShape(TDrawSurface& surface, const TPixelMapper& view,
     // Reused between calls: a frame draws up to hundreds of thousands of polylines.
     thread_local std::vector<TPixel> pixels;
     pixels.clear();
-    for (const TVertex& v : Vertices) pixels.push_back({view.X(v.X), view.Y(v.Y)});
+    for (const TWorldPoint& v : Vertices) pixels.push_back({view.X(v.X), view.Y(v.Y)});
     if (ShapeType == stArc3P && pixels.size() == 3) {
         DrawThreePointArc(surface, pixels);
     } else if (ShapeType == stSpline) {
@@ -60,8 +58,8 @@ void TQPolyline::DrawShape(TDrawSurface& surface, const TPixelMapper& view,
 
 bool TQPolyline::HitTest(double x, double y, double tolerance) const {
     for (size_t i = 1; i < Vertices.size(); ++i) {
-        const TVertex a = Vertices[i - 1];
-        const TVertex b = Vertices[i];
+        const TWorldPoint a = Vertices[i - 1];
+        const TWorldPoint b = Vertices[i];
         if (a.X == b.X && a.Y == b.Y) continue;
         if (DistanceToSegment(x, y, a.X, a.Y, b.X, b.Y) <= tolerance) return true;
     }
@@ -70,10 +68,10 @@ bool TQPolyline::HitTest(double x, double y, double tolerance) const {
 
 void TQPolyline::UpdateBounds() {
     if (Vertices.empty()) return;
-    const auto [minX, maxX] = std::minmax_element(Vertices.begin(), Vertices.end(),
-                                                  [](TVertex a, TVertex b) { return a.X < b.X; });
-    const auto [minY, maxY] = std::minmax_element(Vertices.begin(), Vertices.end(),
-                                                  [](TVertex a, TVertex b) { return a.Y < b.Y; });
+    const auto [minX, maxX] = std::minmax_element(
+        Vertices.begin(), Vertices.end(), [](TWorldPoint a, TWorldPoint b) { return a.X < b.X; });
+    const auto [minY, maxY] = std::minmax_element(
+        Vertices.begin(), Vertices.end(), [](TWorldPoint a, TWorldPoint b) { return a.Y < b.Y; });
     MinX = minX->X;
     MaxX = maxX->X;
     MinY = minY->Y;
@@ -81,13 +79,12 @@ void TQPolyline::UpdateBounds() {
 }
 
 void TQPolyline::AddVertex(double x, double y) {
-    Vertices.push_back(ToVertex(x, y));
+    Vertices.push_back({x, y});
     UpdateBounds();
 }
 
 void TQPolyline::AddVertices(std::span<const TWorldPoint> points) {
-    Vertices.reserve(Vertices.size() + points.size());
-    for (const TWorldPoint& p : points) Vertices.push_back(ToVertex(p.X, p.Y));
+    Vertices.insert(Vertices.end(), points.begin(), points.end());
     UpdateBounds();
 }
 
@@ -97,13 +94,13 @@ double TQPolyline::VertexY(int i) const { return InRange(i) ? Vertices[i].Y : 0.
 
 void TQPolyline::SetVertex(int i, double x, double y) {
     if (!InRange(i)) return;
-    Vertices[i] = ToVertex(x, y);
+    Vertices[i] = {x, y};
     UpdateBounds();
 }
 
 void TQPolyline::InsertVertex(int i, double x, double y) {
     if (i < 0 || i > VertexCount()) return;
-    Vertices.insert(Vertices.begin() + i, ToVertex(x, y));
+    Vertices.insert(Vertices.begin() + i, {x, y});
     UpdateBounds();
 }
 
@@ -114,8 +111,5 @@ void TQPolyline::DeleteVertex(int i) {
 }
 
 void TQPolyline::MapPoints(const TPointMap& map) {
-    for (TVertex& v : Vertices) {
-        const TWorldPoint p = map({v.X, v.Y});
-        v = ToVertex(p.X, p.Y);
-    }
+    for (TWorldPoint& v : Vertices) v = map(v);
 }

@@ -1,8 +1,7 @@
 #pragma once
-// An open or closed chain of vertices stored in single precision (every coordinate put in is
-// rounded to float). ShapeType selects the drawing: 5 open, 6 closed, 8 a spline through the
-// vertices, 10 a three-point arc. Only the segments hit; a closed polyline's closing edge and
-// interior do not.
+// An open or closed chain of vertices, kept in double precision as put in. ShapeType selects the
+// drawing: 5 open, 6 closed, 8 a spline through the vertices, 10 a three-point arc. Only the
+// segments hit; a closed polyline's closing edge and interior do not.
 
 #include "canvas/QShape.h"
 
@@ -10,7 +9,7 @@
 #include <vector>
 
 class TQPolyline final : public TQShape {
-  public:
+public:
     TQPolyline(int layerId, int shapeType, bool closed)
         : TQShape(layerId, shapeType), Closed(closed) {}
 
@@ -31,14 +30,14 @@ class TQPolyline final : public TQShape {
     void DeleteVertex(int i);
     int VertexCount() const { return static_cast<int>(Vertices.size()); }
 
-    std::vector<TVertex> Vertices;
+    std::vector<TWorldPoint> Vertices;
     bool Closed;
 
-  protected:
+protected:
     void DrawShape(TDrawSurface& surface, const TPixelMapper& view,
                    TColor drawColor) const override;
     void MapPoints(const TPointMap& map) override;
 
-  private:
+private:
     bool InRange(int i) const { return i >= 0 && i < VertexCount(); }
 };

@@ -11,8 +11,9 @@ void DrawPendingChain(const TCanvasModel& model, const TPixelMapper& view, TDraw
                       TPixel rubber, bool closed) {
     if (!model.PendingShape || model.PendingShape->Vertices.empty()) return;
     std::vector<TPixel> chain;
-    for (const TVertex& v : model.PendingShape->Vertices)
+    for (const TWorldPoint& v : model.PendingShape->Vertices) {
         chain.push_back({view.X(v.X), view.Y(v.Y)});
+    }
     chain.push_back(rubber);
     if (closed) chain.push_back(chain.front());
     surface.Polyline(chain);

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kDefaultLayerName = "Default";
-
 // Beyond this share of the drawing, a layer's shapes are found by a walk over the drawing.
 constexpr size_t kWalkShare = 8;
 
@@ -135,23 +133,26 @@ void TShapeStore::ReserveShapes(size_t count) {
 }
 
 int TShapeStore::AddLine(double x1, double y1, double x2, double y2, int layer) {
-    return AddWithLayerPen(std::make_unique<TQLine>(LayerOrDefault(layer), x1, y1, x2, y2));
+    return AddInLayerStyle(std::make_unique<TQLine>(layer, x1, y1, x2, y2), false);
 }
 
 int TShapeStore::AddCircle(double cx, double cy, double r, int layer) {
-    auto circle = std::make_unique<TQCircle>(LayerOrDefault(layer), cx, cy, r);
-    const TQLayer& source = *FindLayer(circle->LayerId);
-    circle->FillColor = source.FillColor;
-    circle->BrushStyle = source.BrushStyle;
-    return AddWithLayerPen(std::move(circle));
+    return AddInLayerStyle(std::make_unique<TQCircle>(layer, cx, cy, r), false);
 }
 
 int TShapeStore::AddRectangle(double x1, double y1, double x2, double y2, int layer) {
-    auto rectangle = std::make_unique<TQRectangle>(LayerOrDefault(layer), x1, y1, x2, y2, 0.0, 0);
-    const TQLayer& source = *FindLayer(rectangle->LayerId);
-    rectangle->FillColor = source.FillColor;
-    rectangle->BrushStyle = source.BrushStyle;
-    return AddWithLayerPen(std::move(rectangle));
+    return AddInLayerStyle(std::make_unique<TQRectangle>(layer, x1, y1, x2, y2, 0.0, 0), false);
+}
+
+int TShapeStore::AddInLayerStyle(std::unique_ptr<TQShape> shape, bool ownPen) {
+    shape->LayerId = LayerOrDefault(shape->LayerId);
+    const TQLayer& layer = *FindLayer(shape->LayerId);
+    if (shape->ShapeType == stCircle || shape->ShapeType == stRectangle) {
+        shape->FillColor = layer.FillColor;
+        shape->BrushStyle = layer.BrushStyle;
+    }
+    if (ownPen) return AddShape(std::move(shape));
+    return AddWithLayerPen(std::move(shape));
 }
 
 int TShapeStore::AddPoint(double x, double y, int layer) {
@@ -180,9 +181,14 @@ int TShapeStore::AddPolyline(const std::vector<TWorldPoint>& points, int layer, 
 }
 
 int TShapeStore::AddText(int layer, const QString& text, double x, double y, int fontIndex) {
-    auto shape = std::make_unique<TQText>(LayerOrDefault(layer), x, y, text, fontIndex);
+    return AddText(std::make_unique<TQText>(layer, x, y, text, fontIndex));
+}
+
+int TShapeStore::AddText(std::unique_ptr<TQText> shape) {
+    shape->LayerId = LayerOrDefault(shape->LayerId);
     shape->HAlign = DefaultHAlign;
     shape->VAlign = DefaultVAlign;
+    const int fontIndex = shape->FontIndex;
     if (fontIndex >= 0 && fontIndex < static_cast<int>(Fonts.size())) {
         const TQFontEntry& font = Fonts[fontIndex];
         shape->FontName = font.FontName;

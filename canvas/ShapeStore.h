@@ -18,6 +18,7 @@
 // Invalidate asks the widget for a deferred repaint.
 
 #include "canvas/CullBoxList.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/QFontEntry.h"
 #include "canvas/QLayer.h"
 #include "canvas/QShape.h"
@@ -32,10 +33,6 @@
 
 class TQPolyline;
 class TQText;
-
-// The layers of the planned route (run-line generator) and of the lasso polygon.
-inline const QString kRouteLayerName = "Orvalt_Route";
-inline const QString kLassoLayerName = "Orvalt_SelectPoly";
 
 struct TLineEnds {
     bool Found = false;
@@ -111,6 +108,11 @@ public:
     int AddPolyline(const std::vector<TWorldPoint>& points, int layer, bool closed);
     // Font from the font table entry fontIndex when there is one, else Arial 10.
     int AddText(int layer, const QString& text, double x, double y, int fontIndex);
+    // The project reader's way in, without a second copy of each shape it has read: a text,
+    // or a line, circle or rectangle, added as the operations above add theirs. With ownPen
+    // the shape keeps its Color and LineWidth.
+    int AddText(std::unique_ptr<TQText> text);
+    int AddInLayerStyle(std::unique_ptr<TQShape> shape, bool ownPen);
     // Appends a shape built by a file reader: it gets the next id, keeps its own layer and
     // pen, and lands on top.
     int AddShape(std::unique_ptr<TQShape> shape);
@@ -241,10 +243,11 @@ public:
     // Test points: a point, either end of a line, any vertex of a polyline, the four corners
     // and the centre of a rectangle, the centre of a circle or an ellipse, the anchor of a
     // text, any of the three points of an arc.
-    void SelectInPolygon(std::span<const TVertex> polygon);
+    void SelectInPolygon(std::span<const TWorldPoint> polygon);
     // The shapes of the listed layers. Test points: a point, either end of a line, any vertex
     // of a polyline, the centre of the bounding box of any other kind.
-    void SelectInPolygonOnLayers(std::span<const TVertex> polygon, const std::vector<int>& layers);
+    void SelectInPolygonOnLayers(std::span<const TWorldPoint> polygon,
+                                 const std::vector<int>& layers);
     // The vertices of the last polyline (of two vertices or more) on "Orvalt_Route" or
     // "Orvalt_SelectPoly", or on any layer when neither layer exists; empty when none.
     std::vector<TWorldPoint> GetRoutePolyline() const;

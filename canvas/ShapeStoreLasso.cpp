@@ -20,9 +20,9 @@ namespace {
 // side of it, so none crosses. The answer is PointInPolygon's in every case.
 class TLasso {
 public:
-    explicit TLasso(std::span<const TVertex> polygon) : polygon_(polygon) {
+    explicit TLasso(std::span<const TWorldPoint> polygon) : polygon_(polygon) {
         const auto [low, high] = std::minmax_element(
-            polygon.begin(), polygon.end(), [](TVertex a, TVertex b) { return a.Y < b.Y; });
+            polygon.begin(), polygon.end(), [](TWorldPoint a, TWorldPoint b) { return a.Y < b.Y; });
         minY_ = low->Y;
         maxY_ = high->Y;
     }
@@ -32,13 +32,13 @@ public:
     }
 
 private:
-    std::span<const TVertex> polygon_;
+    std::span<const TWorldPoint> polygon_;
     double minY_, maxY_;
 };
 
 bool AnyVertexInside(const TQPolyline& polyline, const TLasso& lasso) {
     return std::any_of(polyline.Vertices.begin(), polyline.Vertices.end(),
-                       [&lasso](TVertex v) { return lasso.Contains(v.X, v.Y); });
+                       [&lasso](TWorldPoint v) { return lasso.Contains(v.X, v.Y); });
 }
 
 // Points, lines and polylines have the same test points under both selections; none for the
@@ -92,7 +92,7 @@ constexpr size_t kMinPolygonVertices = 3;
 
 }  // namespace
 
-void TShapeStore::SelectInPolygon(std::span<const TVertex> polygon) {
+void TShapeStore::SelectInPolygon(std::span<const TWorldPoint> polygon) {
     ClearSelectionWithoutDirty();
     // A refused polygon repaints too, so no shape stays red after its selection was cleared.
     if (polygon.size() >= kMinPolygonVertices) {
@@ -106,7 +106,7 @@ void TShapeStore::SelectInPolygon(std::span<const TVertex> polygon) {
     Redraw();
 }
 
-void TShapeStore::SelectInPolygonOnLayers(std::span<const TVertex> polygon,
+void TShapeStore::SelectInPolygonOnLayers(std::span<const TWorldPoint> polygon,
                                           const std::vector<int>& layers) {
     ClearSelectionWithoutDirty();
     if (polygon.size() >= kMinPolygonVertices) {
@@ -130,7 +130,7 @@ std::vector<TWorldPoint> TShapeStore::GetRoutePolyline() const {
         const auto* polyline = dynamic_cast<const TQPolyline*>(it->get());
         if (!polyline || polyline->VertexCount() < 2 || !onRouteLayer(polyline->LayerId)) continue;
         std::vector<TWorldPoint> points;
-        for (const TVertex& v : polyline->Vertices) points.push_back({v.X, v.Y});
+        for (const TWorldPoint& v : polyline->Vertices) points.push_back({v.X, v.Y});
         return points;
     }
     return {};

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 namespace {
 
@@ -92,26 +93,29 @@ bool InflateStream(const TByteSource& source, const TByteSink& sink, std::string
         reason = "the decompressor cannot start";
         return false;
     }
-    std::string in(kChunk, '\0');
-    std::string out(kChunk, '\0');
+    // Not cleared first: zlib writes every byte it hands on, and clearing 512 KiB took much of
+    // a small project's load.
+    const auto in = std::make_unique_for_overwrite<char[]>(kChunk);
+    const auto out = std::make_unique_for_overwrite<char[]>(kChunk);
     int status = Z_OK;
     while (status != Z_STREAM_END) {
         if (stream.avail_in == 0) {
-            const long n = source(in.data(), in.size());
+            const long n = source(in.get(), kChunk);
             if (n <= 0) {
                 reason = n < 0 ? "the file cannot be read" : "the compressed data is cut short";
                 return false;
             }
-            stream.next_in = Bytes(in.data());
+            stream.next_in = Bytes(in.get());
             stream.avail_in = static_cast<uInt>(n);
         }
-        SetOutput(stream, out);
+        stream.next_out = Bytes(out.get());
+        stream.avail_out = static_cast<uInt>(kChunk);
         status = inflate(&stream, Z_NO_FLUSH);
         if (status != Z_OK && status != Z_STREAM_END) {
             reason = "the compressed data is damaged (" + ZlibMessage(stream, status) + ")";
             return false;
         }
-        const std::string_view produced = Produced(stream, out);
+        const std::string_view produced(out.get(), kChunk - stream.avail_out);
         if (!produced.empty() && !sink(produced)) return false;
     }
     char extra = 0;

@@ -1,18 +1,17 @@
 #include "navigation/LassoSelection.h"
 
+#include "canvas/MapLayerNames.h"
 #include "canvas/ShapeStore.h"
-#include "navigation/MapLayerNames.h"
 
 namespace {
 
 // The vertices of the last polyline on the lasso layer; none when there is no such polyline.
-std::vector<TVertex> LassoPolygon(const TShapeStore& map, int lassoLayer) {
-    std::vector<TVertex> polygon;
+std::vector<TWorldPoint> LassoPolygon(const TShapeStore& map, int lassoLayer) {
+    std::vector<TWorldPoint> polygon;
     const std::vector<int> ids = map.GetLayerShapeIds(lassoLayer);
     for (auto id = ids.rbegin(); id != ids.rend() && polygon.empty(); ++id) {
         for (int i = 0; i < map.GetVertexCount(*id); ++i) {
-            polygon.push_back({static_cast<float>(map.GetVertexX(*id, i)),
-                               static_cast<float>(map.GetVertexY(*id, i))});
+            polygon.push_back({map.GetVertexX(*id, i), map.GetVertexY(*id, i)});
         }
     }
     return polygon;
@@ -30,7 +29,7 @@ std::vector<int> ExistingTrackLayers(const TShapeStore& map) {
 }  // namespace
 
 int SelectWithLasso(TShapeStore& map, TLassoKind kind) {
-    std::vector<TVertex> polygon;
+    std::vector<TWorldPoint> polygon;
     const int lassoLayer = map.FindLayerByName(kLassoLayerName);
     if (lassoLayer != -1) {
         polygon = LassoPolygon(map, lassoLayer);

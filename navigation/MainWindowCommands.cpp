@@ -105,8 +105,9 @@ void TFNav::OpenLogFolder1Click() {
     if (fRealtime) fRealtime->btOpenLogFolder->click();
 }
 
-// Escape also disarms a lasso; the map itself drops the polygon under way. The map's own
-// Delete key stays off: Delete here is the one way to delete the selection.
+// Escape also disarms a lasso and repaints the shapes it had selected in their own colours;
+// the map itself drops the polygon under way. The map's own Delete key stays off: Delete here
+// is the one way to delete the selection.
 void TFNav::FormKeyDown(int& Key, Qt::KeyboardModifiers) {
     switch (Key) {
         case Qt::Key_Escape:
@@ -114,7 +115,8 @@ void TFNav::FormKeyDown(int& Key, Qt::KeyboardModifiers) {
                 fRealtime->btHide->click();
             }
             if (std::exchange(TrackLassoActive, false) | std::exchange(ShapeLassoActive, false)) {
-                fcad->ClearSelectionWithoutDirty();
+                fcad->ClearSelection();
+                fcad->Invalidate();
                 SetStatusPanelText(0, QString());
             }
             break;

@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QUrl>
-#include <cstdlib>
 
 namespace {
 
@@ -68,8 +67,10 @@ void TFNav::bRestartClick() {
     close();
 }
 
-// Without the close handling: no auto-save, no settings written.
-void TFNav::bExitClick() { std::_Exit(-1); }
+// As File > Exit: the drawing is saved and the window closes with its own handling, so the ports
+// close, the settings are written and the program ends with status 0. Ending the process at
+// once lost every shape drawn and the track since the last save.
+void TFNav::bExitClick() { Exit1Click(); }
 
 void TFNav::RemoteSupport1Click() {
     const QString program = QString::fromStdString(ProgramFolder() + kRemoteSupportProgram);

@@ -31,7 +31,7 @@ TGnssLineInput LineInput(const std::string& line, int fixQuality) {
 // takes the colour of the fix the component holds when the map timer starts, so it never shows
 // a fix that is not there.
 void TFNav::ZGPS1NewCommand(TOrvaltSerialGPS* Sender, const std::string& Line) {
-    if (!tMap->isActive() && RealtimeStartTick != 0) {
+    if (!tMap->isActive() && RealtimeStartTick != 0 && !MapTimerHeldForDrawing()) {
         tMap->start();
         ShownFixQuality = Sender->GetFixQuality();
         if (fRealtime) SetControlColor(fRealtime->GPSGroupBox, GpsBoxColor(ShownFixQuality));

@@ -1,13 +1,15 @@
 // The main window's map commands: the drawing tools, zoom, follow-vessel, the run-line window,
 // and the handlers of the map's events.
 //
-// The map timer rests while a shape is drawn. It starts again when the drawing ends only if the
-// drawing stopped it and real time is still started: a drawing finished after Stop must not set
-// the vessel moving on a stale or zeroed position. A port report that stops the timer during a
-// drawing clears the note (mapPausedForDrawing_) for the same reason.
+// The map timer rests while a shape is drawn, so follow-vessel does not pan the map under the
+// pen; a GNSS line that arrives meanwhile does not start it either. It starts again when the
+// drawing ends only if the drawing held it and real time is still started: a drawing finished
+// after Stop must not set the vessel moving on a stale or zeroed position. A port report that
+// stops the timer during a drawing clears the note (mapPausedForDrawing_) for the same reason.
 
 #include "app/FormPlacement.h"
 #include "canvas/CanvasTool.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
@@ -25,6 +27,13 @@ using THandler = void (TFNav::*)();
 
 bool IsRouteKind(int shapeType) {
     return shapeType == stLine || shapeType == stPolyline || shapeType == stPolygon;
+}
+
+// A tool chosen by the surveyor draws on the user-shape layer, even where "Draw Route" or a lasso
+// had chosen another layer for the drawing.
+void ChooseDrawingTool(TOrvaltCanvas& map, int drawMode) {
+    map.DrawMode = drawMode;
+    map.DrawLayer = -1;
 }
 
 }  // namespace
@@ -80,15 +89,15 @@ void TFNav::BindMapCommands() {
     Dynamic1->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
 }
 
-void TFNav::ToolButton10Click() { fcad->DrawMode = stPoint; }
-void TFNav::ToolButton9Click() { fcad->DrawMode = stLine; }
-void TFNav::ToolButton16Click() { fcad->DrawMode = stRectangle; }
-void TFNav::ToolButton14Click() { fcad->DrawMode = stPolyline; }
-void TFNav::ToolButton19Click() { fcad->DrawMode = stEllipseTool; }
-void TFNav::ToolButton15Click() { fcad->DrawMode = stPolygon; }
-void TFNav::ToolButton17Click() { fcad->DrawMode = stSpline; }
-void TFNav::ToolButton20Click() { fcad->DrawMode = stArc3P; }
-void TFNav::ToolButton18Click() { fcad->DrawMode = stCircle; }
+void TFNav::ToolButton10Click() { ChooseDrawingTool(*fcad, stPoint); }
+void TFNav::ToolButton9Click() { ChooseDrawingTool(*fcad, stLine); }
+void TFNav::ToolButton16Click() { ChooseDrawingTool(*fcad, stRectangle); }
+void TFNav::ToolButton14Click() { ChooseDrawingTool(*fcad, stPolyline); }
+void TFNav::ToolButton19Click() { ChooseDrawingTool(*fcad, stEllipseTool); }
+void TFNav::ToolButton15Click() { ChooseDrawingTool(*fcad, stPolygon); }
+void TFNav::ToolButton17Click() { ChooseDrawingTool(*fcad, stSpline); }
+void TFNav::ToolButton20Click() { ChooseDrawingTool(*fcad, stArc3P); }
+void TFNav::ToolButton18Click() { ChooseDrawingTool(*fcad, stCircle); }
 
 void TFNav::ZoominClick() {
     fcad->ZoomAt(kZoomStep, (fcad->ViewLeft + fcad->ViewRight) / 2,
@@ -139,10 +148,22 @@ void TFNav::StopMapTimer() {
     mapPausedForDrawing_ = false;
 }
 
-// Shapes whose first point is placed land on the user-shape layer; a polyline keeps the layer
-// it was started on (the route, the lasso).
+bool TFNav::MapTimerHeldForDrawing() {
+    if (!fcad->ToolActive && !fcad->PointPending) return false;
+    mapPausedForDrawing_ = true;
+    return true;
+}
+
+// Every shape the surveyor draws lands on the user-shape layer, found again by name and created
+// when missing; only the route and the lasso, whose commands chose their layer, go elsewhere. So
+// no drawing lands on a layer the program empties or rebuilds (the vessel, the grid, the run
+// lines), wherever AddLayer has left CurrentLayer.
 void TFNav::fcadDrawBegin(TOrvaltCanvas* Sender, short, double, double) {
-    Sender->CurrentLayer = UserShapeLayer;
+    if (!Sender->FindLayer(Sender->DrawLayer)) {
+        UserShapeLayer = Sender->FindLayerByName(kUserShapeLayerName);
+        if (UserShapeLayer == -1) UserShapeLayer = Sender->AddLayer(kUserShapeLayerName);
+        Sender->DrawLayer = UserShapeLayer;
+    }
     if (tMap->isActive()) {
         tMap->stop();
         mapPausedForDrawing_ = true;

@@ -27,13 +27,14 @@ void TFNav::bSelectTracksClick() {
 void TFNav::StartLasso(TLassoKind kind) {
     TrackLassoActive = kind == TLassoKind::Tracks;
     ShapeLassoActive = kind == TLassoKind::Shapes;
-    const int layer = fcad->FindLayerByName(kLassoLayerName);
+    int layer = fcad->FindLayerByName(kLassoLayerName);
     if (layer == -1) {
-        fcad->AddLayer(kLassoLayerName);
+        layer = fcad->AddLayer(kLassoLayerName);
     } else {
         fcad->DeleteLayerShapes(layer);
         fcad->CurrentLayer = layer;
     }
+    fcad->DrawLayer = layer;
     fcad->DrawMode = stPolygon;
     fcad->KeepDrawMode = false;
     SetStatusPanelText(kPromptPanel, LassoPromptText(kind));

@@ -1,6 +1,6 @@
 #include "navigation/MapCommandTexts.h"
 
-#include "navigation/MapLayerNames.h"
+#include "canvas/MapLayerNames.h"
 
 // The auto-tracks question repeats the fixed one word for word, as the surveyors know it.
 const TLayerClear kClearFixedTracks = {"Fixed/Float/DGPS tracking points to be cleared. Continue?",

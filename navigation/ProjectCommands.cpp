@@ -6,8 +6,8 @@
 // in the message window, never modally (the close saves), and in the events log.
 
 #include "app/StatusReport.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
@@ -15,6 +15,7 @@
 #include "platform/EventLog.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/SettingsWriteReport.h"
 #include "platform/TextFile.h"
 
 #include <QKeySequence>
@@ -89,7 +90,11 @@ void TFNav::Save1Click() {
         const bool saved = fcad->SaveProject(QString::fromStdString(path), &reason);
         RecordProjectCommand(TProjectCommand::AutoSave, path, saved, reason);
         if (saved) {
-            TIniFile(GetSettingsFilePath()).WriteString("FILE", "Last File Saved       ", path);
+            // Unrecorded, the next start would reload an older project without a word.
+            TIniFile ini(GetSettingsFilePath());
+            if (!ini.WriteString("FILE", "Last File Saved       ", path)) {
+                ReportSettingsNotSaved(ini.FileName());
+            }
             setWindowTitle("Quellbay - " + QString::fromStdString(path));
         }
     } catch (const std::exception& error) {

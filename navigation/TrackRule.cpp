@@ -1,6 +1,6 @@
 #include "navigation/TrackRule.h"
 
-#include "navigation/MapLayerNames.h"
+#include "canvas/MapLayerNames.h"
 
 #include <cmath>
 

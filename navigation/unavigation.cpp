@@ -11,12 +11,12 @@
 #include "app/UMsg.h"
 #include "app/uTheme.h"
 #include "canvas/DisplaySettings.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
 #include "canvas/QPainterSurface.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
 #include "navigation/MainWindowSettings.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/MapTick.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
@@ -231,10 +231,12 @@ void TFNav::FormShow() {
     if (fJoystick) fJoystick->show();
 }
 
+// The stored view was the shape of the map when it was stored; it is fitted to the map as it is
+// now, so circles stay round.
 void TFNav::ApplyCanvasViewSettings(const TCanvasViewSettings& view) {
-    if (!fcad->SetView(view.left, view.top, view.right, view.bottom)) {
+    if (!fcad->FitView(view.left, view.top, view.right, view.bottom)) {
         const TCanvasViewSettings defaults;
-        fcad->SetView(defaults.left, defaults.top, defaults.right, defaults.bottom);
+        fcad->FitView(defaults.left, defaults.top, defaults.right, defaults.bottom);
     }
     fcad->GridAutoSpacing = view.gridAutoScale;
     fcad->BigNumberCorner = view.depthSpeedDisplayMode;

@@ -148,6 +148,8 @@ public:
                             double X, double Y);
     // Stops the map timer for good: a drawing under way does not start it again at its end.
     void StopMapTimer();
+    // While a drawing is under way the map timer stays stopped: true, and its end starts it.
+    bool MapTimerHeldForDrawing();
     void fcadDrawBegin(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDrawEnd(TOrvaltCanvas* Sender, short ShapeType, double X, double Y);
     void fcadDblClick(TOrvaltCanvas* Sender);
@@ -184,7 +186,7 @@ public:
     // double click switches between English and Turkish (MainWindowLanguage.cpp).
     void StatusBarClick(int x);
     void StatusBarDblClick();
-    // Starts a new instance and closes; ends at once with exit code -1; starts the
+    // Starts a new instance and closes; saves and closes as File > Exit does; starts the
     // remote-support program.
     void bRestartClick();
     void bExitClick();

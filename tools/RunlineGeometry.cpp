@@ -10,11 +10,6 @@ constexpr double kDefaultSpacingM = 10;
 constexpr double kDefaultLengthM = 100;
 constexpr double kShortestSegmentM = 0.001;
 
-double PositiveOr(const QString& text, double fallback) {
-    const double value = StrToFloatDef(text, fallback);
-    return value > 0 ? value : fallback;
-}
-
 // Unit left normal of the segment a -> b, or the zero vector when it is 1 mm or shorter.
 TWorldPoint LeftNormal(TWorldPoint a, TWorldPoint b) {
     const double dx = b.X - a.X, dy = b.Y - a.Y;
@@ -82,12 +77,16 @@ TRunlinePlan PlanRunlines(const TPolylinePoints& route, const QString& spacingTe
                           const QString& lengthText, TRunlineKind kind) {
     TRunlinePlan plan;
     if (route.size() < 2) return plan;
-    const double s = PositiveOr(spacingText, kDefaultSpacingM);
-    const double l = PositiveOr(lengthText, kDefaultLengthM);
+    double s = 0, l = 0;
+    plan.spacingRefused = !TryStrToFloat(spacingText, s);
+    plan.lengthRefused = !TryStrToFloat(lengthText, l);
+    if (plan.spacingRefused || plan.lengthRefused) return plan;
+    if (!(s > 0)) s = kDefaultSpacingM;
+    if (!(l > 0)) l = kDefaultLengthM;
     plan.polylines.push_back(route);
     const bool fits = kind == TRunlineKind::Perpendicular
                           ? AddCrossLines(route, s, l, plan.polylines)
                           : AddParallelLines(route, s, l, plan.polylines);
-    if (!fits) plan = {true, {}};
+    if (!fits) plan = {.tooMany = true};
     return plan;
 }

@@ -27,13 +27,18 @@ constexpr int kMaxRunlines = 100000;
 using TPolylinePoints = std::vector<TWorldPoint>;
 
 struct TRunlinePlan {
+    // A spacing or length text that is not a number ("12,5" with a decimal comma among them):
+    // no polylines are given.
+    bool spacingRefused = false;
+    bool lengthRefused = false;
     bool tooMany = false;  // over kMaxRunlines lines: no polylines are given
     // The route itself first, then the lines in the order above.
     std::vector<TPolylinePoints> polylines;
 };
 
 // Spacing s and length l (half a cross-line, or half the width of the parallel corridor) are
-// read from the texts as typed; a text that is not a number, zero or negative gives s = 10 and
-// l = 100. A route of fewer than two points plans nothing.
+// read from the texts as typed; zero or negative gives s = 10 and l = 100, and a text that is
+// not a number is refused rather than taken for either. A route of fewer than two points plans
+// nothing.
 TRunlinePlan PlanRunlines(const TPolylinePoints& route, const QString& spacingText,
                           const QString& lengthText, TRunlineKind kind);

@@ -1,6 +1,7 @@
 #include "tools/URunlines.h"
 
 #include "app/FormPlacement.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
 #include "canvas/QPainterSurface.h"
 #include "navigation/unavigation.h"
@@ -22,10 +23,6 @@
 TfRunline1* fRunline1 = nullptr;
 
 namespace {
-
-const char kRouteLayer[] = "Orvalt_Route";
-const char kRunlineLayer[] = "Orvalt_Runlines";
-constexpr int kPolylineDrawMode = 5;
 
 template <class Control>
 Control* Named(Control* control, const char* name) {
@@ -148,14 +145,15 @@ void TfRunline1::bDrawRouteClick() {
     ClearRunlines();
     Route.clear();
     if (TOrvaltCanvas* map = Map()) {
-        int layer = map->FindLayerByName(kRouteLayer);
+        int layer = map->FindLayerByName(kRouteLayerName);
         if (layer == -1) {
-            layer = map->AddLayer(kRouteLayer);
+            layer = map->AddLayer(kRouteLayerName);
         } else {
             map->DeleteLayerShapes(layer);
         }
         map->CurrentLayer = layer;
-        map->DrawMode = kPolylineDrawMode;
+        map->DrawLayer = layer;
+        map->DrawMode = stPolyline;
         map->KeepDrawMode = false;
     }
     ShowStatus("Drawing... (right-click to finish)", kBlue);
@@ -183,7 +181,8 @@ void TfRunline1::bGenerateClick() {
         ShowMessage("Please draw a route first.");
         return;
     }
-    GenerateRunlines();
+    // A refused spacing or length is not stored: the window shows why.
+    if (!GenerateRunlines()) return;
     TIniFile ini(GetSettingsFilePath());
     const TRunlineSettings settings{eSpacing->text().toStdString(), eLength->text().toStdString(),
                                     rbPerpendicular->isChecked()};
@@ -200,30 +199,38 @@ void TfRunline1::bClearClick() {
 void TfRunline1::ClearRunlines() {
     TOrvaltCanvas* map = Map();
     if (RunlineLayer == -1 || !map) return;
-    RunlineLayer = map->FindLayerByName(kRunlineLayer);
+    RunlineLayer = map->FindLayerByName(kRunlineLayerName);
     if (RunlineLayer != -1) map->DeleteLayerShapes(RunlineLayer);
 }
 
-void TfRunline1::GenerateRunlines() {
-    if (!RouteValid()) return;
+bool TfRunline1::GenerateRunlines() {
+    if (!RouteValid()) return false;
     const TRunlineKind kind =
         rbPerpendicular->isChecked() ? TRunlineKind::Perpendicular : TRunlineKind::Parallel;
     const TRunlinePlan plan = PlanRunlines(Route, eSpacing->text(), eLength->text(), kind);
+    if (plan.spacingRefused || plan.lengthRefused) {
+        const bool spacing = plan.spacingRefused;
+        ShowStatus(QString(spacing ? "Spacing" : "Length") + " \"" +
+                       (spacing ? eSpacing : eLength)->text() + "\" is not a number",
+                   kRed);
+        return false;
+    }
     if (plan.tooMany) {
         ShowStatus("Too many run lines (more than " + QString::number(kMaxRunlines) + ")", kRed);
-        return;
+        return false;
     }
     AppendEventLog("Runlines generated - Spacing: " + eSpacing->text().toStdString() +
                        ", Length: " + eLength->text().toStdString(),
                    EventLogFilePath());
     ShowRouteStatus();
     TOrvaltCanvas* map = Map();
-    if (!map) return;
-    RunlineLayer = map->FindLayerByName(kRunlineLayer);
-    if (RunlineLayer == -1) RunlineLayer = map->AddLayer(kRunlineLayer);
+    if (!map) return true;
+    RunlineLayer = map->FindLayerByName(kRunlineLayerName);
+    if (RunlineLayer == -1) RunlineLayer = map->AddLayer(kRunlineLayerName);
     map->DeleteLayerShapes(RunlineLayer);
     for (const TPolylinePoints& line : plan.polylines) map->AddPolyline(line, RunlineLayer, false);
     map->Redraw();
+    return true;
 }
 
 void TfRunline1::ShowStatus(const QString& text, TColor color) {

@@ -57,7 +57,9 @@ public:
     void bGenerateClick();
     void bClearClick();
     void ClearRunlines();
-    void GenerateRunlines();
+    // Draws the lines of the held route; false, with the reason in the route status and the
+    // previous lines left, for a spacing or length that is not a number or too many lines.
+    bool GenerateRunlines();
 
 protected:
     void showEvent(QShowEvent* event) override;

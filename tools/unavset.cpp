@@ -1,8 +1,8 @@
 #include "tools/unavset.h"
 
 #include "app/FormPlacement.h"
+#include "canvas/MapLayerNames.h"
 #include "canvas/OrvaltCanvas.h"
-#include "navigation/MapLayerNames.h"
 #include "navigation/unavigation.h"
 #include "platform/DataFolders.h"
 #include "platform/Dialogs.h"
@@ -169,9 +169,14 @@ void TNavset::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) FormHide();
 }
 
+// A failed save keeps the window open with the report: the next show would load the file again
+// and the edits would be lost.
 void TNavset::closeEvent(QCloseEvent* event) {
-    FormCloseQuery();
-    event->accept();
+    if (FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void TNavset::FormShow() {
@@ -192,7 +197,7 @@ void TNavset::LoadSettings() {
     edDepthAlert1->setText(QString::fromStdString(settings.depthAlert));
 }
 
-void TNavset::FormCloseQuery() {
+bool TNavset::FormCloseQuery() {
     const TNavigationSettings settings{VesselWidth->text().toStdString(),
                                        TrackWidth->text().toStdString(),
                                        TrackDistance->text().toStdString(),
@@ -203,8 +208,12 @@ void TNavset::FormCloseQuery() {
                                        cLineOrDot->isChecked(),
                                        edDepthAlert1->text().toStdString()};
     TIniFile ini(GetSettingsFilePath());
-    if (!WriteNavigationSettings(ini, settings)) ReportSettingsNotSaved(ini.FileName());
+    if (!WriteNavigationSettings(ini, settings)) {
+        ReportSettingsNotSaved(ini.FileName());
+        return false;
+    }
     SaveFormPlacement(this);
+    return true;
 }
 
 void TNavset::FormHide() { SaveFormPlacement(this); }

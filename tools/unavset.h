@@ -6,7 +6,8 @@
 // The main window reads these controls directly on every map tick and sounder line, so they
 // are the live settings. Width, colour and background changes are also pushed at once onto the
 // map. Every show loads the stored settings (section NAVIGATION_SETTINGS), overwriting unsaved
-// edits; closing the window stores them. Loading an edit runs its change handler, as typing does.
+// edits; closing the window stores them, and a failed store keeps it open. Loading an edit runs its
+// change handler, as typing does.
 
 #include "tools/ColorBox.h"
 #include "tools/UpDown.h"
@@ -48,7 +49,9 @@ public:
     QLabel* Label5;
 
     void FormShow();
-    void FormCloseQuery();
+    // Stores the settings and the placement; false, after the report, when they could not be
+    // stored, and the window then stays open.
+    bool FormCloseQuery();
     void FormHide();
     void fcadColorChange();
     void VesselColorChange();

@@ -85,10 +85,10 @@ TScene BuildScene(int total) {
 }
 
 // A wavy ring of 50 vertices about the centre that holds a fifth of the area.
-std::vector<TVertex> Lasso() {
+std::vector<TWorldPoint> Lasso() {
     constexpr int kVertices = 50;
     const double radius = std::sqrt(0.2 * kSide * kSide / std::numbers::pi);
-    std::vector<TVertex> polygon;
+    std::vector<TWorldPoint> polygon;
     for (int k = 0; k < kVertices; ++k) {
         const double a = 2 * std::numbers::pi * k / kVertices;
         const double r = radius * (1 + 0.1 * std::sin(5 * a));
@@ -106,7 +106,7 @@ const TScene& SceneOf(int total) {
 
 void LassoStep(benchmark::State& state, int total) {
     const TScene& scene = SceneOf(total);
-    const std::vector<TVertex> lasso = Lasso();
+    const std::vector<TWorldPoint> lasso = Lasso();
     for (auto _ : state) {
         scene.Model->SelectInPolygonOnLayers(lasso, scene.TrackLayers);
     }
@@ -115,7 +115,7 @@ void LassoStep(benchmark::State& state, int total) {
 
 void BareLoop(benchmark::State& state, int total) {
     const TScene& scene = SceneOf(total);
-    const std::vector<TVertex> lasso = Lasso();
+    const std::vector<TWorldPoint> lasso = Lasso();
     int inside = 0;
     for (auto _ : state) {
         inside = 0;
@@ -127,7 +127,7 @@ void BareLoop(benchmark::State& state, int total) {
 
 // Each run deletes from a fresh model with the lasso's selection.
 void DeleteStep(benchmark::State& state, int total) {
-    const std::vector<TVertex> lasso = Lasso();
+    const std::vector<TWorldPoint> lasso = Lasso();
     for (auto _ : state) {
         state.PauseTiming();
         TScene scene = BuildScene(total);

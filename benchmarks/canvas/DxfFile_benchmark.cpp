@@ -265,7 +265,7 @@ void BareShape(TBareWriter& out, const std::string& layer, const TQShape& shape)
             const auto& p = static_cast<const TQPolyline&>(shape);
             out.Text("0", "POLYLINE"), out.Text("8", layer), out.Text("66", "1");
             out.Text("70", p.Closed ? "1" : "0");
-            for (const TVertex& v : p.Vertices) {
+            for (const TWorldPoint& v : p.Vertices) {
                 out.Text("0", "VERTEX"), out.Text("8", layer), point(v.X, v.Y);
             }
             out.Text("0", "SEQEND"), out.Text("8", layer);

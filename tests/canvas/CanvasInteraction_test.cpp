@@ -95,17 +95,18 @@ const TScriptCase kScripts[] = {
      .events = {"down 1 0 10 10,280", "cursor cross", "begin 10 10,280", "down 1 0 10 20,290",
                 "down 1 0 10 30,280", "end 10 30,280", "cursor default"},
      .swallowNextClick = true},
-    {.legend = "point: placed at once with OnDrawEnd",
+    {.legend = "point: placed at once between OnDrawBegin and OnDrawEnd",
      .drawMode = 17,
      .script = "L10,20",
      .shapes = {"#3 point on 2: 10,280"},
-     .events = {"down 1 0 17 10,280", "end 17 10,280"}},
+     .events = {"down 1 0 17 10,280", "begin 17 10,280", "end 17 10,280"}},
     {.legend = "point with KeepDrawMode",
      .drawMode = 17,
      .keepDrawMode = true,
      .script = "L10,20 L20,20",
      .shapes = {"#3 point on 2: 10,280", "#4 point on 2: 20,280"},
-     .events = {"down 1 0 17 10,280", "end 17 10,280", "down 1 0 17 20,280", "end 17 20,280"},
+     .events = {"down 1 0 17 10,280", "begin 17 10,280", "end 17 10,280", "down 1 0 17 20,280",
+                "begin 17 20,280", "end 17 20,280"},
      .finalDrawMode = 17},
     {.legend = "polyline of one click is dropped and its id is not reused",
      .drawMode = 5,
@@ -311,11 +312,7 @@ struct TReentryCase {
 };
 
 void SelectInLasso(TCanvasModel& model) {
-    std::vector<TVertex> polygon;
-    for (const TWorldPoint& p : model.GetRoutePolyline()) {
-        polygon.push_back({static_cast<float>(p.X), static_cast<float>(p.Y)});
-    }
-    model.SelectInPolygon(polygon);
+    model.SelectInPolygon(model.GetRoutePolyline());
     model.DeleteLayerShapes(model.FindLayerByName(kLassoLayerName));
     model.DrawMode = 0;
     model.CancelDrawing();
@@ -344,7 +341,7 @@ const TReentryCase kReentries[] = {
      .script = "L100,100",
      .trigger = "select",
      .react = [](TCanvasModel& model) { model.DrawMode = 17; },
-     .events = {"down 1 0 0 100,200", "select 17 1", "end 17 100,200"},
+     .events = {"down 1 0 0 100,200", "select 17 1", "begin 17 100,200", "end 17 100,200"},
      .shapes = {"#3 point on 2: 100,200"},
      .selected = {1}},
     {.legend = "a begin handler that cancels: the polyline is gone, the next click starts anew",
@@ -378,6 +375,38 @@ TEST(CanvasInteraction, HandlersCallingBack) {
         EXPECT_EQ(canvas.host.Log, c.events);
         EXPECT_EQ(canvas.DrawnShapes(), c.shapes);
         EXPECT_EQ(canvas.model.GetSelectedIds(), c.selected);
+    }
+}
+
+// The owner chooses the layer in OnDrawBegin, as the main window puts every drawing on its
+// user-shape layer; a layer made during the drawing (AddLayer moves CurrentLayer) does not take
+// the rest of it, and leaving the tool gives the choice back.
+TEST(CanvasInteraction, DrawingStaysOnTheLayerChosenAtItsBegin) {
+    const struct {
+        const char* legend;
+        int drawMode;
+        const char* first;
+        const char* rest;
+        std::vector<std::string> shapes;
+    } cases[] = {
+        {"rectangle", 1, "L10,20", "L50,60 R50,60", {"#3 rectangle on 0: 10,280 50,240"}},
+        {"chained lines", 3, "L10,20", "L50,20 R50,20", {"#3 line on 0: 10,280 50,280"}},
+        {"polyline", 5, "L10,20", "L50,20 R50,20", {"#3 polyline 5 on 0: 10,280 50,280"}},
+        {"point", 17, "L10,20", "", {"#3 point on 0: 10,280"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.legend);
+        TScriptedCanvas canvas;
+        canvas.model.DrawMode = c.drawMode;
+        canvas.host.React = [&](const std::string& line) {
+            if (line.starts_with("begin")) canvas.model.DrawLayer = 0;
+        };
+        canvas.Run(c.first);
+        canvas.model.AddLayer("made meanwhile");
+        canvas.Run(c.rest);
+        EXPECT_EQ(canvas.DrawnShapes(), c.shapes);
+        EXPECT_EQ(canvas.model.DrawMode, 0);
+        EXPECT_EQ(canvas.model.DrawLayer, -1);
     }
 }
 

@@ -116,7 +116,7 @@ bool Finite(const TQShape& s) {
         return AllFinite({t->X, t->Y, t->Size, t->Angle});
     }
     if (const auto* p = dynamic_cast<const TQPolyline*>(&s)) {
-        for (const TVertex& v : p->Vertices) {
+        for (const TWorldPoint& v : p->Vertices) {
             if (!AllFinite({v.X, v.Y})) return false;
         }
     }

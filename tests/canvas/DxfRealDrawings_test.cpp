@@ -146,7 +146,7 @@ std::vector<TWorldPoint> PointsOf(const TQShape& shape) {
             return {{static_cast<const TQText&>(shape).X, static_cast<const TQText&>(shape).Y}};
         default: {
             std::vector<TWorldPoint> points;
-            for (const TVertex& v : static_cast<const TQPolyline&>(shape).Vertices) {
+            for (const TWorldPoint& v : static_cast<const TQPolyline&>(shape).Vertices) {
                 points.push_back({v.X, v.Y});
             }
             return points;

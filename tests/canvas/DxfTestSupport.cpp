@@ -35,10 +35,10 @@ std::string Vertices(const TQPolyline& p) {
     const auto& v = p.Vertices;
     std::string text = std::string(p.Closed ? "closed " : "open ") + std::to_string(v.size());
     if (v.size() <= kVerticesShown) {
-        for (const TVertex& vertex : v) text += " " + At(vertex.X, vertex.Y);
+        for (const TWorldPoint& vertex : v) text += " " + At(vertex.X, vertex.Y);
         return text;
     }
-    const TVertex& mid = v[v.size() / 2];
+    const TWorldPoint& mid = v[v.size() / 2];
     return text + " " + At(v.front().X, v.front().Y) + " " + At(mid.X, mid.Y) + " " +
            At(v.back().X, v.back().Y);
 }

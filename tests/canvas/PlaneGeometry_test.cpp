@@ -10,11 +10,11 @@ namespace {
 // The even-odd rule is half-open: a point on the lower or left boundary of a square lies
 // inside, one on the upper or right boundary outside. Every row holds for both windings.
 TEST(PointInPolygon, SquareAndTriangleInBothWindings) {
-    const std::vector<TVertex> square = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-    const std::vector<TVertex> triangle = {{0, 0}, {10, 5}, {0, 10}};
+    const std::vector<TWorldPoint> square = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    const std::vector<TWorldPoint> triangle = {{0, 0}, {10, 5}, {0, 10}};
     struct TCase {
         const char* legend;
-        const std::vector<TVertex>* polygon;
+        const std::vector<TWorldPoint>* polygon;
         double x, y;
         bool inside;
     } cases[] = {
@@ -38,15 +38,15 @@ TEST(PointInPolygon, SquareAndTriangleInBothWindings) {
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.legend);
         EXPECT_EQ(PointInPolygon(c.x, c.y, *c.polygon), c.inside);
-        std::vector<TVertex> reversed(c.polygon->rbegin(), c.polygon->rend());
+        std::vector<TWorldPoint> reversed(c.polygon->rbegin(), c.polygon->rend());
         EXPECT_EQ(PointInPolygon(c.x, c.y, reversed), c.inside) << "clockwise";
     }
 }
 
 TEST(PointInPolygon, TooFewVerticesHoldNothing) {
-    EXPECT_FALSE(PointInPolygon(0, 0, std::vector<TVertex>{}));
-    EXPECT_FALSE(PointInPolygon(0, 0, std::vector<TVertex>{{0, 0}}));
-    EXPECT_FALSE(PointInPolygon(0.5, 0, std::vector<TVertex>{{0, -1}, {1, 1}}));
+    EXPECT_FALSE(PointInPolygon(0, 0, std::vector<TWorldPoint>{}));
+    EXPECT_FALSE(PointInPolygon(0, 0, std::vector<TWorldPoint>{{0, 0}}));
+    EXPECT_FALSE(PointInPolygon(0.5, 0, std::vector<TWorldPoint>{{0, -1}, {1, 1}}));
 }
 
 }  // namespace

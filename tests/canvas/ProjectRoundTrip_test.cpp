@@ -30,7 +30,7 @@ TQText& NewText(TCanvasModel& m, int layer, const QString& text) {
 TBuild Polyline(int type, bool closed) {
     return [=](TCanvasModel& m, int layer) {
         auto polyline = std::make_unique<TQPolyline>(layer, type, closed);
-        polyline->Vertices = {{500123.4567891f, 4100000.1f}, {1.5f, -2.25f}, {3, 4}};
+        polyline->Vertices = {{500123.4567891, 4100000.1}, {1.5, -2.25}, {3, 4}};
         polyline->UpdateBounds();
         m.AddShape(std::move(polyline));
     };
@@ -77,21 +77,21 @@ const TRoundTripCase kCases[] = {
      },
      "type 20 layer 1 pen 255/2 0 0 5 3 fill 16777215 brush 1\n"},
     {"polyline of code 5, closed, comes back as 6", Polyline(stPolyline, true),
-     "type 6 layer 1 pen 0/1 closed 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 6 layer 1 pen 0/1 closed 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"polyline of code 5, open", Polyline(stPolyline, false),
-     "type 5 layer 1 pen 0/1 open 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 5 layer 1 pen 0/1 open 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"polyline of code 6, open, comes back as 5", Polyline(stPolygon, false),
-     "type 5 layer 1 pen 0/1 open 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 5 layer 1 pen 0/1 open 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"polyline of code 6, closed", Polyline(stPolygon, true),
-     "type 6 layer 1 pen 0/1 closed 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 6 layer 1 pen 0/1 closed 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"spline, closed, comes back open", Polyline(stSpline, true),
-     "type 8 layer 1 pen 0/1 open 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 8 layer 1 pen 0/1 open 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"spline, open", Polyline(stSpline, false),
-     "type 8 layer 1 pen 0/1 open 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 8 layer 1 pen 0/1 open 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"three-point arc, closed, comes back open", Polyline(stArc3P, true),
-     "type 10 layer 1 pen 0/1 open 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 10 layer 1 pen 0/1 open 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"three-point arc, open", Polyline(stArc3P, false),
-     "type 10 layer 1 pen 0/1 open 500123.47,4100000 1.5,-2.25 3,4\n"},
+     "type 10 layer 1 pen 0/1 open 500123.456789,4100000.1 1.5,-2.25 3,4\n"},
     {"text: bold, italic, size, angle and font",
      [](TCanvasModel& m, int layer) {
          TQText& t = NewText(m, layer, "Depth 12.5");

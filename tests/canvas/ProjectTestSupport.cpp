@@ -60,7 +60,7 @@ std::string Geometry(const TQShape& s) {
     }
     if (const auto* p = dynamic_cast<const TQPolyline*>(&s)) {
         std::string text = p->Closed ? " closed" : " open";
-        for (const TVertex& v : p->Vertices) text += " " + Num(v.X) + "," + Num(v.Y);
+        for (const TWorldPoint& v : p->Vertices) text += " " + Num(v.X) + "," + Num(v.Y);
         return text;
     }
     return " ?";

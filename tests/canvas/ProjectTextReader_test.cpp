@@ -151,7 +151,7 @@ struct TAcceptedCase {
     const char* expected;
 };
 
-TEST(ProjectTextReader, AcceptsEmptyPlainCrLfAndWindows1254Files) {
+TEST(ProjectTextReader, AcceptsEmptyPlainCrLfWindows1254AndControlCharacters) {
     const TAcceptedCase cases[] = {
         {"an empty file leaves the single layer Default", "",
          "view 0 1000 0 1000\ncurrent layer 0 next ids 1 1 selected\nlayer 0 [Default] tag 0\n"},
@@ -166,6 +166,15 @@ TEST(ProjectTextReader, AcceptsEmptyPlainCrLfAndWindows1254Files) {
          "layer 1 [\xC3\x96l\xC3\xA7\xC3\xBCm] tag 0\n"
          "shape 1 type 11 layer 1 pen 0/1 0 0 font Arial 10 angle 0 index 0 align 00 "
          "[\xC4\xB0\xC5\x9F]\n"},
+        {"control characters read as the writer writes them: names that differ only by one "
+         "are one layer, and a font name stays one word",
+         "LAYER 1 a\tb\nLAYER 2 a b\nPOINT 0 0 1\nPOINT 1 1 2\n"
+         "TEXT 0 0 2 0 0 10 0 0 0 Ar\x01ial x\ty\x7F\n",
+         "view 0 1000 0 1000\ncurrent layer 1 next ids 2 4 selected\nlayer 0 [Default] tag 0\n"
+         "layer 1 [a b] tag 0\n"
+         "shape 1 type 17 layer 1 pen 0/1 0 0 value 0 radius 3\n"
+         "shape 2 type 17 layer 1 pen 0/1 1 1 value 0 radius 3\n"
+         "shape 3 type 11 layer 1 pen 0/1 0 0 font Ar_ial 10 angle 0 index 0 align 00 [x y ]\n"},
         {"a line without its LF at the end of the file", "POINT 1 2 0",
          "view 0 1000 0 1000\ncurrent layer 0 next ids 1 2 selected\nlayer 0 [Default] tag 0\n"
          "shape 1 type 17 layer 0 pen 0/1 1 2 value 0 radius 3\n"},

@@ -152,10 +152,16 @@ TEST(QShapeTransform, AxisAlignedKindsIgnoreRotationAndTextsTurn) {
     EXPECT_EQ(text.Size, 10);
 }
 
-TEST(QShapePolyline, VerticesAreSinglePrecisionAndKeepTheBounds) {
+// Single precision would put a vertex at a northing of 9e6 up to 0.5 m off.
+TEST(QShapePolyline, VerticesKeepFullPrecisionAndTheBounds) {
     TQPolyline polyline(0, stPolyline, false);
-    polyline.AddVertex(500000.123456789, 4000000.987654321);
-    EXPECT_EQ(polyline.VertexX(0), static_cast<double>(static_cast<float>(500000.123456789)));
+    polyline.AddVertex(500000.123456789, 9000000.987654321);
+    EXPECT_EQ(polyline.VertexX(0), 500000.123456789);
+    EXPECT_EQ(polyline.VertexY(0), 9000000.987654321);
+    polyline.Move(0.001, -0.002);
+    EXPECT_EQ(polyline.VertexX(0), 500000.123456789 + 0.001);
+    EXPECT_EQ(polyline.MaxY, 9000000.987654321 - 0.002);
+    polyline.SetVertex(0, 500000.123456789, 9000000.987654321);
     polyline.AddVertex(0, 0);
     polyline.InsertVertex(1, -10, 50);
     EXPECT_EQ(polyline.VertexCount(), 3);

@@ -53,7 +53,7 @@ std::string Describe(const TQShape& shape) {
     }
     if (const auto* pl = dynamic_cast<const TQPolyline*>(&shape)) {
         std::string text = head + Format("polyline %d", pl->ShapeType) + layer;
-        for (const TVertex& v : pl->Vertices) text += Format(" %g,%g", v.X, v.Y);
+        for (const TWorldPoint& v : pl->Vertices) text += Format(" %g,%g", v.X, v.Y);
         return text;
     }
     const char* kind = dynamic_cast<const TQLine*>(&shape)        ? "line"

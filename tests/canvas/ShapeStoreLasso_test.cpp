@@ -9,7 +9,7 @@
 namespace {
 
 // The lasso of every test: the square (0,0)-(10,10).
-const std::vector<TVertex> kLasso = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+const std::vector<TWorldPoint> kLasso = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
 
 int AddPolylineOf(TShapeStore& store, std::vector<TWorldPoint> points, int layer) {
     return store.AddPolyline(points, layer, false);
@@ -75,7 +75,7 @@ TEST(ShapeStoreLasso, TestPointsByKind) {
         EXPECT_EQ(store.GetSelectedIds().size(), c.byKind ? 1u : 0u);
         store.SelectInPolygonOnLayers(kLasso, {layer});
         EXPECT_EQ(store.IsShapeSelected(id), c.byLayer);
-        const std::vector<TVertex> clockwise(kLasso.rbegin(), kLasso.rend());
+        const std::vector<TWorldPoint> clockwise(kLasso.rbegin(), kLasso.rend());
         store.SelectInPolygon(clockwise);
         EXPECT_EQ(store.IsShapeSelected(id), c.byKind) << "clockwise";
     }
@@ -117,7 +117,7 @@ TEST(ShapeStoreLasso, TwoVerticesClearTheSelectionAndSelectNothing) {
     store.AddPoint(5, 5, layer);
     store.SelectAll();
     store.Dirty = false;
-    const std::vector<TVertex> twoVertices = {{0, 0}, {10, 10}};
+    const std::vector<TWorldPoint> twoVertices = {{0, 0}, {10, 10}};
     store.SelectInPolygon(twoVertices);
     EXPECT_EQ(store.GetSelectedCount(), 0);
     EXPECT_TRUE(store.SelectedIds.empty());
@@ -142,8 +142,7 @@ TEST(ShapeStoreLasso, RouteIsTheLaterOfRouteAndLasso) {
     store.AddShape(std::move(single));
     const std::vector<TWorldPoint> got = store.GetRoutePolyline();
     ASSERT_EQ(got.size(), 4u);
-    // Vertices are kept as floats.
-    EXPECT_EQ(got[0].X, static_cast<double>(0.1f));
+    EXPECT_EQ(got[0].X, 0.1);
     EXPECT_EQ(got[1].Y, 5.0);
     AddPolylineOf(store, {{0, 0}, {50, 0}}, route);
     EXPECT_EQ(store.GetRoutePolyline().size(), 2u);

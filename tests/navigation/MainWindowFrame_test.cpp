@@ -1,5 +1,6 @@
 // The main window's frame commands, offscreen: the status-bar clicks, the map-only mode by the
-// position text, exit, remote support, and handing a drawn route to the run-line window.
+// position text, remote support, and handing a drawn route to the run-line window (the tool
+// bar's Exit: tests/app/ExitButton_test.cpp).
 
 #include "canvas/OrvaltCanvas.h"
 #include "navigation/NavigationState.h"
@@ -74,12 +75,6 @@ TEST_F(MainWindowFrameTest, DoubleClicksOnThePositionTextEnterAndLeaveMapOnlyMod
                 Main().tDraw->isVisible());
     EXPECT_FALSE(Main().windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_FALSE(realtime->isVisible()) << "this way out leaves the real-time window hidden";
-}
-
-TEST_F(MainWindowFrameTest, ExitEndsAtOnceWithoutSaving) {
-    EXPECT_EXIT(Main().bExit->click(), ::testing::ExitedWithCode(255), "");
-    EXPECT_EQ(ReadFileBytes(EventLogFilePath()).find("Auto-saved"), std::string::npos);
-    EXPECT_FALSE(TIniFile(GetSettingsFilePath()).ValueExists("FNav", "Width"));
 }
 
 TEST_F(MainWindowFrameTest, RemoteSupportThatCannotStartSaysSo) {

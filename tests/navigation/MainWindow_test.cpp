@@ -101,6 +101,30 @@ TEST_F(MainWindowTest, FirstShowReadsTheViewAndScreenshotInterval) {
     EXPECT_FALSE(window.tScreenshot->isActive()) << "an interval of 0 switches screenshots off";
 }
 
+// The vessel's rings were drawn as ellipses: a 100 m square became about 102 by 59 pixels.
+TEST_F(MainWindowTest, RestoredViewKeepsEqualScalesAtStartAndResize) {
+    TIniFile ini = Settings();
+    ini.WriteFloat("CANVAS", "PlanWorldLeft", 500000);
+    ini.WriteFloat("CANVAS", "PlanWorldRight", 500100);
+    ini.WriteFloat("CANVAS", "PlanWorldTop", 4100100);
+    ini.WriteFloat("CANVAS", "PlanWorldBottom", 4100000);
+    TFNav window;
+    window.fcad->setFixedSize(776, 460);
+    window.show();
+    for (const QSize client : {QSize(776, 460), QSize(400, 700)}) {
+        SCOPED_TRACE(client.width());
+        window.fcad->setFixedSize(client);
+        const TOrvaltCanvas& map = *window.fcad;
+        ASSERT_EQ(map.ClientWidth(), client.width());
+        EXPECT_NEAR(map.GetViewWidth() / client.width(), map.GetViewHeight() / client.height(),
+                    1e-9);
+        EXPECT_LE(map.ViewLeft, 500000) << "the stored view shows whole";
+        EXPECT_GE(map.ViewTop, 4100100);
+        EXPECT_NEAR((map.ViewLeft + map.ViewRight) / 2, 500050, 1e-6);
+        EXPECT_NEAR((map.ViewTop + map.ViewBottom) / 2, 4100050, 1e-6);
+    }
+}
+
 TEST_F(MainWindowTest, ClosingWritesThePlacementAndTheView) {
     {
         TFNav window;

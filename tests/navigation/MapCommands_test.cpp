@@ -192,7 +192,8 @@ TEST_F(LassoCommandsTest, SelectTrackCountsThePointsAndDeleteRemovesExactlyThose
     EXPECT_EQ(Map().FindShape(user), nullptr);
 }
 
-// Each row starts with a point selected; afterwards nothing is selected and panel 0 is empty.
+// Each row starts with a point selected and painted red; afterwards nothing is selected, the
+// point is painted in its own colour again and panel 0 is empty.
 TEST_F(LassoCommandsTest, LassoWithoutAPolygonSelectsNothing) {
     const struct {
         const char* legend;
@@ -211,6 +212,7 @@ TEST_F(LassoCommandsTest, LassoWithoutAPolygonSelectsNothing) {
         Map().SelectShape(inside[0], false);
         (Main().*c.button)->click();
         for (const std::string& step : c.steps) {
+            Map().UpdateBackBuffer();
             if (step == "Route") {
                 Map().AddPolyline(kSquare, Map().AddLayer("Orvalt_Route"), true);
             } else if (step == "Esc") {
@@ -219,6 +221,8 @@ TEST_F(LassoCommandsTest, LassoWithoutAPolygonSelectsNothing) {
                 Step(step);
             }
         }
+        Map().UpdateBackBuffer();
+        EXPECT_NE(QColor(Map().BackBuffer().pixel(Pixel(10, 10))), QColor(Qt::red));
         EXPECT_EQ(Map().GetSelectedCount(), 0);
         EXPECT_EQ(Panel(0), "");
         EXPECT_FALSE(TrackLassoActive || ShapeLassoActive);

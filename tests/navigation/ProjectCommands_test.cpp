@@ -149,6 +149,19 @@ TEST_F(ProjectCommandsTest, FailedSaveLeavesNoSuccessRecordAndSaysSoWithoutADial
     EXPECT_TRUE(dialogs.messages.empty()) << "the close saves: nothing modal";
 }
 
+// The project is on disk, but unrecorded the next start would reload an older one.
+TEST_F(ProjectCommandsTest, SaveWhoseEntryCannotBeWrittenSaysSo) {
+    TFNav& w = Shown();
+    // The settings file replaced by a folder: no rename can replace it.
+    const std::string file = GetSettingsFilePath();
+    ASSERT_TRUE(CreateDirectories(file));
+    w.Save1Click();
+    EXPECT_TRUE(FileExists(AutoPath("2024-05-17 0930")));
+    EXPECT_EQ(dialogs.messages, (std::vector<QString>{"The settings could not be saved to \"" +
+                                                      QString::fromStdString(file) + "\"."}));
+    std::filesystem::remove(file);
+}
+
 TEST_F(ProjectCommandsTest, SaveAsWritesNoKeySoARestartReloadsTheAutomaticSave) {
     TFNav& w = Shown();
     w.fcad->AddCircle(1, 1, 1, UserShapeLayer);

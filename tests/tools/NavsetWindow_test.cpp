@@ -9,6 +9,7 @@
 #include "tests/tools/MainWindowFixture.h"
 #include "tools/UShape.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -154,6 +155,26 @@ TEST_F(NavsetWindowTest, ClosingStoresTheSectionAndTheNextShowLoadsIt) {
     EXPECT_EQ(again.fcadColor->Selected(), 0x123456) << "a colour not in the list is kept";
     EXPECT_FALSE(again.cLineOrDot->isChecked());
     EXPECT_EQ(again.edDepthAlert1->text(), "2.5");
+}
+
+// A close that hid the window after a failed save lost the edits at the next show.
+TEST_F(NavsetWindowTest, FailedSaveIsReportedAndTheWindowStaysOpen) {
+    TScriptedDialogs dialogs;
+    TNavset window;
+    window.show();
+    window.TrackDistance->setText("35");
+    // The settings file replaced by a folder: no rename can replace it.
+    const std::string file = GetSettingsFilePath();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(file)));
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.TrackDistance->text(), "35");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0],
+              "The settings could not be saved to \"" + QString::fromStdString(file) + "\".");
+    QDir().rmdir(QString::fromStdString(file));
+    window.close();
+    EXPECT_FALSE(window.isVisible()) << "once the file can be written";
 }
 
 TEST_F(NavsetWindowTest, ToolsMenuShowsTheNavigationAndVesselShapeWindows) {

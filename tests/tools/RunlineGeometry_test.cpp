@@ -105,18 +105,28 @@ TEST(RunlineGeometry, Plans) {
     }
 }
 
-TEST(RunlineGeometry, SpacingAndLengthThatAreNotPositiveNumbersGiveTheDefaults) {
+// "12,5" with a decimal comma silently became 10 m.
+TEST(RunlineGeometry, NotPositiveGivesTheDefaultsAndNotANumberIsRefused) {
     const TPolylinePoints route = {{0, 0}, {25, 0}};
     const TRunlinePlan reference = PlanRunlines(route, "10", "100", kPerpendicular);
-    for (const char* spacing : {"0", "-5", "abc", "nan", "", "inf"}) {
+    for (const char* spacing : {"0", "-5", " 10 "}) {
         SCOPED_TRACE(spacing);
         ExpectSameLines(PlanRunlines(route, spacing, "100", kPerpendicular).polylines,
                         reference.polylines);
     }
-    for (const char* length : {"0", "-1", "x"}) {
+    for (const char* length : {"0", "-1"}) {
         SCOPED_TRACE(length);
         ExpectSameLines(PlanRunlines(route, "10", length, kPerpendicular).polylines,
                         reference.polylines);
+    }
+    for (const char* text : {"12,5", "abc", "nan", "inf", "", "1e999"}) {
+        SCOPED_TRACE(text);
+        const TRunlinePlan spacing = PlanRunlines(route, text, "100", kParallel);
+        EXPECT_TRUE(spacing.spacingRefused && !spacing.lengthRefused);
+        EXPECT_TRUE(spacing.polylines.empty());
+        const TRunlinePlan length = PlanRunlines(route, "10", text, kParallel);
+        EXPECT_TRUE(length.lengthRefused && !length.spacingRefused);
+        EXPECT_TRUE(length.polylines.empty());
     }
 }
 

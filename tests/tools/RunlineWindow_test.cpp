@@ -116,6 +116,7 @@ TEST_F(RunlineWindowTest, ClearForgetsTheRouteAndDrawRoutePreparesTheMap) {
     EXPECT_EQ(RunlineShapes(), 0u);
     EXPECT_TRUE(Map().GetLayerShapeIds(route).empty()) << "the previous route goes";
     EXPECT_EQ(Map().CurrentLayer, route);
+    EXPECT_EQ(Map().DrawLayer, route) << "the route is drawn there, not on the user shapes";
     EXPECT_EQ(Map().DrawMode, 5) << "polyline";
     EXPECT_FALSE(Map().KeepDrawMode) << "selection again once the route is finished";
     EXPECT_TRUE(window.Route.empty());
@@ -135,6 +136,26 @@ TEST_F(RunlineWindowTest, TooManyLinesAreRefusedAndThePreviousOnesStay) {
     window.eSpacing->setText("5");
     EXPECT_EQ(window.lRouteStatus->text(), "Route: 2 points");
     EXPECT_EQ(RunlineShapes(), 1u + 6u);
+}
+
+// A decimal comma gave 10 m without a word; now the text is named and the lines stay.
+TEST_F(RunlineWindowTest, SpacingOrLengthThatIsNotANumberIsRefusedAndTheLinesStay) {
+    TScriptedDialogs dialogs;
+    TfRunline1 window;
+    window.SetRoute(kRoute25m);
+    window.eSpacing->setText("12,5");
+    EXPECT_EQ(window.lRouteStatus->text(), "Spacing \"12,5\" is not a number");
+    EXPECT_EQ(StatusColor(window), QColor(255, 0, 0));
+    EXPECT_EQ(RunlineShapes(), 4u) << "the lines of spacing 10 stay";
+    EXPECT_EQ(Generations().size(), 1u) << "nothing generated, nothing logged";
+    window.bGenerate->click();
+    EXPECT_FALSE(TIniFile(GetSettingsFilePath()).SectionExists("RUNLINE")) << "not stored";
+    window.eSpacing->setText("12.5");
+    window.eLength->setText("");
+    EXPECT_EQ(window.lRouteStatus->text(), "Length \"\" is not a number");
+    window.eLength->setText("30");
+    EXPECT_EQ(window.lRouteStatus->text(), "Route: 2 points");
+    EXPECT_EQ(RunlineShapes(), 1u + 3u) << "cross-lines at 0, 12.5 and 25 m";
 }
 
 }  // namespace
