@@ -5,6 +5,7 @@
 #include "canvas/OrvaltCanvas.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
+#include "navigation/GeodeticControls.h"
 #include "navigation/Latency.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
