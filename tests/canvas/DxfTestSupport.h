@@ -2,6 +2,8 @@
 // Helpers of the DXF tests: DXF texts written compactly, imports from a fresh file, shapes
 // described with rounded coordinates, and the peers (ezdxf, GDAL) run as child processes.
 
+#include "tests/support/PeerProcess.h"
+
 #include <QJsonDocument>
 #include <QStringList>
 #include <string>
@@ -31,13 +33,6 @@ TDxfImportResult ImportDxfBytes(TCanvasModel& model, const std::string& bytes,
 std::string DxfShapes(const TCanvasModel& model);
 std::string DxfShape(const TQShape& shape);
 
-struct TPeerRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-// Runs a program to its end (at most two minutes); exitCode -1 when it did not start or end.
-TPeerRun RunPeer(const QString& program, const QStringList& arguments);
 // Runs tests/canvas/dxf_peer.py with Debian's python3, which has ezdxf.
 TPeerRun RunEzdxf(const QStringList& arguments);
 // Parses a peer's JSON output; a test fails when it is not JSON.
