@@ -77,13 +77,13 @@ QString TWidgetDialogs::OpenFileName(const TFileDialogRequest& request) {
                                         request.filter);
 }
 
-QString TWidgetDialogs::SaveFileName(const TFileDialogRequest& request) {
+QString TWidgetDialogs::SaveFileName(const TFileDialogRequest& request, QString& chosenFilter) {
     const QString proposal =
         request.folder.isEmpty() ? request.fileName : request.folder + "/" + request.fileName;
     const QFileDialog::Options options =
         request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     return QFileDialog::getSaveFileName(ActiveWindow(), request.title, proposal, request.filter,
-                                        nullptr, options);
+                                        &chosenFilter, options);
 }
 
 void TWidgetDialogs::ShowException(const QString& text) {

@@ -9,6 +9,6 @@ public:
     TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& value) override;
     QString OpenFileName(const TFileDialogRequest& request) override;
-    QString SaveFileName(const TFileDialogRequest& request) override;
+    QString SaveFileName(const TFileDialogRequest& request, QString& chosenFilter) override;
     void ShowException(const QString& text) override;
 };

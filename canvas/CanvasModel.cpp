@@ -75,8 +75,21 @@ bool TCanvasModel::ApplyView(const TViewTransform& view) {
     ViewRight = view.Right;
     ViewTop = view.Top;
     ViewBottom = view.Bottom;
-    Redraw();
+    Invalidate();
     return true;
+}
+
+// Follows the view as it is now: the edges are public fields, so the lattice is brought up to
+// date whenever it is asked for.
+const TRasterLattice& TCanvasModel::Lattice() const {
+    lattice_.Follow(ViewLeft, ViewRight, ViewTop, ViewBottom, std::max(1, clientWidth_),
+                    std::max(1, clientHeight_));
+    return lattice_;
+}
+
+TPixelMapper TCanvasModel::ScreenMapper() const {
+    const TRasterLattice& lattice = Lattice();
+    return lattice.MapperFor(lattice.Screen(std::max(1, clientWidth_), std::max(1, clientHeight_)));
 }
 
 void TCanvasModel::ResizeClient(int width, int height) {

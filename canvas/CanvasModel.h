@@ -6,6 +6,7 @@
 #include "canvas/CanvasHost.h"
 #include "canvas/QBlock.h"
 #include "canvas/QShapePolyline.h"
+#include "canvas/RasterLattice.h"
 #include "canvas/ShapeStore.h"
 #include "canvas/SoundingList.h"
 #include "canvas/ViewTransform.h"
@@ -36,9 +37,15 @@ public:
     double GetViewWidth() const { return ViewRight - ViewLeft; }
     double GetViewHeight() const { return ViewTop - ViewBottom; }
 
+    // The pixel lattice the map is drawn on, following the view (RasterLattice.h).
+    const TRasterLattice& Lattice() const;
+    // The map's pixel of a world point on the screen, as the picture draws it: within half a
+    // pixel of WorldToScreen.
+    TPixelMapper ScreenMapper() const;
+
     // These four refuse non-finite values and a client without area, keeping the view; each
-    // returns whether the view was set. A change marks the drawing Dirty and asks for a
-    // repaint.
+    // returns whether the view was set. A change asks for a repaint; the picture follows the
+    // view by itself.
     // Fits the view to the visible shapes (layer visibility aside); shapes with boxes beyond
     // +-1e15, inverted or not finite are left out. No such shape: the default view.
     bool ZoomExtents();
@@ -104,6 +111,8 @@ public:
                           TColor color);
     void AddNumberLabel(double x, double y, int number);
     void ClearNumberLabels();
+    // Counts the changes of NumberLabels made through the two above.
+    unsigned NumberLabelsRevision() const { return numberLabelsRevision_; }
     void SetDepthOverlay(double hi, double lo, bool show);
     void SetSpeedOverlay(double knots, bool show);
     // Move to the next corner, 3 wrapping to 0.
@@ -190,6 +199,8 @@ private:
     bool ApplyView(const TViewTransform& view);
 
     TCanvasHost* host_ = nullptr;
+    mutable TRasterLattice lattice_;
+    unsigned numberLabelsRevision_ = 0;
 
     int clientWidth_ = 400;
     int clientHeight_ = 300;

@@ -26,11 +26,13 @@ void TCanvasModel::SetSoundingStyle(bool visible, double minSpacing, const QStri
 
 void TCanvasModel::AddNumberLabel(double x, double y, int number) {
     NumberLabels.push_back({x, y, number});
+    ++numberLabelsRevision_;
     Invalidate();
 }
 
 void TCanvasModel::ClearNumberLabels() {
     NumberLabels.clear();
+    ++numberLabelsRevision_;
     Invalidate();
 }
 

@@ -1,7 +1,10 @@
 #include "canvas/CullBox.h"
 
+#include "canvas/QShapePoint.h"
+
 #include <cmath>
 #include <limits>
+#include <typeinfo>
 
 namespace {
 
@@ -25,4 +28,10 @@ float Outward(double value, bool up) {
 TCullBox CullBoxOf(const TQShape& shape) {
     return {Outward(shape.MinX, false), Outward(shape.MinY, false), Outward(shape.MaxX, true),
             Outward(shape.MaxY, true)};
+}
+
+TCullKind CullKindOf(const TQShape& shape) {
+    if (shape.ShapeType == stText) return TCullKind::Text;
+    // TQPoint is final: comparing the type is exact and much cheaper than a dynamic_cast.
+    return typeid(shape) == typeid(TQPoint) ? TCullKind::Point : TCullKind::Other;
 }

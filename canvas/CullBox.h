@@ -15,3 +15,9 @@ struct TCullBox {
 };
 
 TCullBox CullBoxOf(const TQShape& shape);
+
+// What a frame needs to know of a shape before it looks at the shape: a survey point (TQPoint),
+// a text (kind code 11) or any other.
+enum class TCullKind : char { Other, Point, Text };
+
+TCullKind CullKindOf(const TQShape& shape);

@@ -1,9 +1,12 @@
 #pragma once
-// The coordinate grid of the back buffer: dotted lines at whole multiples of the spacing,
-// labelled along the bottom and the left edge.
+// The coordinate grid: dotted lines at whole multiples of the spacing, drawn into the map
+// picture on the lattice (their dots keep their place on it, so every tile agrees), and their
+// labels along the bottom and the left edge of the screen, drawn over the picture at every
+// paint.
 
 #include "canvas/CanvasModel.h"
 #include "canvas/DrawSurface.h"
+#include "canvas/RasterLattice.h"
 
 #include <QString>
 #include <vector>
@@ -28,8 +31,12 @@ struct TGridSpacing {
     double X = 0, Y = 0;
 };
 // The spacing the grid is drawn with: the fields, or the nice step of a quarter of the view
-// width when automatic or not positive.
+// width (at the lattice's scale, which a pan keeps) when automatic or not positive.
 TGridSpacing ChooseGridSpacing(const TCanvasModel& model);
 
-// Draws the grid when it is switched on and the view has an area.
-void DrawGrid(const TCanvasModel& model, TDrawSurface& surface);
+// The grid's lines in a rectangle of the lattice, onto a surface of its size, when the grid is
+// switched on.
+void DrawGridLines(const TCanvasModel& model, const TRasterLattice& lattice,
+                   const TRasterRect& rect, TDrawSurface& surface);
+// The labels of the lines on the screen, when the grid is switched on.
+void DrawGridLabels(const TCanvasModel& model, TDrawSurface& surface);

@@ -27,3 +27,13 @@ inline constexpr char kDxfLayerPrefix[] = "_dxf_";
 // The three track layers, one for each fix class.
 inline constexpr const char* kTrackLayerNames[] = {kFixedTrackLayerName, kNoFixTrackLayerName,
                                                    kFloatTrackLayerName};
+
+// Every layer the program keeps itself: the standard layers, the route, the run lines and the
+// lasso polygon.
+inline constexpr const char* kProgramLayerNames[] = {
+    kGridLayerName,      kFixedTrackLayerName, kNoFixTrackLayerName,  kFloatTrackLayerName,
+    kTempShapeLayerName, kUserShapeLayerName,  kEventNumberLayerName, kVesselLayerName,
+    kRouteLayerName,     kRunlineLayerName,    kLassoLayerName};
+
+// The tag of layers that hold what the surveyor drew or imported.
+inline constexpr int kUserShapeTag = 15;

@@ -1,7 +1,11 @@
 #include "canvas/MapOverlays.h"
 
 #include "canvas/DisplaySettings.h"
+#include "canvas/MapGrid.h"
+#include "canvas/MapPicture.h"
+#include "canvas/MapRenderer.h"
 #include "canvas/OverlayLayout.h"
+#include "canvas/QPainterSurface.h"
 #include "canvas/RubberBand.h"
 #include "canvas/ScaleBar.h"
 #include "platform/NumberFormat.h"
@@ -10,10 +14,6 @@
 #include <cmath>
 
 namespace {
-
-// Labels this far outside the client still show their part that reaches in.
-constexpr int kLabelMarginX = 50;
-constexpr int kLabelMarginY = 20;
 
 const QString kLabelFont = "Arial";
 const QString kBigNumberFont = "Arial Black";
@@ -33,15 +33,6 @@ void UseFont(TDrawSurface& surface, const QString& name, int size, bool bold, TC
     surface.SetFont(name, size, bold, false);
     surface.SetFontColor(color);
     surface.SetFontOrientation(0);
-}
-
-bool NearClient(TPixel p, const TViewTransform& view) {
-    return p.X >= -kLabelMarginX && p.X <= view.Width + kLabelMarginX && p.Y >= -kLabelMarginY &&
-           p.Y <= view.Height + kLabelMarginY;
-}
-
-void TextCentredOn(TDrawSurface& surface, TPixel p, const QString& text) {
-    surface.TextOut(p.X - surface.TextWidth(text) / 2, p.Y - surface.TextHeight(text) / 2, text);
 }
 
 // The distance and the bearing in a yellow box about the middle of the measure line.
@@ -68,8 +59,9 @@ void DrawMeasureLabel(const TCanvasModel& model, TDrawSurface& surface, TPixel s
 // end with a cross there, and the label.
 void DrawMeasure(const TCanvasModel& model, TDrawSurface& surface) {
     if (!model.Measuring) return;
-    const TPixel s = model.WorldToScreen(model.MeasureStartX, model.MeasureStartY);
-    const TPixel e = model.WorldToScreen(model.MeasureEndX, model.MeasureEndY);
+    const TPixelMapper view = model.ScreenMapper();
+    const TPixel s{view.X(model.MeasureStartX), view.Y(model.MeasureStartY)};
+    const TPixel e{view.X(model.MeasureEndX), view.Y(model.MeasureEndY)};
     const double length = std::hypot(e.X - s.X, e.Y - s.Y);
     if (length < kMinMeasurePixels) return;
     surface.SetPen(kRed, 1);
@@ -86,29 +78,6 @@ void DrawMeasure(const TCanvasModel& model, TDrawSurface& surface) {
     surface.Line(e.X - kCrossArm, e.Y, e.X + kCrossArm, e.Y);
     surface.Line(e.X, e.Y - kCrossArm, e.X, e.Y + kCrossArm);
     DrawMeasureLabel(model, surface, s, e);
-}
-
-// Each depth with one decimal, centred on its position.
-void DrawSoundings(const TCanvasModel& model, TDrawSurface& surface) {
-    if (!model.SoundingsVisible || model.Soundings.empty()) return;
-    UseFont(surface, model.SoundingFontName, model.SoundingFontSize, false, model.SoundingColor);
-    const TViewTransform view = model.View();
-    for (const TSounding& sounding : model.GetSoundings()) {
-        const TPixel p = view.WorldToScreen(sounding.X, sounding.Y);
-        if (!NearClient(p, view)) continue;
-        TextCentredOn(surface, p, QString::fromStdString(FormatFixed(sounding.Z, 1)));
-    }
-}
-
-void DrawNumberLabels(const TCanvasModel& model, TDrawSurface& surface) {
-    if (model.NumberLabels.empty()) return;
-    UseFont(surface, kLabelFont, EventLabelFontSize, true, EventLabelColor);
-    const TViewTransform view = model.View();
-    for (const TNumberLabel& label : model.NumberLabels) {
-        const TPixel p = view.WorldToScreen(label.X, label.Y);
-        if (!NearClient(p, view)) continue;
-        TextCentredOn(surface, p, QString::number(label.Number));
-    }
 }
 
 // One part of the read-out: its text at its size in its colour, and its width once measured.
@@ -193,9 +162,15 @@ void DrawPositionText(const TCanvasModel& model, TDrawSurface& surface) {
 void DrawOverlays(const TCanvasModel& model, TDrawSurface& surface) {
     DrawRubberBand(model, surface);
     DrawMeasure(model, surface);
-    DrawSoundings(model, surface);
-    DrawNumberLabels(model, surface);
     DrawBigNumbers(model, surface);
     DrawPositionText(model, surface);
     DrawScaleBar(model.View(), surface);
+}
+
+void PaintMapFrame(const TCanvasModel& model, const TMapPicture& picture, QPainter& painter) {
+    picture.Draw(painter);
+    TQPainterSurface surface(painter);
+    DrawGridLabels(model, surface);
+    DrawLiveShapes(model, surface);
+    DrawOverlays(model, surface);
 }

@@ -7,27 +7,62 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <span>
-#include <typeinfo>
 #include <vector>
 
 namespace {
 
-// Points of a dense track closer than this (in pixels, both axes) to the last one drawn add
-// nothing to the picture.
-constexpr int kPointMergePixels = 2;
+// A dense track's points that fall in a cell of this many pixels (both axes) that an earlier
+// point took add nothing to the picture.
+constexpr int kPointCellPixels = 3;
 constexpr int kTextCellPixels = 60;
+// Texts whose anchor lies this far off a tile cannot reach into it (as QShapeText.cpp has it).
+constexpr int kTextReachX = 500;
+constexpr int kTextReachY = 100;
 
-struct TFrame {
+int FloorDiv(int value, int divisor) {
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+std::vector<char> VisibleLayerSet(const TShapeStore& store) {
+    std::vector<char> visible(store.NextLayerId() + 1, false);
+    for (const auto& layer : store.Layers()) {
+        if (layer->Visible && layer->Id >= 0 && layer->Id <= store.NextLayerId()) {
+            visible[layer->Id] = true;
+        }
+    }
+    return visible;
+}
+
+struct TTileFrame {
+    TTileFrame(const TCanvasModel& model, const TRasterLattice& lattice, const TRasterRect& rect,
+               TDrawSurface& surface)
+        : Model(model),
+          Surface(surface),
+          Lattice(lattice),
+          Rect(rect),
+          Mapper(lattice.MapperFor(rect)),
+          Reach(lattice.WorldOf(rect.Grown(kInkMarginPixels, kInkMarginPixels))),
+          PixelSize(1 / lattice.ScaleX),
+          SquarePixels(lattice.ScaleX == lattice.ScaleY),
+          VisibleLayers(VisibleLayerSet(model)) {
+        // The live layer is drawn over the picture, not in it.
+        if (model.LiveLayer >= 0 && model.LiveLayer < static_cast<int>(VisibleLayers.size())) {
+            VisibleLayers[model.LiveLayer] = false;
+        }
+    }
+
     const TCanvasModel& Model;
     TDrawSurface& Surface;
+    const TRasterLattice& Lattice;
+    TRasterRect Rect;
     TPixelMapper Mapper;
-    int Width, Height;
-    // World size of one pixel, and its inverse: pixels per world unit.
+    // The tile's world rectangle, grown by the ink margin.
+    TWorldRect Reach;
+    // World size of one pixel of the x scale.
     double PixelSize;
-    double PixelsPerUnit;
-    // The merge test's pixels (one scale for both axes) are the drawing's pixels.
     bool SquarePixels;
     // One byte per layer id: a plain load per shape, where std::vector<bool> shifts and masks.
     std::vector<char> VisibleLayers;
@@ -37,26 +72,28 @@ struct TFrame {
         return id >= 0 && id < static_cast<int>(VisibleLayers.size()) && VisibleLayers[id];
     }
 
-    bool MayBeInView(const TCullBox& box) const {
-        return box.MayOverlap(Model.ViewLeft, Model.ViewRight, Model.ViewBottom, Model.ViewTop);
+    bool MayReach(const TCullBox& box) const {
+        return box.MayOverlap(Reach.Left, Reach.Right, Reach.Bottom, Reach.Top);
     }
 
-    bool InView(const TQShape& shape) const {
-        return shape.MaxX >= Model.ViewLeft && shape.MinX <= Model.ViewRight &&
-               shape.MaxY >= Model.ViewBottom && shape.MinY <= Model.ViewTop && shape.Visible &&
-               LayerVisible(shape.LayerId);
+    bool Reaches(const TQShape& shape) const {
+        return shape.MaxX >= Reach.Left && shape.MinX <= Reach.Right &&
+               shape.MaxY >= Reach.Bottom && shape.MinY <= Reach.Top;
     }
+
+    bool Shown(const TQShape& shape) const { return shape.Visible && LayerVisible(shape.LayerId); }
 
     void Draw(const TQShape& shape) {
         shape.DrawInColor(Surface, Mapper, Contrast(shape.Color));
         ++Drawn;
     }
 
-    // A point whose pixel the merge test has worked out. With square pixels that is the pixel
-    // the drawing would compute again; a track is mostly points, so it is used as it is.
-    void DrawPoint(const TQPoint& point, TPixel pixel) {
+    // A point at the lattice pixel the merge worked out. With square pixels that is the pixel
+    // the drawing would compute again, less the tile's corner; a track is mostly points.
+    void DrawPoint(const TQPoint& point, TPixel lattice) {
         if (!SquarePixels) return Draw(point);
-        point.DrawAtPixel(Surface, pixel, point.DrawnColor(Contrast(point.Color)));
+        point.DrawAtPixel(Surface, {lattice.X - Rect.Left, lattice.Y - Rect.Top},
+                          point.DrawnColor(Contrast(point.Color)));
         ++Drawn;
     }
 
@@ -72,129 +109,184 @@ struct TFrame {
         return contrast;
     }
 
-    // A multiplication instead of a division per coordinate: dense tracks call these for every
-    // point, and a last-bit difference only moves a merge by one pixel.
-    int PixelX(double x) const { return SaturatedTrunc((x - Model.ViewLeft) * PixelsPerUnit); }
-    int PixelY(double y) const { return SaturatedTrunc((Model.ViewTop - y) * PixelsPerUnit); }
-
     // Colours and what the contrast rule made of them; -1 is no colour.
     std::array<std::pair<TColor, TColor>, 8> ContrastCache{
         {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}}};
     size_t NextCacheSlot = 0;
 };
 
-std::vector<char> VisibleLayerSet(const TShapeStore& store) {
-    std::vector<char> visible(store.NextLayerId() + 1, false);
-    for (const auto& layer : store.Layers()) {
-        if (layer->Visible && layer->Id >= 0 && layer->Id <= store.NextLayerId()) {
-            visible[layer->Id] = true;
-        }
-    }
-    return visible;
-}
+// The 3-pixel cells of the lattice (both axes at the x scale) that points may take in a tile:
+// those within a few pixels of it, whole, so every point that falls in one of them reaches the
+// tile and every tile finds the same first point in a cell.
+struct TPointCells {
+    int FirstColumn = 0, FirstRow = 0, Columns = 0, Rows = 0;
 
-// A point close to the last point drawn is skipped; otherwise it is drawn and becomes the last
-// point. False for a shape that is not a TQPoint.
-bool DrawOrMergePoint(TFrame& frame, const TQShape& shape, TPixel& lastPoint) {
-    // TQPoint is final: comparing the type is exact and much cheaper than a dynamic_cast.
-    if (typeid(shape) != typeid(TQPoint)) return false;
-    const auto& point = static_cast<const TQPoint&>(shape);
-    const TPixel p{frame.PixelX(point.X), frame.PixelY(point.Y)};
-    if (std::abs(p.X - lastPoint.X) <= kPointMergePixels &&
-        std::abs(p.Y - lastPoint.Y) <= kPointMergePixels) {
-        return true;
+    TPointCells(const TRasterLattice& lattice, const TRasterRect& rect) {
+        // Cells that reach this far lie within the ink margin.
+        const TWorldRect area = lattice.WorldOf(
+            rect.Grown(kInkMarginPixels - kPointCellPixels, kInkMarginPixels - kPointCellPixels));
+        FirstColumn = FloorDiv(lattice.Column(area.Left), kPointCellPixels);
+        FirstRow = FloorDiv(lattice.RowAtColumnScale(area.Top), kPointCellPixels);
+        Columns = FloorDiv(lattice.Column(area.Right), kPointCellPixels) - FirstColumn + 1;
+        Rows = FloorDiv(lattice.RowAtColumnScale(area.Bottom), kPointCellPixels) - FirstRow + 1;
     }
-    lastPoint = p;
-    frame.DrawPoint(point, p);
-    return true;
-}
 
-bool BelowHalfPixel(const TFrame& frame, const TQShape& shape) {
+    // The cell's place in a table of the cells, or -1 when it is not one of them.
+    long IndexOf(TPixel p) const {
+        const int c = FloorDiv(p.X, kPointCellPixels) - FirstColumn;
+        const int r = FloorDiv(p.Y, kPointCellPixels) - FirstRow;
+        if (c < 0 || c >= Columns || r < 0 || r >= Rows) return -1;
+        return static_cast<long>(r) * Columns + c;
+    }
+    size_t Count() const { return static_cast<size_t>(Columns) * static_cast<size_t>(Rows); }
+};
+
+bool BelowHalfPixel(const TTileFrame& frame, const TQShape& shape) {
     const double half = 0.5 * frame.PixelSize;
     return shape.MaxX - shape.MinX < half && shape.MaxY - shape.MinY < half;
 }
 
-// A shape in view: a text is set aside, a point merged or drawn, any other kind drawn unless
-// it is below half a pixel.
-void DrawNonText(TFrame& frame, const TQShape& shape, std::vector<const TQText*>& texts,
-                 TPixel& lastPoint) {
+// The first shown point to fall in a cell takes it and is drawn; later ones add nothing.
+void DrawPointOnce(TTileFrame& frame, const TQPoint& point, const TPointCells& cells,
+                   std::vector<bool>& taken) {
+    if (!frame.Shown(point) || !frame.Reaches(point)) return;
+    const TPixel p{frame.Lattice.Column(point.X), frame.Lattice.RowAtColumnScale(point.Y)};
+    const long cell = cells.IndexOf(p);
+    if (cell < 0 || taken[cell]) return;
+    taken[cell] = true;
+    frame.DrawPoint(point, p);
+}
+
+void DrawOther(TTileFrame& frame, const TQShape& shape) {
+    if (!frame.Shown(shape) || !frame.Reaches(shape)) return;
     const int type = shape.ShapeType;
-    if (type == stText) {
-        if (const auto* text = dynamic_cast<const TQText*>(&shape)) texts.push_back(text);
-        return;
-    }
-    if (type == stPoint && DrawOrMergePoint(frame, shape, lastPoint)) return;
+    // Rectangles and lines are always drawn: a thin long line has a box that is thin too.
     if (type != stRectangle && type != stLine && type != stPoint && BelowHalfPixel(frame, shape))
         return;
     frame.Draw(shape);
 }
 
-// Rectangles and lines are always drawn: a thin long line has a box that is thin too. Texts
-// in view are set aside for the second pass, which draws them on top. The shapes of a block
-// whose box lies off the view would each be skipped by their own box, so the block is passed
-// over whole: neither the order nor the point merge sees a difference.
-void DrawNonTexts(TFrame& frame, std::vector<const TQText*>& texts) {
-    TPixel lastPoint{-9999, -9999};
+// Every shape but the texts, in drawing order from position `first` on.
+void DrawNonTexts(TTileFrame& frame, size_t first, std::vector<bool>& takenCells) {
+    const TPointCells cells(frame.Lattice, frame.Rect);
+    takenCells.resize(cells.Count());
     const auto& shapes = frame.Model.Shapes();
     const TCullBoxList& boxes = frame.Model.CullBoxes();
     const std::span<const TCullBox> blocks = boxes.Blocks();
-    for (size_t block = 0; block < blocks.size(); ++block) {
-        if (!frame.MayBeInView(blocks[block])) continue;
+    for (size_t block = first / kCullBlockSize; block < blocks.size(); ++block) {
+        if (!frame.MayReach(blocks[block])) continue;
         const size_t end = std::min(shapes.size(), (block + 1) * kCullBlockSize);
-        for (size_t i = block * kCullBlockSize; i < end; ++i) {
+        for (size_t i = std::max(first, block * kCullBlockSize); i < end; ++i) {
             if (frame.Drawn >= kMaxDrawnShapes) return;
-            if (!frame.MayBeInView(boxes[i])) continue;
+            const TCullKind kind = boxes.Kind(i);
+            if (kind == TCullKind::Text || !frame.MayReach(boxes[i])) continue;
             PrefetchAfter(shapes, i);  // pays off when most shapes are in view
             const TQShape& shape = *shapes[i];
-            if (frame.InView(shape)) DrawNonText(frame, shape, texts, lastPoint);
+            if (kind == TCullKind::Point) {
+                DrawPointOnce(frame, static_cast<const TQPoint&>(shape), cells, takenCells);
+            } else {
+                DrawOther(frame, shape);
+            }
         }
     }
 }
 
-// Only the first text in each 60-pixel cell is drawn, so dense labels stay readable.
-void DrawTexts(TFrame& frame, const std::vector<const TQText*>& texts) {
-    const int columns = frame.Width / kTextCellPixels + 2;
-    const int rows = frame.Height / kTextCellPixels + 2;
-    std::vector<bool> taken(static_cast<size_t>(columns) * rows, false);
-    for (const TQText* text : texts) {
-        if (frame.Drawn >= kMaxDrawnShapes) return;
-        const int column = std::clamp(frame.PixelX(text->X) / kTextCellPixels, 0, columns - 1);
-        const int row = std::clamp(frame.PixelY(text->Y) / kTextCellPixels, 0, rows - 1);
-        const size_t cell = static_cast<size_t>(row) * columns + column;
-        if (taken[cell]) continue;
-        taken[cell] = true;
-        frame.Draw(*text);
+// The 60-pixel cells of the lattice whose texts may reach the tile, whole cells only, so that
+// every tile finds the same first text in a cell.
+struct TTextCells {
+    int FirstColumn, FirstRow, Columns, Rows;
+    TWorldRect World;
+
+    TTextCells(const TRasterLattice& lattice, const TRasterRect& rect) {
+        // Rows are counted at the x scale, as the cells are.
+        const double rowScale = lattice.ScaleX / lattice.ScaleY;
+        const int top = static_cast<int>(std::floor((rect.Top - kTextReachY) * rowScale));
+        const int bottom = static_cast<int>(std::ceil((rect.Bottom() + kTextReachY) * rowScale));
+        FirstColumn = FloorDiv(rect.Left - kTextReachX, kTextCellPixels);
+        FirstRow = FloorDiv(top, kTextCellPixels);
+        Columns = FloorDiv(rect.Right() + kTextReachX, kTextCellPixels) - FirstColumn + 1;
+        Rows = FloorDiv(bottom, kTextCellPixels) - FirstRow + 1;
+        const double cell = kTextCellPixels / lattice.ScaleX;
+        // One pixel more on every side: the rounding of these edges must not lose an anchor.
+        World = {lattice.OriginX + (FirstColumn * kTextCellPixels - 1) / lattice.ScaleX,
+                 lattice.OriginX + (FirstColumn + Columns) * cell + 1 / lattice.ScaleX,
+                 lattice.OriginY - (FirstRow * kTextCellPixels - 1) / lattice.ScaleX,
+                 lattice.OriginY - (FirstRow + Rows) * cell - 1 / lattice.ScaleX};
+    }
+
+    // The cell's place in a table of the cells, or -1 when it is not one of them.
+    int IndexOf(int column, int row) const {
+        const int c = FloorDiv(column, kTextCellPixels) - FirstColumn;
+        const int r = FloorDiv(row, kTextCellPixels) - FirstRow;
+        if (c < 0 || c >= Columns || r < 0 || r >= Rows) return -1;
+        return r * Columns + c;
+    }
+};
+
+// Only the first text of each cell is drawn, so dense texts stay readable.
+void DrawTexts(TTileFrame& frame, const TRasterRect& rect) {
+    const TTextCells cells(frame.Lattice, rect);
+    std::vector<char> taken(static_cast<size_t>(cells.Columns) * cells.Rows, false);
+    const auto& shapes = frame.Model.Shapes();
+    const TCullBoxList& boxes = frame.Model.CullBoxes();
+    const std::span<const TCullBox> blocks = boxes.Blocks();
+    const TWorldRect& w = cells.World;
+    for (size_t block = 0; block < blocks.size(); ++block) {
+        if (!boxes.BlockHoldsText(block)) continue;
+        if (!blocks[block].MayOverlap(w.Left, w.Right, w.Bottom, w.Top)) continue;
+        const size_t end = std::min(shapes.size(), (block + 1) * kCullBlockSize);
+        for (size_t i = block * kCullBlockSize; i < end; ++i) {
+            if (frame.Drawn >= kMaxDrawnShapes) return;
+            if (boxes.Kind(i) != TCullKind::Text) continue;
+            if (!boxes[i].MayOverlap(w.Left, w.Right, w.Bottom, w.Top)) continue;
+            const auto* text = dynamic_cast<const TQText*>(shapes[i].get());
+            if (!text || !frame.Shown(*text)) continue;
+            const int cell = cells.IndexOf(frame.Lattice.Column(text->X),
+                                           frame.Lattice.RowAtColumnScale(text->Y));
+            if (cell < 0 || taken[cell]) continue;
+            taken[cell] = true;
+            frame.Draw(*text);
+        }
     }
 }
 
 }  // namespace
 
-int DrawShapes(const TCanvasModel& model, TDrawSurface& surface) {
-    const int width = std::max(1, model.ClientWidth());
-    const int height = std::max(1, model.ClientHeight());
-    const double viewWidth = model.GetViewWidth() > 0 ? model.GetViewWidth() : 1;
-    const TPixelMapper mapper(model.ViewLeft, model.ViewRight, model.ViewTop, model.ViewBottom,
-                              width, height);
-    const double pixelsPerUnit = width / viewWidth;
-    TFrame frame{model,
-                 surface,
-                 mapper,
-                 width,
-                 height,
-                 viewWidth / width,
-                 pixelsPerUnit,
-                 mapper.ScaleX() == pixelsPerUnit && mapper.ScaleY() == pixelsPerUnit,
-                 VisibleLayerSet(model)};
-    std::vector<const TQText*> texts;
-    DrawNonTexts(frame, texts);
-    DrawTexts(frame, texts);
+TBaseState DrawMapBase(const TCanvasModel& model, const TRasterLattice& lattice,
+                       const TRasterRect& rect, TDrawSurface& surface) {
+    surface.SetBrush(model.BackgroundColor, bsSolid);
+    surface.FillRect(0, 0, rect.Width, rect.Height);
+    if (model.GridOnTop == 0) DrawGridLines(model, lattice, rect, surface);
+    TBaseState state;
+    DrawAppendedShapes(model, lattice, rect, surface, 0, state);
+    return state;
+}
+
+void DrawAppendedShapes(const TCanvasModel& model, const TRasterLattice& lattice,
+                        const TRasterRect& rect, TDrawSurface& surface, size_t first,
+                        TBaseState& state) {
+    TTileFrame frame(model, lattice, rect, surface);
+    frame.Drawn = state.Drawn;
+    DrawNonTexts(frame, first, state.TakenPointCells);
+    state.Drawn = frame.Drawn;
+}
+
+int DrawMapTop(const TCanvasModel& model, const TRasterLattice& lattice, const TRasterRect& rect,
+               TDrawSurface& surface) {
+    TTileFrame frame(model, lattice, rect, surface);
+    DrawTexts(frame, rect);
+    if (model.GridOnTop == 1) DrawGridLines(model, lattice, rect, surface);
     return frame.Drawn;
 }
 
-void RenderBackBuffer(const TCanvasModel& model, TDrawSurface& surface) {
-    surface.SetBrush(model.BackgroundColor, bsSolid);
-    surface.FillRect(0, 0, model.ClientWidth(), model.ClientHeight());
-    if (model.GridOnTop == 0) DrawGrid(model, surface);
-    DrawShapes(model, surface);
-    if (model.GridOnTop == 1) DrawGrid(model, surface);
+void DrawLiveShapes(const TCanvasModel& model, TDrawSurface& surface) {
+    if (model.LiveLayer < 0 || !model.GetLayerVisible(model.LiveLayer)) return;
+    const TRasterLattice& lattice = model.Lattice();
+    const TRasterRect screen =
+        lattice.Screen(std::max(1, model.ClientWidth()), std::max(1, model.ClientHeight()));
+    TTileFrame frame(model, lattice, screen, surface);
+    for (const size_t position : model.PositionsOnLayer(model.LiveLayer)) {
+        const TQShape& shape = *model.Shapes()[position];
+        if (shape.Visible && frame.Reaches(shape)) frame.Draw(shape);
+    }
 }

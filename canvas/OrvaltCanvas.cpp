@@ -4,9 +4,7 @@
 #include "canvas/DxfExport.h"
 #include "canvas/DxfImport.h"
 #include "canvas/MapOverlays.h"
-#include "canvas/MapRenderer.h"
 #include "canvas/ProjectFile.h"
-#include "canvas/QPainterSurface.h"
 #include "platform/Dialogs.h"
 
 #include <QKeyEvent>
@@ -58,14 +56,17 @@ TOrvaltCanvas::~TOrvaltCanvas() { SetHost(nullptr); }
 
 void TOrvaltCanvas::Invalidate() { update(); }
 
+void TOrvaltCanvas::UpdatePicture() {
+    picture_.Update(*this);
+    Dirty = false;
+}
+
 void TOrvaltCanvas::UpdateBackBuffer() {
+    UpdatePicture();
     const QSize size(std::max(1, ClientWidth()), std::max(1, ClientHeight()));
-    if (!Dirty && backBuffer_.size() == size) return;
     if (backBuffer_.size() != size) backBuffer_ = QImage(size, QImage::Format_RGB32);
     QPainter painter(&backBuffer_);
-    TQPainterSurface surface(painter);
-    RenderBackBuffer(*this, surface);
-    Dirty = false;
+    picture_.Draw(painter);
 }
 
 bool TOrvaltCanvas::SaveProject(const QString& path, std::string* reason) const {
@@ -104,11 +105,9 @@ bool TOrvaltCanvas::ExportDXF(const QString& path, std::string* reason) const {
 }
 
 void TOrvaltCanvas::paintEvent(QPaintEvent*) {
-    UpdateBackBuffer();
+    UpdatePicture();
     QPainter painter(this);
-    painter.drawImage(0, 0, backBuffer_);
-    TQPainterSurface surface(painter);
-    DrawOverlays(*this, surface);
+    PaintMapFrame(*this, picture_, painter);
 }
 
 void TOrvaltCanvas::resizeEvent(QResizeEvent*) { ResizeClient(width(), height()); }

@@ -1,8 +1,8 @@
 #pragma once
-// The map control: the widget around TCanvasModel. It keeps the back buffer (background,
-// grid and shapes), rebuilt only when the drawing is Dirty or the size changed, copies it to
-// the screen on every paint and draws the overlays over it. Repaints are deferred: any number
-// of changes within one event (one map tick) cost one rebuild at the next paint.
+// The map control: the widget around TCanvasModel. It keeps the map picture (MapPicture.h:
+// background, grid, shapes and labels in tiles), brings it up to date at every paint, draws it
+// and over it the live layer and the overlays. Repaints are deferred: any number of changes
+// within one event (one map tick) cost one paint.
 //
 // The mouse wheel zooms about the cursor. Mouse buttons, moves and keys go to Input, the
 // mouse tools (TCanvasInteraction by default), in client pixels. The widget is their host: it
@@ -11,6 +11,7 @@
 
 #include "canvas/CanvasInput.h"
 #include "canvas/CanvasModel.h"
+#include "canvas/MapPicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -21,15 +22,16 @@
 class TOrvaltCanvas : public QWidget, public TCanvasModel, private TCanvasHost {
     Q_OBJECT
 
-  public:
+public:
     explicit TOrvaltCanvas(QWidget* parent = nullptr);
     ~TOrvaltCanvas() override;
 
     // Schedules a repaint; several calls before it paints once.
     void Invalidate() override;
-    // The back buffer as last painted (the client size, 32 bits per pixel).
+    // The back buffer as UpdateBackBuffer left it (the client size, 32 bits per pixel).
     const QImage& BackBuffer() const { return backBuffer_; }
-    // Rebuilds the back buffer now when it is Dirty or of the wrong size.
+    // Brings the picture up to date now and copies it into the back buffer: the map without
+    // the live layer and the overlays.
     void UpdateBackBuffer();
 
     // The project file (ProjectFile.h): mode 0 replaces the drawing, any other merges. Each
@@ -63,7 +65,7 @@ class TOrvaltCanvas : public QWidget, public TCanvasModel, private TCanvasHost {
     // The tools fed by the mouse and the keys.
     std::unique_ptr<TCanvasInput> Input;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -73,7 +75,7 @@ class TOrvaltCanvas : public QWidget, public TCanvasModel, private TCanvasHost {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void SetCursor(TCanvasCursor cursor) override;
     void ShapeNumberSelected(int shapeType, int shapeNumber) override;
     void WorldMouseMove(int shift, double x, double y, double magnitude, double angle) override;
@@ -81,5 +83,9 @@ class TOrvaltCanvas : public QWidget, public TCanvasModel, private TCanvasHost {
     void DrawBegin(int shapeType, double x, double y) override;
     void DrawEnd(int shapeType, double x, double y) override;
 
+    // Brings the picture up to date and takes in the Dirty mark.
+    void UpdatePicture();
+
+    TMapPicture picture_;
     QImage backBuffer_;
 };

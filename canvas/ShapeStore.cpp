@@ -121,9 +121,8 @@ int TShapeStore::AddReservedShape(std::unique_ptr<TQShape> shape) {
 int TShapeStore::Append(std::unique_ptr<TQShape> shape) {
     const int id = shape->Id;
     index_.Add(id, shape->LayerId, shapes_.size());
-    boxes_.Append(CullBoxOf(*shape));
+    boxes_.Append(CullBoxOf(*shape), CullKindOf(*shape));
     shapes_.push_back(std::move(shape));
-    Dirty = true;
     return id;
 }
 
@@ -218,7 +217,8 @@ void TShapeStore::DeleteLayerShapes(int layerId) {
     } else {
         RemoveLayerShapes(layerId);
     }
-    Redraw();
+    if (layerId == -1 || layerId != LiveLayer) Dirty = true;
+    Invalidate();
 }
 
 void TShapeStore::RemoveLayerShapes(int layer) {
@@ -269,12 +269,16 @@ void TShapeStore::RemoveFrom(size_t first, Predicate&& doomed) {
     // One pass: a shape that stays moves down over the removed ones, and its index entry
     // follows it while the shape is at hand. Shapes before first stay where they are.
     size_t kept = first;
+    bool picturedRemoved = false;
     for (size_t i = first; i < shapes_.size(); ++i) {
         PrefetchAfter(shapes_, i);
-        if (doomed(*shapes_[i])) continue;
+        if (doomed(*shapes_[i])) {
+            picturedRemoved |= shapes_[i]->LayerId != LiveLayer;
+            continue;
+        }
         if (kept != i) {
             index_.SetPosition(shapes_[i]->Id, kept);
-            boxes_.Set(kept, boxes_[i]);
+            boxes_.MoveTo(i, kept);
             shapes_[kept] = std::move(shapes_[i]);
         }
         ++kept;
@@ -285,7 +289,7 @@ void TShapeStore::RemoveFrom(size_t first, Predicate&& doomed) {
     // One pass over the list afterwards: removing ids one by one costs the list's length per
     // deleted shape.
     std::erase_if(SelectedIds, [this](int id) { return !index_.Contains(id); });
-    Dirty = true;
+    if (picturedRemoved) Dirty = true;
 }
 
 void TShapeStore::ReindexFrom(size_t position) {

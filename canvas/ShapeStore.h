@@ -12,7 +12,9 @@
 // true, a layer keeps its Id and Name, and a shape changes its layer only through SetShapeLayer
 // and ReassignLayer.
 //
-// Every change marks the drawing Dirty (the back buffer is rebuilt at the next paint);
+// Every change but two marks the drawing Dirty, and the map picture is then drawn afresh at the
+// next paint: a shape appended on top is drawn onto the picture as it is, and the shapes of the
+// live layer (the vessel, redrawn at every map tick) are drawn over the picture at every paint.
 // Invalidate asks the widget for a deferred repaint.
 
 #include "canvas/CullBoxList.h"
@@ -55,9 +57,9 @@ public:
     TShapeStore(const TShapeStore&) = delete;
     TShapeStore& operator=(const TShapeStore&) = delete;
 
-    // Asks for a repaint; the back buffer is rebuilt only when Dirty is set.
+    // Asks for a repaint; the picture is drawn afresh only when Dirty is set.
     virtual void Invalidate() {}
-    // Marks the back buffer for rebuilding and asks for a repaint.
+    // Marks the picture for drawing afresh and asks for a repaint.
     void Redraw();
 
     // Layers
@@ -129,7 +131,8 @@ public:
     void ResetShapeIds();
 
     // Deleting shapes; deleted ids leave SelectedIds too.
-    // -1 deletes every shape and starts ids at 1 again (ResetShapeIds).
+    // -1 deletes every shape and starts ids at 1 again (ResetShapeIds). Emptying the live
+    // layer repaints without marking the drawing Dirty.
     void DeleteLayerShapes(int layerId);
     void DeleteLayerShapesByName(const QString& name);
     void DeleteShape(int id);
@@ -142,6 +145,10 @@ public:
     TQShape* FindShape(int id);
     const TQShape* FindShape(int id) const;
     const std::vector<std::unique_ptr<TQShape>>& Shapes() const { return shapes_; }
+    // The position in Shapes() of the shape with this id, or none.
+    std::optional<size_t> PositionOf(int id) const { return index_.PositionOf(id); }
+    // The positions of the layer's shapes in drawing order.
+    std::vector<size_t> PositionsOnLayer(int layer) const;
     // The boxes of Shapes(), position by position, with their block boxes.
     const TCullBoxList& CullBoxes() const { return boxes_; }
     // Takes in a change of the shape's geometry or bounds and marks the drawing Dirty.
@@ -256,8 +263,12 @@ public:
     int DefaultVAlign = 0;
     // Ids of the selection in the order selected; may hold an id more than once.
     std::vector<int> SelectedIds;
-    // The back buffer must be rebuilt.
+    // The map picture must be drawn afresh.
     bool Dirty = true;
+    // The layer whose shapes the map tick replaces several times a second (the vessel symbol),
+    // -1 for none: its shapes are drawn over the map picture at every paint, above the other
+    // shapes, the grid and the labels, so changing them costs no new picture.
+    int LiveLayer = -1;
 
 protected:
     // Called before the shape ids start again.
@@ -298,8 +309,6 @@ private:
             SelectedIds.push_back(shape.Id);
         }
     }
-    // Positions of the layer's shapes in drawing order.
-    std::vector<size_t> PositionsOnLayer(int layer) const;
     // The position of the layer's first shape, or one before which none of them lies.
     size_t FirstPositionOnLayer(int layer) const;
     // A layer that holds much of the drawing is found faster by one walk in drawing order than
@@ -307,8 +316,8 @@ private:
     bool WalkFor(int layer) const;
     void RemoveLayerShapes(int layer);
     // Removes every shape from position first on for which doomed is true, keeping the order
-    // of the rest. The ids of the doomed shapes have left the index already (the predicate may
-    // take them out).
+    // of the rest, and marks the drawing Dirty unless all of them lay on the live layer. The
+    // ids of the doomed shapes have left the index already (the predicate may take them out).
     template <class Predicate>
     void RemoveFrom(size_t first, Predicate&& doomed);
     void ReindexFrom(size_t position);

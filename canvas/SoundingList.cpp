@@ -64,6 +64,7 @@ bool TSoundingList::Add(const TSounding& sounding, double minSpacing) {
         if (HasNeighbourCloserThan(sounding, minSpacing)) return false;
     }
     items_.push_back(sounding);
+    ++revision_;
     if (items_.size() > kMaxCount) {
         items_.erase(items_.begin(), items_.begin() + kDropCount);
         Reindex(indexedSpacing_);
@@ -76,5 +77,6 @@ bool TSoundingList::Add(const TSounding& sounding, double minSpacing) {
 
 void TSoundingList::Clear() {
     items_.clear();
+    ++revision_;
     cells_.clear();
 }

@@ -32,6 +32,8 @@ public:
     const std::vector<TSounding>& Items() const { return items_; }
     std::size_t size() const { return items_.size(); }
     bool empty() const { return items_.empty(); }
+    // Counts the changes of Items().
+    unsigned Revision() const { return revision_; }
 
 private:
     struct TCell {
@@ -48,6 +50,7 @@ private:
     void Reindex(double spacing);
 
     std::vector<TSounding> items_;
+    unsigned revision_ = 0;
     // The spacing the cells were laid out for, and the positions in items_ by cell.
     double indexedSpacing_ = 0;
     std::unordered_map<TCell, std::vector<std::uint32_t>, TCellHash> cells_;

@@ -219,7 +219,7 @@ void TFNav::CreateStatusBar() {
 // the pan button and "Delete tracks selected", which have no command of their own (the Delete
 // key deletes the selection).
 void TFNav::DisableUnbuiltCommands() {
-    for (QAction* item : {Import1, Export1, SoundVelocityProfile1, Deletetracksselected1}) {
+    for (QAction* item : {SoundVelocityProfile1, Deletetracksselected1}) {
         item->setEnabled(false);
     }
     Zoompan->setEnabled(false);

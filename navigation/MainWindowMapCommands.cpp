@@ -83,8 +83,8 @@ void TFNav::BindMapCommands() {
         {Generate1, &TFNav::Generate1Click},
         {RemoteSupport1, &TFNav::RemoteSupport1Click}};
     for (const auto& [item, handler] : items) connect(item, &QAction::triggered, this, handler);
-    // Ctrl+O and Ctrl+W belong to File > Open and File > Save As, so Out and Window go without.
-    In1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    // Ctrl+I, Ctrl+O and Ctrl+W belong to File > Import, Open and Save As, so In, Out and Window
+    // go without.
     Extents1->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
     Dynamic1->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
 }

@@ -117,12 +117,12 @@ TSounderLine TFNav::ReadSounderLine(const std::string& Line, const std::string& 
     return SounderLineReader.Read(input, DepthAlarmLevel);
 }
 
-// While the Start button is down, a depth at or above the alarm level turns the map red.
+// While the Start button is down, a depth at or above the alarm level turns the map red. The
+// map repaints only when its background changes; the depth itself reaches it at the next tick.
 void TFNav::SoundDepthAlarm(double trueDepth) {
     if (!bRealtime->isChecked()) return;
     const TColor normal = Navset ? Navset->fcadColor->Selected() : kWhite;
     fcad->SetBackgroundColor(DepthAlarmLevel >= trueDepth ? kRed : normal);
-    fcad->Invalidate();
 }
 
 // A depth no longer measured is not shown: the panels read "--.-" and the big number goes.

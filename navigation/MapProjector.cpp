@@ -14,8 +14,8 @@
 namespace {
 
 // WGS 84 with a zero Helmert set: the first half of the datum text, and the first ellipsoid.
-const std::string kWgs84Datum = "6378137.0  0.0033528106647474  0.0  0.0  0.0  0.0  0.0  0.0  0.0 ";
-const std::string kWgs84Ellipsoid = "6378137.0 0.0033528106647474 ";
+const std::string kWgs84Datum = "6378137.0  0.0033528106647474  0.0  0.0  0.0  0.0  0.0  0.0  0.0";
+const std::string kWgs84Ellipsoid = "6378137.0 0.0033528106647474";
 
 std::string Joined(std::initializer_list<const std::string*> texts) {
     std::string joined;
@@ -23,14 +23,30 @@ std::string Joined(std::initializer_list<const std::string*> texts) {
     return joined;
 }
 
+std::string LocalDatum(const TGeodeticTexts& t) {
+    return Joined({&t.semiMajorAxis, &t.flattening, &t.scalePpm, &t.rotationX, &t.rotationY,
+                   &t.rotationZ, &t.shiftX, &t.shiftY, &t.shiftZ});
+}
+
+std::string LocalEllipsoid(const TGeodeticTexts& t) {
+    return Joined({&t.semiMajorAxis, &t.flattening});
+}
+
+std::string TransverseMercatorText(const TGeodeticTexts& t) {
+    return Joined({&t.tmCentralMeridian, &t.tmReferenceLatitude, &t.tmScaleFactor,
+                   &t.tmFalseEasting, &t.tmFalseNorthing});
+}
+
 }  // namespace
 
 TGeodesyParameterTexts GeodesyParameterTexts(const TGeodeticTexts& t) {
-    return {kWgs84Datum + Joined({&t.semiMajorAxis, &t.flattening, &t.scalePpm, &t.rotationX,
-                                  &t.rotationY, &t.rotationZ, &t.shiftX, &t.shiftY, &t.shiftZ}),
-            kWgs84Ellipsoid + Joined({&t.semiMajorAxis, &t.flattening}),
-            Joined({&t.tmCentralMeridian, &t.tmReferenceLatitude, &t.tmScaleFactor,
-                    &t.tmFalseEasting, &t.tmFalseNorthing})};
+    return {kWgs84Datum + " " + LocalDatum(t), kWgs84Ellipsoid + " " + LocalEllipsoid(t),
+            TransverseMercatorText(t)};
+}
+
+TGeodesyParameterTexts LocalFirstParameterTexts(const TGeodeticTexts& t) {
+    return {LocalDatum(t) + " " + kWgs84Datum, LocalEllipsoid(t) + " " + kWgs84Ellipsoid,
+            TransverseMercatorText(t)};
 }
 
 std::string TMapProjector::Load(TProjectionKind kind, const TGeodeticTexts& texts) {

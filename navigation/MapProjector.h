@@ -36,6 +36,10 @@ struct TGeodesyParameterTexts {
     std::string datum, ellipsoids, transverseMercator;
 };
 TGeodesyParameterTexts GeodesyParameterTexts(const TGeodeticTexts& texts);
+// The same texts the other way round, the local set first, for the way from the grid back to
+// WGS 84: the Helmert step carries local coordinates to WGS 84, the inverse projection reads
+// the local ellipsoid.
+TGeodesyParameterTexts LocalFirstParameterTexts(const TGeodeticTexts& texts);
 
 enum class TProjectionKind { TransverseMercator, Lambert1, Lambert2 };
 

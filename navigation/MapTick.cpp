@@ -5,6 +5,7 @@
 #include "canvas/OrvaltCanvas.h"
 #include "devices/OrvaltSerialGPS.h"
 #include "devices/uNTRIPSettings.h"
+#include "navigation/GeodeticControls.h"
 #include "navigation/Latency.h"
 #include "navigation/NavigationState.h"
 #include "navigation/RealtimeData.h"
@@ -118,21 +119,24 @@ bool TMapTick::Project(const TFNav& window) {
 }
 
 // Before the first position there is nothing to follow: the view stays where the surveyor
-// left it.
+// left it. Either way the tick repaints the map once, whatever else it changes.
 void TMapTick::Follow(TFNav& window) const {
     TOrvaltCanvas& map = *window.fcad;
     if (FollowVessel && HasGridPosition()) {
         map.Pan(CurrentEasting - (map.ViewLeft + map.ViewRight) / 2,
                 CurrentNorthing - (map.ViewTop + map.ViewBottom) / 2);
     } else {
-        map.Redraw();
+        map.Invalidate();
     }
 }
 
+// The vessel's layer is the map's live layer: redrawn at every paint over the picture, so that
+// replacing it costs no new picture.
 void TMapTick::DrawVessel(TFNav& window) const {
     TOrvaltCanvas& map = *window.fcad;
     // -1 would delete every shape of the map.
     if (!map.FindLayer(VesselLayer)) return;
+    map.LiveLayer = VesselLayer;
     map.DeleteLayerShapes(VesselLayer);
     if (!HasGridPosition()) return;
     if (Navset) SetLayerPen(map, VesselLayer, Navset->VesselColor->Selected(), vesselWidth_);

@@ -1,16 +1,7 @@
 #include "navigation/ProjectCommandTexts.h"
 
 #include "platform/DataFolders.h"
-
-namespace {
-
-// The path up to and with its last "/"; empty when it has none.
-std::string ExtractFilePath(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-}  // namespace
+#include "platform/FileNames.h"
 
 std::string AutomaticProjectPath() {
     return DaySmkDir + GetDateFolderName() + " " + TimeStampHHMM() + ".smk";

@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int kProjectFolderPanel = 3;
-constexpr int kUserShapeTag = 15;
 const QString kProjectFilter = "Stellmark [*.smk] (*.smk);;All Files [*.*] (*)";
 
 void Log(const std::string& text) { AppendEventLog(text, EventLogFilePath()); }
@@ -36,17 +35,19 @@ void Report(const std::string& text) { ReportStatus(QString::fromStdString(text)
 }  // namespace
 
 void TFNav::CreateProjectCommands() {
-    const std::pair<QAction*, QKeyCombination> shortcuts[] = {{New1, Qt::CTRL | Qt::Key_N},
-                                                              {Open1, Qt::CTRL | Qt::Key_O},
-                                                              {Save1, Qt::CTRL | Qt::Key_S},
-                                                              {SaveAs1, Qt::CTRL | Qt::Key_W},
-                                                              {Exit1, Qt::CTRL | Qt::Key_Q}};
+    const std::pair<QAction*, QKeyCombination> shortcuts[] = {
+        {New1, Qt::CTRL | Qt::Key_N},    {Open1, Qt::CTRL | Qt::Key_O},
+        {Save1, Qt::CTRL | Qt::Key_S},   {SaveAs1, Qt::CTRL | Qt::Key_W},
+        {Import1, Qt::CTRL | Qt::Key_I}, {Export1, Qt::CTRL | Qt::Key_X},
+        {Exit1, Qt::CTRL | Qt::Key_Q}};
     for (const auto& [item, keys] : shortcuts) item->setShortcut(QKeySequence(keys));
     connect(New1, &QAction::triggered, this, &TFNav::New1Click);
     connect(Open1, &QAction::triggered, this, &TFNav::Open1Click);
     connect(Save1, &QAction::triggered, this, &TFNav::Save1Click);
     connect(SaveAs1, &QAction::triggered, this, &TFNav::SaveAs1Click);
     connect(Exit1, &QAction::triggered, this, &TFNav::Exit1Click);
+    connect(Import1, &QAction::triggered, this, &TFNav::Import1Click);
+    connect(Export1, &QAction::triggered, this, &TFNav::Export1Click);
     connect(ImportOldQBY1, &QAction::triggered, this, &TFNav::ImportOldQBY1Click);
     connect(bOpen, &QToolButton::clicked, this, &TFNav::Open1Click);
     connect(bSave, &QToolButton::clicked, this, &TFNav::Save1Click);

@@ -231,6 +231,9 @@ public:
     void SaveAs1Click();
     void Exit1Click();
     void ImportOldQBY1Click();
+    // File > Export and Import (MainWindowExport.cpp, MainWindowImport.cpp).
+    void Export1Click();
+    void Import1Click();
     // Remembers the path in LastOpenedPath and shows its folder in status panel 3.
     void ShowProjectFolder(const std::string& path);
     // The reload of the last saved project at the first show; a refused file is reported.
@@ -269,6 +272,11 @@ private:
     void RecordProjectCommand(TProjectCommand command, const std::string& path, bool succeeded,
                               const std::string& reason);
     void SaveSoundVelocityMemos();
+    void ExportKml(const std::string& path);
+    void ExportDxf(const std::string& path);
+    void ImportKml(const std::string& path);
+    void ImportXyz(const std::string& path);
+    void ImportDxf(const std::string& path);
     TSounderLine ReadSounderLine(const std::string& line, const std::string& format);
     void SoundDepthAlarm(double trueDepth);
 

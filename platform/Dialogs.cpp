@@ -40,8 +40,12 @@ QString OpenFileName(const TFileDialogRequest& request) {
     return currentPresenter ? currentPresenter->OpenFileName(request) : QString();
 }
 
-QString SaveFileName(const TFileDialogRequest& request) {
-    return currentPresenter ? currentPresenter->SaveFileName(request) : QString();
+QString SaveFileName(const TFileDialogRequest& request, QString* chosenFilter) {
+    QString filter;
+    const QString chosen =
+        currentPresenter ? currentPresenter->SaveFileName(request, filter) : QString();
+    if (chosenFilter) *chosenFilter = chosen.isEmpty() ? QString() : filter;
+    return chosen;
 }
 
 void ShowException(const QString& text) {

@@ -33,7 +33,9 @@ public:
     virtual bool InputQuery(const QString& caption, const QString& prompt, QString& value) = 0;
     // Returns the chosen file, or an empty text when the user cancels.
     virtual QString OpenFileName(const TFileDialogRequest& request) = 0;
-    virtual QString SaveFileName(const TFileDialogRequest& request) = 0;
+    // The same; chosenFilter receives the filter that was selected when the file was chosen,
+    // as the request's filter text spells it.
+    virtual QString SaveFileName(const TFileDialogRequest& request, QString& chosenFilter) = 0;
     // An error that escaped a handler: shown, and the program goes on.
     virtual void ShowException(const QString& text) = 0;
 };
@@ -58,5 +60,6 @@ void ShowMessage(const QString& text);
 TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons);
 bool InputQuery(const QString& caption, const QString& prompt, QString& value);
 QString OpenFileName(const TFileDialogRequest& request);
-QString SaveFileName(const TFileDialogRequest& request);
+// chosenFilter, when given, receives the filter selected with the file ("" after a cancel).
+QString SaveFileName(const TFileDialogRequest& request, QString* chosenFilter = nullptr);
 void ShowException(const QString& text);

@@ -14,7 +14,7 @@
 
 #include "benchmarks/canvas/MedianReporter.h"
 #include "canvas/CanvasModel.h"
-#include "canvas/MapRenderer.h"
+#include "canvas/MapPicture.h"
 #include "canvas/QPainterSurface.h"
 #include "navigation/Screenshots.h"
 #include "platform/DataFolders.h"
@@ -78,9 +78,10 @@ QImage Rendered(TCanvasModel& model, int width, int height) {
     model.ResizeClient(width, height);
     model.SetView(0, kWorldHeight, kWorldWidth, 0);
     QImage picture(width, height, QImage::Format_RGB32);
+    TMapPicture map;
+    map.Update(model);
     QPainter painter(&picture);
-    TQPainterSurface surface(painter);
-    RenderBackBuffer(model, surface);
+    map.Draw(painter);
     return picture;
 }
 

@@ -87,7 +87,7 @@ private:
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     void Append(const TCullBox& box) {
-        list.Append(box);
+        list.Append(box, TCullKind::Other);
         boxes.push_back(box);
     }
 
@@ -140,10 +140,10 @@ TEST(CullBoxList, RandomEditsKeepEveryBlockTheUnionOfItsBoxes) {
 // box of its block reaches, inverted and infinite boxes too.
 TEST(CullBoxList, BlockReachesEveryViewItsBoxesReach) {
     TCullBoxList list;
-    for (size_t i = 0; i < kCullBlockSize; ++i) list.Append({kNaN, 0, 1, 1});
+    for (size_t i = 0; i < kCullBlockSize; ++i) list.Append({kNaN, 0, 1, 1}, TCullKind::Other);
     EXPECT_FALSE(list.Blocks()[0].MayOverlap(-1e30, 1e30, -1e30, 1e30));
     const TCullBox boxes[] = {{10, 0, 5, 1}, {-kInfinity, 3, -1e30f, 4}, {2, 2, 2, 2}};
-    for (const TCullBox& box : boxes) list.Append(box);
+    for (const TCullBox& box : boxes) list.Append(box, TCullKind::Other);
     const TCullBox block = list.Blocks()[1];
     const struct {
         const char* legend;
@@ -182,8 +182,16 @@ TEST(CullBoxList, StoreBlocksFollowRandomEdits) {
             const TCullBoxList& kept = edits.store.CullBoxes();
             for (size_t i = 0; i < boxes.size(); ++i) {
                 ASSERT_TRUE(Same(kept[i], boxes[i])) << "step " << step << " position " << i;
+                ASSERT_EQ(kept.Kind(i), CullKindOf(*edits.store.Shapes()[i])) << "position " << i;
             }
             ASSERT_TRUE(BlocksAgree(kept, boxes)) << "after step " << step;
+            for (size_t b = 0; b < kept.Blocks().size(); ++b) {
+                bool text = false;
+                for (size_t i = b * kCullBlockSize;
+                     i < std::min(boxes.size(), (b + 1) * kCullBlockSize); ++i)
+                    text |= kept.Kind(i) == TCullKind::Text;
+                ASSERT_EQ(kept.BlockHoldsText(b), text) << "block " << b;
+            }
         }
         EXPECT_GT(most, 2 * kCullBlockSize);
     }

@@ -11,13 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <cmath>
 #include <cstdio>
 
 namespace {
 
-constexpr int kPeerTimeoutMs = 120000;
 constexpr std::size_t kVerticesShown = 6;
 
 std::string Rounded(double value) {
@@ -131,22 +129,6 @@ std::string DxfShapes(const TCanvasModel& model) {
     std::string text;
     for (const auto& shape : model.Shapes()) text += DxfShape(*shape) + "\n";
     return text;
-}
-
-TPeerRun RunPeer(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    TPeerRun run;
-    if (!process.waitForStarted() || !process.waitForFinished(kPeerTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = program.toStdString() + " did not run: " + process.errorString().toStdString();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
 }
 
 TPeerRun RunEzdxf(const QStringList& arguments) {

@@ -3,6 +3,7 @@
 // described with rounded coordinates, and the peers (ezdxf, GDAL) run as child processes.
 
 #include "canvas/PlaneGeometry.h"
+#include "tests/support/PeerProcess.h"
 
 #include <QJsonDocument>
 #include <QStringList>
@@ -37,13 +38,6 @@ std::string DxfShape(const TQShape& shape);
 // circle's centre, a polyline's vertices.
 std::vector<TWorldPoint> DxfShapePoints(const TQShape& shape);
 
-struct TPeerRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-// Runs a program to its end (at most two minutes); exitCode -1 when it did not start or end.
-TPeerRun RunPeer(const QString& program, const QStringList& arguments);
 // Runs tests/canvas/dxf_peer.py with Debian's python3, which has ezdxf.
 TPeerRun RunEzdxf(const QStringList& arguments);
 // Parses a peer's JSON output; a test fails when it is not JSON.

@@ -1,6 +1,7 @@
 #include "canvas/OrvaltCanvas.h"
 #include "platform/TextFile.h"
 #include "tests/canvas/DxfTestSupport.h"
+#include "tests/support/PaintCounter.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -13,17 +14,6 @@
 #include <vector>
 
 namespace {
-
-class TPaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
 
 // Writes down what the widget hands on, one line per call.
 class TRecordingInput : public TCanvasInput {
@@ -77,6 +67,7 @@ TEST_F(OrvaltCanvasTest, ManyChangesInOneTickCostOnePaint) {
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
     EXPECT_FALSE(canvas.Dirty);
+    canvas.UpdateBackBuffer();
     EXPECT_EQ(canvas.BackBuffer().pixelColor(399, 0), QColor(0xEE, 0xEE, 0xEE));
     canvas.removeEventFilter(&counter);
 }
@@ -86,6 +77,7 @@ TEST_F(OrvaltCanvasTest, ResizeGrowsTheViewAndTheBackBuffer) {
     canvas.resize(400, 600);
     QApplication::processEvents();
     EXPECT_NEAR(canvas.GetViewHeight(), 600, 1e-9);
+    canvas.UpdateBackBuffer();
     EXPECT_EQ(canvas.BackBuffer().size(), QSize(400, 600));
 }
 

@@ -31,6 +31,14 @@ protected:
     void TearDown() override { Translator.reset(); }
 
     TIniFile Settings() { return TIniFile(GetSettingsFilePath()); }
+    // The view rectangle the last run left behind.
+    void StoreView(double left, double right, double top, double bottom) {
+        TIniFile ini = Settings();
+        ini.WriteFloat("CANVAS", "PlanWorldLeft", left);
+        ini.WriteFloat("CANVAS", "PlanWorldRight", right);
+        ini.WriteFloat("CANVAS", "PlanWorldTop", top);
+        ini.WriteFloat("CANVAS", "PlanWorldBottom", bottom);
+    }
 };
 
 TEST_F(MainWindowTest, CreationMakesTheDayFoldersAndBindsTheEvents) {
@@ -86,11 +94,8 @@ TEST_F(MainWindowTest, FirstShowCreatesTheStandardLayersInOrder) {
 }
 
 TEST_F(MainWindowTest, FirstShowReadsTheViewAndScreenshotInterval) {
+    StoreView(500000, 501000, 4101000, 4100000);
     TIniFile ini = Settings();
-    ini.WriteFloat("CANVAS", "PlanWorldLeft", 500000);
-    ini.WriteFloat("CANVAS", "PlanWorldRight", 501000);
-    ini.WriteFloat("CANVAS", "PlanWorldTop", 4101000);
-    ini.WriteFloat("CANVAS", "PlanWorldBottom", 4100000);
     ini.WriteInteger("CANVAS", "DepthSpeedDisplayMode", 2);
     ini.WriteInteger("SCREENSHOT", "Interval", 0);
     TFNav window;
@@ -103,11 +108,7 @@ TEST_F(MainWindowTest, FirstShowReadsTheViewAndScreenshotInterval) {
 
 // The vessel's rings were drawn as ellipses: a 100 m square became about 102 by 59 pixels.
 TEST_F(MainWindowTest, RestoredViewKeepsEqualScalesAtStartAndResize) {
-    TIniFile ini = Settings();
-    ini.WriteFloat("CANVAS", "PlanWorldLeft", 500000);
-    ini.WriteFloat("CANVAS", "PlanWorldRight", 500100);
-    ini.WriteFloat("CANVAS", "PlanWorldTop", 4100100);
-    ini.WriteFloat("CANVAS", "PlanWorldBottom", 4100000);
+    StoreView(500000, 500100, 4100100, 4100000);
     TFNav window;
     window.fcad->setFixedSize(776, 460);
     window.show();

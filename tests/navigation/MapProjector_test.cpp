@@ -39,6 +39,12 @@ TEST(MapProjector, ParameterTextsAsTheLibraryReadsThem) {
               "0.0033528106647474 0 0 0 0 0 0 0");
     EXPECT_EQ(texts.ellipsoids, "6378137.0 0.0033528106647474 6378137 0.0033528106647474");
     EXPECT_EQ(texts.transverseMercator, "30 0 1 500000 0");
+    const TGeodesyParameterTexts back = LocalFirstParameterTexts(Wgs84Texts());
+    EXPECT_EQ(back.datum,
+              "6378137 0.0033528106647474 0 0 0 0 0 0 0 6378137.0  0.0033528106647474  0.0  0.0  "
+              "0.0  0.0  0.0  0.0  0.0");
+    EXPECT_EQ(back.ellipsoids, "6378137 0.0033528106647474 6378137.0 0.0033528106647474");
+    EXPECT_EQ(back.transverseMercator, "30 0 1 500000 0");
 }
 
 TEST(MapProjector, OnlyTheProjectionInUseIsConverted) {

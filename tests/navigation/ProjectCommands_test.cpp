@@ -282,11 +282,9 @@ TEST_F(ProjectCommandsTest, ExitSavesThenTheCloseSavesAgain) {
 
 TEST_F(ProjectCommandsTest, FileCommandsHaveTheirKeysAndCtrlOOpens) {
     TFNav& w = Shown();
-    const std::pair<QAction*, const char*> keys[] = {{w.New1, "Ctrl+N"},
-                                                     {w.Open1, "Ctrl+O"},
-                                                     {w.Save1, "Ctrl+S"},
-                                                     {w.SaveAs1, "Ctrl+W"},
-                                                     {w.Exit1, "Ctrl+Q"}};
+    const std::pair<QAction*, const char*> keys[] = {
+        {w.New1, "Ctrl+N"},    {w.Open1, "Ctrl+O"},   {w.Save1, "Ctrl+S"}, {w.SaveAs1, "Ctrl+W"},
+        {w.Import1, "Ctrl+I"}, {w.Export1, "Ctrl+X"}, {w.Exit1, "Ctrl+Q"}};
     for (const auto& [item, key] : keys) {
         EXPECT_EQ(item->shortcut(), QKeySequence(key));
         EXPECT_TRUE(item->isEnabled()) << key;

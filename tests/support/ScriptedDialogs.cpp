@@ -30,8 +30,10 @@ QString TScriptedDialogs::OpenFileName(const TFileDialogRequest& request) {
     return TakeFront(fileNames, QString());
 }
 
-QString TScriptedDialogs::SaveFileName(const TFileDialogRequest& request) {
+QString TScriptedDialogs::SaveFileName(const TFileDialogRequest& request, QString& chosenFilter) {
     fileRequests.push_back(request);
+    if (fileNames.empty()) return QString();
+    chosenFilter = TakeFront(chosenFilters, request.filter.section(";;", 0, 0));
     return TakeFront(fileNames, QString());
 }
 
