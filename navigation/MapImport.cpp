@@ -1,7 +1,7 @@
 #include "navigation/MapImport.h"
 
-#include "canvas/ShapeStore.h"
 #include "canvas/MapLayerNames.h"
+#include "canvas/ShapeStore.h"
 #include "platform/FileNames.h"
 #include "platform/NumberFormat.h"
 

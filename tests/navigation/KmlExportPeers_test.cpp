@@ -2,8 +2,8 @@
 // written and PROJ checking every position; then the extension rules and the refusals, each of
 // which writes no file and logs nothing.
 
-#include "canvas/OrvaltCanvas.h"
 #include "canvas/MapLayerNames.h"
+#include "canvas/OrvaltCanvas.h"
 #include "navigation/NavigationState.h"
 #include "navigation/unavigation.h"
 #include "platform/EventLog.h"
