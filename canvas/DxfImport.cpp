@@ -4,6 +4,7 @@
 #include "canvas/DxfDrawing.h"
 #include "canvas/DxfPasses.h"
 #include "canvas/DxfSections.h"
+#include "canvas/MapLayerNames.h"
 #include "platform/FileBytes.h"
 
 #include <new>
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr std::string_view kLayerPrefix = "_dxf_";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBinarySignature{"AutoCAD Binary DXF\r\n\x1A\0", 22};
 
@@ -80,7 +80,7 @@ bool ReadText(TCanvasModel& canvas, const std::string& path, TFileBytes& file,
 
 std::string DxfImportLayerName(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
-    return std::string(kLayerPrefix) + path.substr(slash == std::string::npos ? 0 : slash + 1);
+    return std::string(kDxfLayerPrefix) + path.substr(slash == std::string::npos ? 0 : slash + 1);
 }
 
 bool ReadDxfFile(TCanvasModel& canvas, const std::string& path, std::string& reason) {

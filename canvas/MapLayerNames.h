@@ -21,6 +21,9 @@ inline constexpr char kRouteLayerName[] = "Orvalt_Route";
 inline constexpr char kRunlineLayerName[] = "Orvalt_Runlines";
 inline constexpr char kLassoLayerName[] = "Orvalt_SelectPoly";
 
+// A DXF background drawing's layer: this prefix and the file's name with its extension.
+inline constexpr char kDxfLayerPrefix[] = "_dxf_";
+
 // The three track layers, one for each fix class.
 inline constexpr const char* kTrackLayerNames[] = {kFixedTrackLayerName, kNoFixTrackLayerName,
                                                    kFloatTrackLayerName};

@@ -1,11 +1,14 @@
-// The DXF file of a drawing, byte for byte, and a write that fails.
+// The DXF file of a drawing, byte for byte, what comes back from it, and a write that fails.
 #include "canvas/DxfExport.h"
 #include "canvas/CanvasModel.h"
+#include "canvas/DxfImport.h"
+#include "canvas/QShapeCircle.h"
 #include "canvas/QShapePoint.h"
 #include "canvas/QShapePolyline.h"
 #include "canvas/QShapeRectangle.h"
 #include "canvas/QShapeText.h"
 #include "platform/TextFile.h"
+#include "tests/canvas/DxfTestSupport.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -149,6 +152,41 @@ TEST(DxfExport, AShapeWithANumberThatIsNotFiniteIsLeftOut) {
     EXPECT_EQ(bytes.find("LINE"), std::string::npos);
     EXPECT_EQ(bytes.find("CIRCLE"), std::string::npos);
     EXPECT_NE(bytes.find(CrLf({"0", "POINT", "8", "Default"})), std::string::npos);
+}
+
+// A drawing at grid coordinates comes back from its file as it was. Every coordinate here has
+// six decimals or fewer, as many as the file holds, so each one reads back as the same double:
+// a northing of 4,500,000 keeps its micrometres, where single-precision vertices lost 0.25 m.
+TEST(DxfExport, ADrawingAtGridCoordinatesComesBackAsItWas) {
+    TCanvasModel model;
+    const int quay = model.AddLayer("Quay");
+    model.AddLine(500123.4567, 4500321.0987, 500223.000001, 4500421.999999, quay);
+    model.AddPolyline(
+        {{500000.123456, 4499999.654321}, {500100.000001, 4500050.999999}, {500050.5, 4500100.25}},
+        quay, true);
+    model.AddPolyline({{499999.999999, 4500000.000001}, {500000.000001, 4499999.999999}}, quay,
+                      false);
+    model.AddCircle(500010.0005, 4500020.0005, 12.3456, quay);
+    model.AddPoint(500001.000001, 4500002.000002, quay);
+    model.AddText(quay, "Pier 3", 500003.0003, 4500004.0004, 0);
+    const std::string path = FreshTestPath("grid.dxf");
+    std::string reason;
+    ASSERT_TRUE(WriteDxfFile(model, path, reason)) << reason;
+    TCanvasModel back;
+    ASSERT_TRUE(ReadDxfFile(back, path, reason)) << reason;
+    ASSERT_EQ(back.Shapes().size(), model.Shapes().size());
+    for (size_t i = 0; i < model.Shapes().size(); ++i) {
+        SCOPED_TRACE(DxfShape(*model.Shapes()[i]));
+        EXPECT_EQ(back.Shapes()[i]->ShapeType, model.Shapes()[i]->ShapeType);
+        const std::vector<TWorldPoint> written = DxfShapePoints(*model.Shapes()[i]);
+        const std::vector<TWorldPoint> read = DxfShapePoints(*back.Shapes()[i]);
+        ASSERT_EQ(read.size(), written.size());
+        for (size_t k = 0; k < written.size(); ++k) {
+            EXPECT_DOUBLE_EQ(read[k].X, written[k].X) << "point " << k;
+            EXPECT_DOUBLE_EQ(read[k].Y, written[k].Y) << "point " << k;
+        }
+    }
+    EXPECT_DOUBLE_EQ(static_cast<const TQCircle&>(*back.Shapes()[3]).R, 12.3456);
 }
 
 TEST(DxfExport, AFailedWriteLeavesTheOldFileAndSaysWhy) {

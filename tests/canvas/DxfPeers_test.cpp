@@ -20,6 +20,8 @@
 
 namespace {
 
+// Coordinates we wrote come back as the same doubles; this is for the numbers a peer computes,
+// such as GDAL's points on a circle.
 constexpr double kTolerance = 1e-6;
 
 // An entity as we write it: type, layer, points, and for texts the text, height and rotation.
@@ -66,8 +68,11 @@ std::vector<TWritten> PeerDrawing(TCanvasModel& model) {
     written.push_back(
         Entity("POLYLINE", "track_fix",
                {{500000, 4500000}, {500010, 4500000}, {500010, 4500020}, {500000, 4500020}}, true));
-    model.AddPolyline({{10, 10}, {20, 15.5}, {30, 10}}, vessel, false);
-    written.push_back(Entity("POLYLINE", "~~Orvalt Vessel", {{10, 10}, {20, 15.5}, {30, 10}}));
+    // At grid coordinates with every decimal the file holds.
+    const std::vector<TWorldPoint> vesselTrack = {
+        {500010.123456, 4500020.654321}, {500020.5, 4500031.000001}, {500030.999999, 4500010.25}};
+    model.AddPolyline(vesselTrack, vessel, false);
+    written.push_back(Entity("POLYLINE", "~~Orvalt Vessel", vesselTrack));
     model.AddPolyline({{0, 0}, {4, 0}, {4, 3}}, survey, true);
     written.push_back(Entity("POLYLINE", surveyName, {{0, 0}, {4, 0}, {4, 3}}, true));
     auto single = std::make_unique<TQPolyline>(survey, stPolygon, true);
@@ -115,8 +120,8 @@ std::string Exported(const TCanvasModel& model) {
 void ExpectPoints(const QJsonArray& points, const std::vector<TWorldPoint>& expected) {
     ASSERT_EQ(points.size(), static_cast<qsizetype>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_NEAR(points[i][0].toDouble(), expected[i].X, kTolerance) << "point " << i;
-        EXPECT_NEAR(points[i][1].toDouble(), expected[i].Y, kTolerance) << "point " << i;
+        EXPECT_DOUBLE_EQ(points[i][0].toDouble(), expected[i].X) << "point " << i;
+        EXPECT_DOUBLE_EQ(points[i][1].toDouble(), expected[i].Y) << "point " << i;
     }
 }
 
@@ -191,8 +196,8 @@ TEST(DxfPeers, GdalCountsAndReadsOurExport) {
     const QJsonArray ring = geometry(1)["coordinates"].toArray();
     ASSERT_EQ(ring.size(), 5);
     EXPECT_EQ(ring[0], ring[4]);
-    EXPECT_NEAR(ring[2][0].toDouble(), 500010, kTolerance);
-    EXPECT_NEAR(ring[2][1].toDouble(), 4500020, kTolerance);
+    EXPECT_DOUBLE_EQ(ring[2][0].toDouble(), 500010);
+    EXPECT_DOUBLE_EQ(ring[2][1].toDouble(), 4500020);
     // The one-vertex polygon: a point.
     EXPECT_EQ(geometry(4)["type"].toString(), "Point");
     // The circle: a closed LineString of 91 points at its radius.

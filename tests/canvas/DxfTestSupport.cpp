@@ -100,6 +100,26 @@ TDxfImportResult ImportDxfBytes(TCanvasModel& model, const std::string& bytes,
     return result;
 }
 
+// The points of a shape as the file gives them: line ends, a point, a text's anchor, a
+// circle's centre, a polyline's vertices.
+std::vector<TWorldPoint> DxfShapePoints(const TQShape& shape) {
+    switch (shape.ShapeType) {
+        case stLine: {
+            const auto& l = static_cast<const TQLine&>(shape);
+            return {{l.X1, l.Y1}, {l.X2, l.Y2}};
+        }
+        case stCircle:
+            return {
+                {static_cast<const TQCircle&>(shape).CX, static_cast<const TQCircle&>(shape).CY}};
+        case stPoint:
+            return {{static_cast<const TQPoint&>(shape).X, static_cast<const TQPoint&>(shape).Y}};
+        case stText:
+            return {{static_cast<const TQText&>(shape).X, static_cast<const TQText&>(shape).Y}};
+        default:
+            return static_cast<const TQPolyline&>(shape).Vertices;
+    }
+}
+
 std::string DxfShape(const TQShape& shape) {
     return Geometry(shape) + " pen " + std::to_string(shape.Color) + "/" +
            std::to_string(shape.LineWidth);

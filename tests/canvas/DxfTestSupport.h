@@ -2,12 +2,14 @@
 // Helpers of the DXF tests: DXF texts written compactly, imports from a fresh file, shapes
 // described with rounded coordinates, and the peers (ezdxf, GDAL) run as child processes.
 
+#include "canvas/PlaneGeometry.h"
 #include "tests/support/PeerProcess.h"
 
 #include <QJsonDocument>
 #include <QStringList>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TCanvasModel;
 class TQShape;
@@ -28,10 +30,13 @@ TDxfImportResult ImportDxfBytes(TCanvasModel& model, const std::string& bytes,
                                 const std::string& name = "drawing.dxf");
 
 // One line per shape: kind, pen and geometry with coordinates rounded to four decimals, so that
-// single- and double-precision vertices read alike. A polyline of more than six vertices shows
-// its count, its first, middle and last vertex.
+// computed vertices (arcs, ellipses, turned blocks) read briefly. A polyline of more than six
+// vertices shows its count, its first, middle and last vertex.
 std::string DxfShapes(const TCanvasModel& model);
 std::string DxfShape(const TQShape& shape);
+// The points of a shape as a DXF file gives them: line ends, a point, a text's anchor, a
+// circle's centre, a polyline's vertices.
+std::vector<TWorldPoint> DxfShapePoints(const TQShape& shape);
 
 // Runs tests/canvas/dxf_peer.py with Debian's python3, which has ezdxf.
 TPeerRun RunEzdxf(const QStringList& arguments);
