@@ -117,7 +117,9 @@ TEST_F(EchogramTimerTest, ASilentSounderIsReportedOnceAndALineRearmsTheWatch) {
         EXPECT_EQ(w_.waterfall.isVisible(), step.shown);
         EXPECT_EQ(SensorWindowsShown, step.shown);
         EXPECT_EQ(SensorTimeoutReported, !step.shown);
-        if (!step.shown) EXPECT_EQ(ControlColor(w_.realtime.DepthFrameHi), kRed);
+        if (!step.shown) {
+            EXPECT_EQ(ControlColor(w_.realtime.DepthFrameHi), kRed);
+        }
     }
     EXPECT_EQ(Newest(), 12.0) << "the line's depth, sampled by its tick";
 }
